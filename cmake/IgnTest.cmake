@@ -1,0 +1,21 @@
+# ign_add_qt_test(NAME name SOURCES ... LIBS ...)
+# Adds a Qt Test executable and registers it with CTest on the offscreen platform.
+function(ign_add_qt_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE Qt6::Test ign_warnings ${T_LIBS})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DBUS_SESSION_BUS_ADDRESS=disabled:;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;HOME=${CMAKE_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/.config"
+    TIMEOUT 300)
+endfunction()
+
+# ign_add_fuzzer(NAME name SOURCES ... LIBS ...)
+function(ign_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${F_NAME} ${F_SOURCES})
+  target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${F_NAME} PRIVATE ign_warnings ${F_LIBS})
+endfunction()
