@@ -56,13 +56,20 @@ static_assert(TableInEnumOrder(), "parameter table must follow the Param order")
 
 constexpr std::uint32_t Divisor(Conversion conversion) {
     switch (conversion) {
-        case Conversion::AsIs: return 1;
-        case Conversion::Div3: return 3;
-        case Conversion::Div10: return 10;
-        case Conversion::Div30: return 30;
-        case Conversion::Div100: return 100;
-        case Conversion::Div200: return 200;
-        case Conversion::Tps100: return 10;
+        case Conversion::AsIs:
+            return 1;
+        case Conversion::Div3:
+            return 3;
+        case Conversion::Div10:
+            return 10;
+        case Conversion::Div30:
+            return 30;
+        case Conversion::Div100:
+            return 100;
+        case Conversion::Div200:
+            return 200;
+        case Conversion::Tps100:
+            return 10;
     }
     return 1;
 }
@@ -96,43 +103,80 @@ std::span<const ParamInfo> AllParams() { return kParams; }
 
 std::span<Byte> BytesOf(IgnitionBlock& g, InjectionBlock& j, Param param) {
     switch (param) {
-        case Param::RPM_A: return All(g.RPM_A);
-        case Param::ADV_A: return All(g.ADV_A);
-        case Param::RPM_B: return All(g.RPM_B);
-        case Param::ADV_B: return All(g.ADV_B);
-        case Param::OMEZ1: return One(g.OMEZ1);
-        case Param::OMEZ2: return One(g.OMEZ2);
-        case Param::OMEZ_D: return One(g.OMEZ_D);
-        case Param::CLUTCH: return One(g.CLUTCH);
-        case Param::NA: return One(g.NA);
-        case Param::Gas1: return One(g.Gas1);
-        case Param::Gas2: return One(g.Gas2);
-        case Param::GasT: return One(g.GasT);
-        case Param::GasD: return One(g.GasD);
-        case Param::KEYING: return One(g.KEYING);
-        case Param::POV_OM: return One(g.POV_OM);
-        case Param::LED_RAZ: return One(g.LED_RAZ);
-        case Param::CAS_IN: return One(g.CAS_IN);
-        case Param::BLOK: return One(g.BLOK);
-        case Param::GasEnable: return One(g.GasEnable);
-        case Param::RPM2: return One(g.RPM2);
-        case Param::EXCITATION: return One(g.EXCITATION);
-        case Param::PALEC: return One(g.PALEC);
-        case Param::KOR_23: return All(j.KOR_23);
-        case Param::POLOHA: return All(j.POLOHA);
-        case Param::RPM_JET: return All(j.RPM_JET);
-        case Param::JET: return All(j.JET);
-        case Param::WATER: return All(j.WATER);
-        case Param::AIR: return All(j.AIR);
-        case Param::CHLAZENI: return One(j.CHLAZENI);
-        case Param::START_JET: return One(j.START_JET);
-        case Param::POLOHA_PRO: return One(j.POLOHA_PRO);
-        case Param::DEAD_TIME: return One(j.DEAD_TIME);
-        case Param::AKCEL_PRAH: return One(j.AKCEL_PRAH);
-        case Param::AKCEL_PER: return One(j.AKCEL_PER);
-        case Param::AKCEL_JET: return One(j.AKCEL_JET);
-        case Param::TPS_0: return One(j.TPS_0);
-        case Param::TPS_100: return One(j.TPS_100);
+        case Param::RPM_A:
+            return All(g.RPM_A);
+        case Param::ADV_A:
+            return All(g.ADV_A);
+        case Param::RPM_B:
+            return All(g.RPM_B);
+        case Param::ADV_B:
+            return All(g.ADV_B);
+        case Param::OMEZ1:
+            return One(g.OMEZ1);
+        case Param::OMEZ2:
+            return One(g.OMEZ2);
+        case Param::OMEZ_D:
+            return One(g.OMEZ_D);
+        case Param::CLUTCH:
+            return One(g.CLUTCH);
+        case Param::NA:
+            return One(g.NA);
+        case Param::Gas1:
+            return One(g.Gas1);
+        case Param::Gas2:
+            return One(g.Gas2);
+        case Param::GasT:
+            return One(g.GasT);
+        case Param::GasD:
+            return One(g.GasD);
+        case Param::KEYING:
+            return One(g.KEYING);
+        case Param::POV_OM:
+            return One(g.POV_OM);
+        case Param::LED_RAZ:
+            return One(g.LED_RAZ);
+        case Param::CAS_IN:
+            return One(g.CAS_IN);
+        case Param::BLOK:
+            return One(g.BLOK);
+        case Param::GasEnable:
+            return One(g.GasEnable);
+        case Param::RPM2:
+            return One(g.RPM2);
+        case Param::EXCITATION:
+            return One(g.EXCITATION);
+        case Param::PALEC:
+            return One(g.PALEC);
+        case Param::KOR_23:
+            return All(j.KOR_23);
+        case Param::POLOHA:
+            return All(j.POLOHA);
+        case Param::RPM_JET:
+            return All(j.RPM_JET);
+        case Param::JET:
+            return All(j.JET);
+        case Param::WATER:
+            return All(j.WATER);
+        case Param::AIR:
+            return All(j.AIR);
+        case Param::CHLAZENI:
+            return One(j.CHLAZENI);
+        case Param::START_JET:
+            return One(j.START_JET);
+        case Param::POLOHA_PRO:
+            return One(j.POLOHA_PRO);
+        case Param::DEAD_TIME:
+            return One(j.DEAD_TIME);
+        case Param::AKCEL_PRAH:
+            return One(j.AKCEL_PRAH);
+        case Param::AKCEL_PER:
+            return One(j.AKCEL_PER);
+        case Param::AKCEL_JET:
+            return One(j.AKCEL_JET);
+        case Param::TPS_0:
+            return One(j.TPS_0);
+        case Param::TPS_100:
+            return One(j.TPS_100);
     }
     return {};
 }

@@ -10,8 +10,8 @@ namespace ign {
 
 // How a parameter's user value (rpm, ms, mV ...) maps to its byte.
 enum class Conversion : std::uint8_t {
-    AsIs,    // user value = byte
-    Div3,    // degrees of injection position
+    AsIs,  // user value = byte
+    Div3,  // degrees of injection position
     Div10,
     Div30,
     Div100,
@@ -28,11 +28,43 @@ int ToUser(Conversion conversion, Byte byte);
 
 // Every parameter of the set, by its parameter-file key.
 enum class Param : std::uint8_t {
-    RPM_A, ADV_A, RPM_B, ADV_B, OMEZ1, OMEZ2, OMEZ_D, CLUTCH, NA,
-    Gas1, Gas2, GasT, GasD, KEYING, POV_OM, LED_RAZ, CAS_IN, BLOK,
-    GasEnable, RPM2, EXCITATION, PALEC,
-    KOR_23, POLOHA, RPM_JET, JET, WATER, AIR, CHLAZENI, START_JET, POLOHA_PRO,
-    DEAD_TIME, AKCEL_PRAH, AKCEL_PER, AKCEL_JET, TPS_0, TPS_100,
+    RPM_A,
+    ADV_A,
+    RPM_B,
+    ADV_B,
+    OMEZ1,
+    OMEZ2,
+    OMEZ_D,
+    CLUTCH,
+    NA,
+    Gas1,
+    Gas2,
+    GasT,
+    GasD,
+    KEYING,
+    POV_OM,
+    LED_RAZ,
+    CAS_IN,
+    BLOK,
+    GasEnable,
+    RPM2,
+    EXCITATION,
+    PALEC,
+    KOR_23,
+    POLOHA,
+    RPM_JET,
+    JET,
+    WATER,
+    AIR,
+    CHLAZENI,
+    START_JET,
+    POLOHA_PRO,
+    DEAD_TIME,
+    AKCEL_PRAH,
+    AKCEL_PER,
+    AKCEL_JET,
+    TPS_0,
+    TPS_100,
 };
 inline constexpr int kParamCount = static_cast<int>(Param::TPS_100) + 1;
 

@@ -15,16 +15,14 @@ struct Placement {
 
 // Where each parameter travels in the image; lengths come from the parameter table.
 constexpr std::array<Placement, 30> kPlacements{{
-    {1, Param::RPM_A},       {11, Param::ADV_A},       {21, Param::RPM_B},
-    {31, Param::ADV_B},      {42, Param::OMEZ1},       {43, Param::OMEZ2},
-    {44, Param::OMEZ_D},     {45, Param::CLUTCH},      {46, Param::NA},
-    {47, Param::KEYING},     {50, Param::PALEC},       {51, Param::POLOHA},
-    {61, Param::JET},        {161, Param::KOR_23},     {171, Param::TPS_0},
-    {172, Param::TPS_100},   {173, Param::AKCEL_PRAH}, {174, Param::AKCEL_PER},
-    {175, Param::AKCEL_JET}, {181, Param::DEAD_TIME},  {182, Param::POLOHA_PRO},
-    {183, Param::START_JET}, {184, Param::CHLAZENI},   {187, Param::Gas1},
-    {188, Param::Gas2},      {189, Param::GasT},       {190, Param::GasD},
-    {191, Param::WATER},     {196, Param::AIR},        {201, Param::RPM_JET},
+    {1, Param::RPM_A},        {11, Param::ADV_A},      {21, Param::RPM_B},      {31, Param::ADV_B},
+    {42, Param::OMEZ1},       {43, Param::OMEZ2},      {44, Param::OMEZ_D},     {45, Param::CLUTCH},
+    {46, Param::NA},          {47, Param::KEYING},     {50, Param::PALEC},      {51, Param::POLOHA},
+    {61, Param::JET},         {161, Param::KOR_23},    {171, Param::TPS_0},     {172, Param::TPS_100},
+    {173, Param::AKCEL_PRAH}, {174, Param::AKCEL_PER}, {175, Param::AKCEL_JET}, {181, Param::DEAD_TIME},
+    {182, Param::POLOHA_PRO}, {183, Param::START_JET}, {184, Param::CHLAZENI},  {187, Param::Gas1},
+    {188, Param::Gas2},       {189, Param::GasT},      {190, Param::GasD},      {191, Param::WATER},
+    {196, Param::AIR},        {201, Param::RPM_JET},
 }};
 
 constexpr int kFlagOffset = 41;
@@ -47,9 +45,7 @@ char Digit(int value) { return static_cast<char>('0' + value % 10); }
 
 // Tens as '0' + value / 10 without a wrap, so a byte above 99 shows as the
 // unit's own tools show it (a character past '9') rather than being folded.
-std::string TwoDigits(Byte value) {
-    return {static_cast<char>('0' + value / 10), Digit(value)};
-}
+std::string TwoDigits(Byte value) { return {static_cast<char>('0' + value / 10), Digit(value)}; }
 
 // The unit stores the month as the sum of the characters of its English
 // abbreviation ("Jan" = 281 -> 25), which is how its build stamp is made.

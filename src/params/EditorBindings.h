@@ -64,7 +64,8 @@ inline constexpr std::array<FieldSeries, 36> kFieldTable{{
     {"Edit", "UpDown", 150, 10, P::KOR_23, 0, 10, 250, 250, 1, C::AsIs, E::Injection2},
     {"EditTps0", "UpDownTps0", -1, 1, P::TPS_0, 0, 300, 2500, 2500, 10, C::Div10, E::Injection3},
     {"EditTps100", "UpDownTps100", -1, 1, P::TPS_100, 0, 2500, 4600, 4600, 10, C::Tps100, E::Injection3},
-    {"EditAkcelPrah", "UpDownAkcelPrah", -1, 1, P::AKCEL_PRAH, 0, 10, 2500, 2500, 10, C::Div10, E::Injection3},
+    {"EditAkcelPrah", "UpDownAkcelPrah", -1, 1, P::AKCEL_PRAH, 0, 10, 2500, 2500, 10, C::Div10,
+     E::Injection3},
     {"EditAkcelPer", "UpDownAkcelPer", -1, 1, P::AKCEL_PER, 0, 10, 500, 500, 10, C::Div10, E::Injection3},
     {"EditAkcelJet", "UpDownAkcelJet", -1, 1, P::AKCEL_JET, 0, 0, 7500, 7500, 30, C::Div30, E::Injection3},
     {"EditVoda_10", "UpDownVoda_10", -1, 1, P::WATER, 0, 10, 250, 250, 1, C::AsIs, E::Injection3},
@@ -97,7 +98,7 @@ struct EditorField {
     bool grouped() const { return max >= 1000; }
 };
 
-// Every field of the field table, in table order (173 of them).
+// Every field of the field table, in table order (198 of them).
 const std::vector<EditorField>& EditorFields();
 
 // The controls that are not numeric fields.
