@@ -1,0 +1,198 @@
+#include "Link.h"
+
+#include "Validation.h"
+
+#include <algorithm>
+
+namespace ign {
+
+namespace {
+
+MessageId ErrorOf(TransferMode mode) {
+    switch (mode) {
+        case TransferMode::Read:
+            return MessageId::ReadError;
+        case TransferMode::Verify:
+            return MessageId::VerifyError;
+        default:
+            return MessageId::ProgramError;
+    }
+}
+
+Byte AnswerCode(Byte requestCode) { return static_cast<Byte>(requestCode ^ kAnswerBit); }
+
+}  // namespace
+
+Link::Link(ParameterSet& set, SerialLine* line, LinkView* view) : set_(set), line_(line), view_(view) {}
+
+void Link::StartRead() { start(TransferMode::Read, kReadCode, MessageId::ReadStarted); }
+
+void Link::StartVerify() { start(TransferMode::Verify, kReadCode, MessageId::VerifyCommand); }
+
+void Link::StartProgram() { start(TransferMode::Program, 0, MessageId::ProgramStarted); }
+
+void Link::StartLiveProgram() {
+    PackDeviceImage(set_);
+    StartProgram();
+}
+
+void Link::start(ign::TransferMode mode, Byte firstCode, MessageId message) {
+    state_.TransferMode = mode;
+    state_.FrameCode = firstCode;
+    state_.SendCount = 1;
+    // A countdown left over from the previous result must not hide this transfer's label.
+    state_.StatusHideTicks = 0;
+    SendFrame();
+    showStatus(message);
+    setProgress(0, true);
+}
+
+void Link::startVerifyAfterTransfer() {
+    start(TransferMode::Verify, kReadCode, MessageId::VerifyAfterTransfer);
+}
+
+void Link::SendFrame() {
+    state_.TransmitFrame = BuildRequest(state_.FrameCode, set_.image);
+    if (line_ != nullptr && line_->isOpen()) line_->write(state_.TransmitFrame.data(), kFrameSize);
+    state_.AwaitingResponse = true;
+    state_.WaitTicks = 0;
+}
+
+void Link::tick() {
+    showMonitorFrame(false);
+    PollPort();
+    if (state_.AwaitingResponse) {
+        if (state_.WaitTicks < 255) ++state_.WaitTicks;
+        if (state_.WaitTicks > kTimeoutTicks && state_.TransferMode != TransferMode::None) {
+            ++state_.SendCount;
+            if (state_.SendCount <= kMaxSends) {
+                SendFrame();
+            } else {
+                finish(ErrorOf(state_.TransferMode), false);
+            }
+        }
+    }
+    if (state_.StatusHideTicks != 0) {
+        --state_.StatusHideTicks;
+        if (state_.StatusHideTicks == 0) {
+            display_.statusVisible = false;
+            display_.progressVisible = false;
+            if (view_ != nullptr) view_->hideStatus();
+        }
+    }
+}
+
+void Link::PollPort() {
+    if (line_ == nullptr || !line_->isOpen()) return;
+    const std::size_t queued = line_->bytesQueued();
+    // While a request is outstanding, wait until a whole answer can be there.
+    const std::size_t needed = state_.AwaitingResponse ? kFrameSize : 1;
+    if (queued < needed) return;
+    const std::size_t wanted = std::min(queued, kReceiveBufferSize);
+    state_.ReceivedCount = line_->read(state_.ReceiveBuffer.data(), wanted);
+    if (state_.AwaitingResponse) {
+        HandleResponse();
+    } else {
+        showMonitorFrame(true);
+    }
+}
+
+void Link::showMonitorFrame(bool fresh) {
+    // A short read leaves the previous read's bytes behind it; they are no frame.
+    if (state_.ReceivedCount < kFrameSize) return;
+    if (monitor_.ShowMonitorFrame(state_.ReceiveBuffer.data()) && fresh && view_ != nullptr) {
+        view_->monitorUpdated();
+    }
+}
+
+void Link::HandleResponse() {
+    if (state_.ReceivedCount < kFrameSize) return;
+    const Byte* frame = state_.ReceiveBuffer.data();
+    if (!FrameValid(frame)) return;
+    const int block = state_.FrameCode & 0x3F;
+    switch (state_.TransferMode) {
+        case TransferMode::Read:
+            handleRead(frame, block);
+            break;
+        case TransferMode::Verify:
+            handleVerify(frame, block);
+            break;
+        case TransferMode::Program:
+            handleProgram(frame, block);
+            break;
+        case TransferMode::None:
+            break;
+    }
+}
+
+void Link::handleRead(const Byte* frame, int block) {
+    if (frame[0] != AnswerCode(state_.FrameCode)) return;
+    std::copy(frame + 1, frame + 1 + kBlockSize, set_.image.block(block));
+    if (block < kBlockCount - 1) {
+        stepProgress();
+        nextBlock();
+        return;
+    }
+    UnpackDeviceImage(set_);
+    identification_ = DecodeUnitIdentification(set_.image);
+    ValidateParameters(set_);
+    if (view_ != nullptr) view_->readCompleted();
+    PackDeviceImage(set_);
+    startVerifyAfterTransfer();
+}
+
+void Link::handleVerify(const Byte* frame, int block) {
+    if (frame[0] != AnswerCode(state_.FrameCode)) return;
+    if (!std::equal(frame + 1, frame + 1 + kBlockSize, set_.image.block(block))) return;
+    stepProgress();
+    if (block < kWritableBlocks - 1) {
+        nextBlock();
+        return;
+    }
+    finish(MessageId::VerifyOk, true);
+}
+
+void Link::handleProgram(const Byte* frame, int block) {
+    if (frame[0] != AnswerCode(state_.FrameCode)) return;
+    // Bytes 7..10 of the echo are the unit's business.
+    if (!std::equal(frame + 1, frame + 7, state_.TransmitFrame.begin() + 1)) return;
+    stepProgress();
+    if (block < kWritableBlocks - 1) {
+        nextBlock();
+        return;
+    }
+    startVerifyAfterTransfer();
+}
+
+void Link::nextBlock() {
+    ++state_.FrameCode;
+    state_.SendCount = 1;
+    SendFrame();
+}
+
+void Link::finish(MessageId message, bool hideProgress) {
+    if (hideProgress) setProgress(display_.progress, false);
+    showStatus(message);
+    state_.StatusHideTicks = kStatusTicks;
+    state_.TransferMode = TransferMode::None;
+    state_.AwaitingResponse = false;
+}
+
+void Link::stepProgress() { setProgress(std::min(display_.progress + kProgressStep, kProgressMax), true); }
+
+void Link::showStatus(MessageId message) {
+    display_.status = message;
+    display_.statusVisible = true;
+    if (view_ != nullptr) view_->showStatus(message);
+}
+
+void Link::setProgress(int position, bool visible) {
+    display_.progress = position;
+    if (view_ != nullptr) view_->setProgress(position);
+    if (display_.progressVisible != visible) {
+        display_.progressVisible = visible;
+        if (view_ != nullptr) view_->showProgress(visible);
+    }
+}
+
+}  // namespace ign

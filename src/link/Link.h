@@ -1,0 +1,107 @@
+#pragma once
+
+#include "DeviceImageCodec.h"
+#include "Frame.h"
+#include "LinkView.h"
+#include "Messages.h"
+#include "Monitor.h"
+#include "ParameterSet.h"
+#include "SerialLine.h"
+#include "TransferMode.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace ign {
+
+inline constexpr std::size_t kReceiveBufferSize = 1024;
+
+// The transfer state, named as the rest of the program speaks of it.
+struct LinkState {
+    ign::TransferMode TransferMode = ign::TransferMode::None;
+    Byte FrameCode = 0;  // code of the outstanding request
+    Byte SendCount = 0;  // sends of the outstanding request; 1 after the first
+    Byte WaitTicks = 0;  // ticks since the last send
+    bool AwaitingResponse = false;
+    Byte StatusHideTicks = 0;  // counts down; hides label and bar on reaching 0
+    std::array<Byte, kReceiveBufferSize> ReceiveBuffer{};
+    std::size_t ReceivedCount = 0;  // bytes the last read brought
+    Frame TransmitFrame{};
+};
+
+// What the status label and the progress bar show right now.
+struct LinkDisplay {
+    std::optional<MessageId> status;  // nothing before the first transfer
+    bool statusVisible = false;
+    int progress = 0;  // 0..40
+    bool progressVisible = false;
+};
+
+// Read, Verify and Program over a serial line, one 10-byte block per frame.
+// Stepped by tick() every 55 ms; it has no clock and never waits. It works on
+// the owner's parameter set and tells the owner what to show through a LinkView.
+class Link {
+public:
+    static constexpr int kTimeoutTicks = 3;    // a request is resent after more ticks than this
+    static constexpr int kMaxSends = 5;        // sends of one request before giving up
+    static constexpr Byte kStatusTicks = 200;  // a result stays 11 s
+    static constexpr int kProgressMax = 40;
+    static constexpr int kProgressStep = 2;
+
+    // line and view may be null: no line sends and reads nothing, so every
+    // transfer runs into its error text.
+    explicit Link(ParameterSet& set, SerialLine* line = nullptr, LinkView* view = nullptr);
+
+    void setLine(SerialLine* line) { line_ = line; }
+    SerialLine* line() const { return line_; }
+    void setView(LinkView* view) { view_ = view; }
+
+    // Transfers. A transfer started while another runs replaces it. The caller
+    // readies the image before Verify and Program (editors read, set
+    // validated, editors refreshed, PackDeviceImage); StartLiveProgram packs itself.
+    void StartRead();
+    void StartVerify();
+    void StartProgram();
+    // A live adjustment's programming: PackDeviceImage, then Program from block 0.
+    // The owner refreshes its editors itself.
+    void StartLiveProgram();
+
+    // One timer tick: the last monitor frame again, the port, the time-out, the display countdown.
+    void tick();
+
+    // The steps tick() and the Start operations are made of; public for tests and tools.
+    void SendFrame();
+    void PollPort();
+    void HandleResponse();
+
+    const LinkState& state() const { return state_; }
+    const LinkDisplay& display() const { return display_; }
+    // Decoded from block 21 by the last completed Read; empty before.
+    const UnitIdentification& identification() const { return identification_; }
+    const Monitor& monitor() const { return monitor_; }
+    ParameterSet& parameters() { return set_; }
+
+private:
+    void start(ign::TransferMode mode, Byte firstCode, MessageId message);
+    void startVerifyAfterTransfer();
+    void nextBlock();
+    void stepProgress();
+    void finish(MessageId message, bool hideProgress);
+    void showStatus(MessageId message);
+    void setProgress(int position, bool visible);
+    void showMonitorFrame(bool fresh);
+    void handleRead(const Byte* frame, int block);
+    void handleVerify(const Byte* frame, int block);
+    void handleProgram(const Byte* frame, int block);
+
+    ParameterSet& set_;
+    SerialLine* line_;
+    LinkView* view_;
+    LinkState state_;
+    LinkDisplay display_;
+    UnitIdentification identification_;
+    Monitor monitor_;
+};
+
+}  // namespace ign

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Messages.h"
+
+namespace ign {
+
+// What the link asks its owner to show. The link keeps the same facts in its
+// own state (Link::display()), so an owner may also just look after each call.
+// Every method has an empty default, so an owner overrides only what it shows.
+class LinkView {
+public:
+    virtual ~LinkView() = default;
+    // Put the message into the status label and show the label; the owner
+    // picks the text with MessageText() in its current language.
+    virtual void showStatus(MessageId /*id*/) {}
+    // The end of a result's display time: hide the status label and the bar.
+    virtual void hideStatus() {}
+    // The progress bar's position, 0..40.
+    virtual void setProgress(int /*position*/) {}
+    virtual void showProgress(bool /*visible*/) {}
+    // A Read has arrived whole: the link has unpacked and validated the set
+    // and decoded the identification; the owner refreshes its editors now,
+    // before the link packs the image again and starts verifying.
+    virtual void readCompleted() {}
+    // A fresh monitor frame was accepted: the monitor's texts may have changed.
+    virtual void monitorUpdated() {}
+};
+
+}  // namespace ign

@@ -1,0 +1,120 @@
+#include "Monitor.h"
+
+#include "Frame.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace ign {
+
+namespace {
+
+constexpr std::array<MonitorLabelInfo, kMonitorLabelCount> kLabels{{
+    {"LabelTps", "Tps= --- [%]= --- [mV]"},
+    {"LabelVoda", "Voda= --- [°]= --- [mV]"},
+    {"LabelVzduch", "Vzduch= --- [°]= --- [mV]"},
+    {"LabelTlak", "Tlak = --- [mV]"},
+    {"LabelPodtlak", "Iap= --- [%] = --- [mV]"},
+    {"LabelNapeti", "Napětí = --- [mV]"},
+    {"LabelPrivera", "Přívera = --- [mV]"},
+    {"LabelRpm", "RPM = ---"},
+    {"LabelLambda", "Lambda = --- [mV]"},
+    {"LabelCasJet", "Čas vstřiku = --- [us]"},
+    {"LabelUhelPolohy", "Úhel vstřiku = --- [°]"},
+    {"LabelBuzeni", "Buzení = --- [us]"},
+    {"LabelTest1", "Test = ---"},
+}};
+
+std::uint16_t Word(const Byte* f, int at) { return static_cast<std::uint16_t>(f[at] * 256 + f[at + 1]); }
+
+}  // namespace
+
+const MonitorLabelInfo& LabelInfo(MonitorLabel label) { return kLabels[static_cast<std::size_t>(label)]; }
+
+int SensorMv(std::uint16_t word) { return static_cast<int>(word) * 2430 / 8184; }
+
+Monitor::Monitor() {
+    for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = std::string(kLabels[i].caption);
+}
+
+bool Monitor::ShowMonitorFrame(const Byte* frame) {
+    if ((frame[0] & 0xF0) != kMonitorCode) return false;
+    if (!FrameValid(frame)) return false;
+    switch (frame[0] & 0x0F) {
+        case 0:
+            showType0(frame);
+            return true;
+        case 1:
+            showType1(frame);
+            return true;
+        case 2:
+            showType2(frame);
+            return true;
+        case 3:
+            status_ = {frame[1], frame[2], frame[3], frame[4]};
+            readings_.haveType3 = true;
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Monitor::set(MonitorLabel label, const char* format, ...) {
+    char text[96];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    labels_[static_cast<std::size_t>(label)] = text;
+}
+
+void Monitor::showType0(const Byte* f) {
+    MonitorReadings& r = readings_;
+    r.haveType0 = true;
+    r.stpsMv = 2 * SensorMv(Word(f, 1));
+    r.iapsPercent = status_.IapsPercent;
+    r.iapsMv = 2 * SensorMv(Word(f, 3));
+    r.apsMv = 2 * SensorMv(Word(f, 5));
+    r.lambdaMv = SensorMv(Word(f, 7));
+    measuredTpsMv_ = static_cast<std::uint16_t>(2 * SensorMv(Word(f, 9)));
+    r.tpsPercent = status_.TpsPercent;
+    r.tpsMv = measuredTpsMv_;
+    set(MonitorLabel::Privera, "STPS = %d [mV]", r.stpsMv);
+    set(MonitorLabel::Podtlak, "IAPS= %d [%%] = %d [mV]", r.iapsPercent, r.iapsMv);
+    set(MonitorLabel::Tlak, "APS = %d [mV]", r.apsMv);
+    set(MonitorLabel::Lambda, "LAMBDA = %d [mV]", r.lambdaMv);
+    set(MonitorLabel::Tps, "TPS= %d [%%]= %d [mV]", r.tpsPercent, r.tpsMv);
+}
+
+void Monitor::showType1(const Byte* f) {
+    MonitorReadings& r = readings_;
+    r.haveType1 = true;
+    r.waterC = status_.WaterTempCode - 100;
+    r.waterMv = SensorMv(Word(f, 1));
+    r.airC = status_.AirTempCode - 100;
+    r.airMv = SensorMv(Word(f, 3));
+    r.supplyMv = SensorMv(Word(f, 5));
+    // Single precision on purpose: 0.65 V must print as 0.6, as the unit's own display does.
+    r.supplyV = static_cast<float>(11 * r.supplyMv + 650) * 0.001f;
+    r.injectionTimeUs = 30 * Word(f, 7);
+    r.injectionPositionDeg = 720 - Word(f, 9);
+    set(MonitorLabel::Voda, "TWS= %d [°]= %d [mV]", r.waterC, r.waterMv);
+    set(MonitorLabel::Vzduch, "ATS= %d [°]= %d [mV]", r.airC, r.airMv);
+    set(MonitorLabel::Napeti, "U = %4.1f [V]= %d [mV]", static_cast<double>(r.supplyV), r.supplyMv);
+    set(MonitorLabel::CasJet, "INJ. TIME = %d [us]", r.injectionTimeUs);
+    set(MonitorLabel::UhelPolohy, "INJ. POS. = %d [°]", r.injectionPositionDeg);
+}
+
+void Monitor::showType2(const Byte* f) {
+    MonitorReadings& r = readings_;
+    r.haveType2 = true;
+    const int period = Word(f, 1);
+    r.rpm = period != 0 ? 2000000 / period : 0;
+    r.dwellUs = 60 * (period - Word(f, 3));
+    r.test = Word(f, 9);
+    set(MonitorLabel::Rpm, "RPM = %d ", r.rpm);
+    set(MonitorLabel::Buzeni, "DWELLTIME = %d [us]", r.dwellUs);
+    set(MonitorLabel::Test1, "Test = %d ", r.test);
+}
+
+}  // namespace ign
