@@ -1,0 +1,182 @@
+#include "ParameterFile.h"
+#include "ParameterFileRecords.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+
+namespace ign {
+
+namespace {
+
+constexpr int kMaxToken = 255;
+constexpr int kMaxNumberText = 64;
+
+// Characters of a parameter file as text: carriage returns vanish and a byte
+// 0x1A (the old end-of-file mark) ends the input for good.
+class TextSource {
+public:
+    explicit TextSource(std::streambuf* buffer) : buffer_(buffer) {}
+
+    int Peek() {
+        while (!ended_) {
+            const int c = buffer_ ? buffer_->sgetc() : EOF;
+            if (c == std::char_traits<char>::eof() || c == 0x1A) {
+                ended_ = true;
+            } else if (c == '\r') {
+                buffer_->sbumpc();
+            } else {
+                return c;
+            }
+        }
+        return EOF;
+    }
+    int Get() {
+        const int c = Peek();
+        if (c != EOF) buffer_->sbumpc();
+        return c;
+    }
+
+private:
+    std::streambuf* buffer_;
+    bool ended_ = false;
+};
+
+bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+void SkipSpace(TextSource& in) {
+    while (IsSpace(in.Peek())) in.Get();
+}
+
+// The next whitespace-delimited token. A token longer than the reader's room
+// is consumed whole and reported as too long, so it can never pass for a key.
+bool NextToken(TextSource& in, std::string& token, bool& tooLong) {
+    SkipSpace(in);
+    token.clear();
+    tooLong = false;
+    if (in.Peek() == EOF) return false;
+    for (int c = in.Peek(); c != EOF && !IsSpace(c); c = in.Peek()) {
+        in.Get();
+        if (static_cast<int>(token.size()) < kMaxToken) {
+            token.push_back(static_cast<char>(c));
+        } else {
+            tooLong = true;
+        }
+    }
+    return true;
+}
+
+// Decimal digits up to the first non-digit, which stays unread. The value is
+// kept modulo 65 536, however many digits there are.
+bool ReadInteger(TextSource& in, std::uint32_t& value) {
+    SkipSpace(in);
+    if (!IsDigit(in.Peek())) return false;
+    value = 0;
+    while (IsDigit(in.Peek())) value = (value * 10U + static_cast<std::uint32_t>(in.Get() - '0')) % 65536U;
+    return true;
+}
+
+void TakeDigits(TextSource& in, std::string& text, int& digits) {
+    while (IsDigit(in.Peek())) {
+        const char c = static_cast<char>(in.Get());
+        ++digits;
+        if (static_cast<int>(text.size()) < kMaxNumberText) text.push_back(c);
+    }
+}
+
+// A decimal fraction with optional sign, point and exponent. Absurdly long
+// numbers are consumed but only their first characters are kept.
+bool ReadFloat(TextSource& in, float& value) {
+    SkipSpace(in);
+    std::string text;
+    bool negative = false;
+    if (in.Peek() == '+' || in.Peek() == '-') negative = in.Get() == '-';
+    int digits = 0;
+    TakeDigits(in, text, digits);
+    if (in.Peek() == '.') {
+        text.push_back(static_cast<char>(in.Get()));
+        TakeDigits(in, text, digits);
+    }
+    if (digits == 0) return false;
+    if (in.Peek() == 'e' || in.Peek() == 'E') {
+        std::string exponent(1, static_cast<char>(in.Get()));
+        if (in.Peek() == '+' || in.Peek() == '-') exponent.push_back(static_cast<char>(in.Get()));
+        int exponentDigits = 0;
+        TakeDigits(in, exponent, exponentDigits);
+        if (exponentDigits > 0) text += exponent;
+    }
+    float parsed = 0.0F;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool underflow = text.find("e-") != std::string::npos || text.find("E-") != std::string::npos;
+        parsed = underflow ? 0.0F : HUGE_VALF;
+    }
+    value = negative ? -parsed : parsed;
+    return true;
+}
+
+// Seconds to the clutch byte: x * 100 + 0.5 in single precision, truncated,
+// low 8 bits. Values too large for any integer have no low bits left.
+Byte ClutchFromSeconds(float seconds) {
+    const float scaled = seconds * 100.0F;
+    const float rounded = scaled + 0.5F;
+    if (!std::isfinite(rounded) || std::fabs(rounded) >= 9.0e18F) return 0;
+    return static_cast<Byte>(static_cast<std::int64_t>(rounded) & 0xFF);
+}
+
+void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ign, InjectionBlock& inj) {
+    for (int r = 0; r < record.runCount; ++r) {
+        const ValueRun& run = record.runs[static_cast<std::size_t>(r)];
+        const auto bytes = BytesOf(ign, inj, run.param);
+        for (int i = 0; i < run.count; ++i) {
+            Byte& target = bytes[static_cast<std::size_t>(run.first + i)];
+            // A value that is not there leaves its byte alone; the text in its
+            // place is read again as the next token.
+            if (record.seconds) {
+                float seconds = 0.0F;
+                if (ReadFloat(in, seconds)) target = ClutchFromSeconds(seconds);
+            } else {
+                std::uint32_t number = 0;
+                if (ReadInteger(in, number)) target = ToByte(Info(run.param).conversion, number);
+            }
+        }
+    }
+}
+
+void ReadAll(std::streambuf* buffer, IgnitionBlock& ign, InjectionBlock& inj) {
+    TextSource in(buffer);
+    std::string token;
+    token.reserve(kMaxToken);
+    bool tooLong = false;
+    while (NextToken(in, token, tooLong)) {
+        if (tooLong) continue;
+        if (const ParameterRecord* record = FindParameterRecord(token)) ReadValues(in, *record, ign, inj);
+    }
+}
+
+}  // namespace
+
+void ReadParameterFile(std::istream& in, IgnitionBlock& ign, InjectionBlock& inj) {
+    ReadAll(in.rdbuf(), ign, inj);
+}
+
+void ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, InjectionBlock& inj) {
+    std::istringstream in{std::string(bytes)};
+    ReadAll(in.rdbuf(), ign, inj);
+}
+
+bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return false;
+    ReadAll(in.rdbuf(), ign, inj);
+    return true;
+}
+
+}  // namespace ign
