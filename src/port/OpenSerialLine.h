@@ -1,0 +1,19 @@
+#pragma once
+
+#include "SerialLine.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace ign {
+
+// The port name that selects the in-process simulated unit instead of a device.
+inline constexpr const char* kSimulatorPortName = "simulator";
+
+// Opens the line behind a system port name, or the simulated unit for
+// "simulator" (any letter case). Returns nullptr when the port cannot be opened, with the
+// reason in error (when given).
+std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, QString* error = nullptr);
+
+}  // namespace ign

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "SerialLine.h"
+
+#include <QSerialPort>
+#include <QString>
+
+namespace ign {
+
+// A system serial port (COM3, /dev/ttyUSB0, a pseudo-terminal) at 9600 8N1.
+// Bytes reach the input queue through the Qt event loop, so the owner polls
+// this line from a timer running in that loop; nothing here ever waits.
+class QtSerialLine final : public SerialLine {
+public:
+    QtSerialLine();
+    ~QtSerialLine() override;
+    QtSerialLine(const QtSerialLine&) = delete;
+    QtSerialLine& operator=(const QtSerialLine&) = delete;
+
+    // Opens and configures the port; on failure the line stays closed and
+    // error (when given) receives the system's reason.
+    bool open(const QString& portName, QString* error = nullptr);
+    // Closes the port if it is open; harmless otherwise.
+    void close();
+    QString portName() const;
+
+    bool isOpen() const override;
+    std::size_t bytesQueued() override;
+    std::size_t read(Byte* buffer, std::size_t maxBytes) override;
+    void write(const Byte* frame, std::size_t size) override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    bool closePending_ = false;
+};
+
+}  // namespace ign

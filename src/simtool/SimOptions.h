@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SimulatedUnit.h"
+
+#include <string>
+#include <vector>
+
+namespace ign {
+
+// What ignition-unit-sim is told on its command line.
+struct SimOptions {
+    UnitFaults faults;
+    int monitorMs =
+        SimulatedUnit::kDefaultMonitorIntervalMs;  // interval of the unit's own monitor frames; 0 sends none
+    std::string linkPath;                          // optional symbolic link to the terminal, removed on exit
+    bool help = false;
+};
+
+// Parses the arguments after the program name. Returns false with a
+// one-line reason in error for an unknown option or a bad value.
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+
+const char* SimUsage();
+
+}  // namespace ign
