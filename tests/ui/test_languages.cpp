@@ -1,0 +1,301 @@
+#include "ApplyLanguage.h"
+#include "Hlav.h"
+#include "Jazyk1.h"
+#include "Jazyk2.h"
+#include "Jazyk3.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+using namespace ign;
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const LanguageTable& TableByName(const QString& name) {
+    if (name == "Czech") return CzechTable();
+    if (name == "German") return GermanTable();
+    return EnglishTable();
+}
+
+QObject* Find(QWidget& window, std::string_view name) {
+    return window.objectName() == Q(name) ? &window : window.findChild<QObject*>(Q(name));
+}
+
+QString ShownCaption(QObject& target) {
+    if (auto* action = qobject_cast<QAction*>(&target)) return action->text();
+    if (auto* menu = qobject_cast<QMenu*>(&target)) return menu->title();
+    if (auto* group = qobject_cast<QGroupBox*>(&target)) return group->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(&target)) return button->text();
+    if (auto* label = qobject_cast<QLabel*>(&target)) return label->text();
+    auto* page = qobject_cast<QWidget*>(&target);
+    for (QWidget* w = page ? page->parentWidget() : nullptr; w != nullptr; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) return tabs->tabText(tabs->indexOf(page));
+    }
+    return "<no caption>";
+}
+
+QString ShownStatusTip(QObject& target) {
+    if (auto* action = qobject_cast<QAction*>(&target)) return action->statusTip();
+    if (auto* menu = qobject_cast<QMenu*>(&target)) return menu->menuAction()->statusTip();
+    return qobject_cast<QWidget*>(&target)->statusTip();
+}
+
+// Every assignment of the table that the window does not show right now, one line each.
+QStringList Mismatches(QWidget& window, const LanguageTable& table) {
+    QStringList out;
+    for (const TextAssignment& a : table.assignments) {
+        QObject* target = Find(window, a.object);
+        if (target == nullptr) {
+            out << Q(a.object) + ": missing";
+            continue;
+        }
+        QString shown;
+        QString expected = Q(a.text);
+        switch (a.target) {
+            case TextTarget::WindowTitle:
+                shown = qobject_cast<QWidget*>(target)->windowTitle();
+                break;
+            case TextTarget::CheckMark:
+                shown = qobject_cast<QAction*>(target)->isChecked() ? Q(kCheckOn) : Q(kCheckOff);
+                break;
+            case TextTarget::StatusHint:
+                shown = ShownStatusTip(*target);
+                break;
+            case TextTarget::Hint: {
+                const HintParts parts = SplitHint(a.text);
+                expected = parts.tooltip + "|" + parts.status;
+                shown = qobject_cast<QWidget*>(target)->toolTip() + "|" + ShownStatusTip(*target);
+                break;
+            }
+            default:
+                shown = ShownCaption(*target);
+                break;
+        }
+        if (shown != expected)
+            out << Q(a.object) + ": shows \"" + shown + "\", expected \"" + expected + "\"";
+    }
+    return out;
+}
+
+bool TypeFits(QObject& target, TextTarget kind) {
+    const bool isAction = qobject_cast<QAction*>(&target) != nullptr;
+    const bool isMenu = qobject_cast<QMenu*>(&target) != nullptr;
+    switch (kind) {
+        case TextTarget::WindowTitle:
+            return target.isWidgetType() && qobject_cast<QWidget*>(&target)->isWindow();
+        case TextTarget::MenuTitle:
+            return isMenu;
+        case TextTarget::ActionText:
+            return isAction;
+        case TextTarget::CheckMark:
+            return isAction && qobject_cast<QAction*>(&target)->isCheckable();
+        case TextTarget::StatusHint:
+            return isAction || isMenu || target.isWidgetType();
+        case TextTarget::Hint:
+            return target.isWidgetType() && !isMenu;
+        case TextTarget::RadioItems:
+            return qobject_cast<QAbstractButton*>(&target) != nullptr;
+        case TextTarget::Caption:
+            return ShownCaption(target) != "<no caption>";
+    }
+    return false;
+}
+
+// The controls that may show a tooltip: the tool-group buttons, the "-"/"+" buttons of both groups,
+// the two RPM headings and the three version labels.
+const std::set<QString> kTooltipAllowed{
+    "SpeedButtonNew", "SpeedButton5",   "SpeedButton7",  "SpeedButtonPrint", "Button1",       "BitBtn2",
+    "BitBtn1",        "BitBtnIgnMinus", "BitBtnIgnPlus", "BitBtnJetMinus",   "BitBtnJetPlus", "Label1",
+    "Label3",         "LabelVerze1",    "LabelVerze2",   "LabelVerze3",
+};
+
+void TriggerAction(QWidget& window, const char* name) {
+    auto* action = window.findChild<QAction*>(name);
+    QVERIFY2(action != nullptr, name);
+    action->trigger();
+}
+
+}  // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { window_ = std::make_unique<TFormHlav>(); }
+    void cleanup() { window_.reset(); }
+
+    void everyTargetExists_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("index");
+        for (const char* language : {"English", "Czech", "German"}) {
+            const auto& assignments = TableByName(language).assignments;
+            for (std::size_t i = 0; i < assignments.size(); ++i) {
+                const QByteArray row = QByteArray(language) + "/" +
+                                       QByteArray(assignments[i].object.data(),
+                                                  static_cast<qsizetype>(assignments[i].object.size())) +
+                                       "/" + QByteArray::number(static_cast<int>(assignments[i].target));
+                QTest::newRow(row.constData()) << QString(language) << static_cast<int>(i);
+            }
+        }
+    }
+    void everyTargetExists() {
+        QFETCH(QString, language);
+        QFETCH(int, index);
+        const TextAssignment& a = TableByName(language).assignments[static_cast<std::size_t>(index)];
+        QObject* target = Find(*window_, a.object);
+        QVERIFY2(target != nullptr, "the window has no object of this name");
+        QVERIFY2(TypeFits(*target, a.target), target->metaObject()->className());
+    }
+
+    void eachLanguageShowsItsTable_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"English", "Czech", "German"})
+            QTest::newRow(language) << QString(language);
+    }
+    void eachLanguageShowsItsTable() {
+        QFETCH(QString, language);
+        const LanguageTable& table = TableByName(language);
+        QCOMPARE(ApplyLanguageTable(*window_, table), table.code);
+        QCOMPARE(Mismatches(*window_, table), QStringList{});
+    }
+
+    void englishComesBackAfterGerman() {
+        TriggerAction(*window_, "MenuGerman");
+        QCOMPARE(window_->windowTitle(), QString::fromUtf8("Programmierung der Zündbox"));
+        QCOMPARE(window_->LanguageCode(), 2);
+        TriggerAction(*window_, "MenuEnglish");
+        QCOMPARE(window_->windowTitle(), QString("Programming of Ignition"));
+        QCOMPARE(window_->findChild<QGroupBox*>("GroupBoxJet")->title(), QString("Injection "));
+        QCOMPARE(window_->LanguageCode(), 0);
+        QCOMPARE(Mismatches(*window_, EnglishTable()), QStringList{});
+    }
+
+    void czechChecksOnlyItsOwnItem() {
+        TriggerAction(*window_, "MenuGerman");
+        TriggerAction(*window_, "MenuCzech");
+        QCOMPARE(window_->LanguageCode(), 1);
+        QVERIFY(window_->findChild<QAction*>("MenuCzech")->isChecked());
+        QVERIFY(!window_->findChild<QAction*>("MenuEnglish")->isChecked());
+        QVERIFY(!window_->findChild<QAction*>("MenuGerman")->isChecked());
+    }
+
+    // Czech has no text of its own for the German item, so it keeps the previous language's.
+    void germanItemKeepsPreviousTextsAfterCzech_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("after English") << "English"
+                                       << "&German" << QString::fromUtf8("Deutche Menü");
+        QTest::newRow("after German") << "German"
+                                      << "&Deutch" << QString::fromUtf8("Deutches Menü");
+    }
+    void germanItemKeepsPreviousTextsAfterCzech() {
+        QFETCH(QString, before);
+        QFETCH(QString, caption);
+        QFETCH(QString, status);
+        ApplyLanguageTable(*window_, TableByName(before));
+        ApplyLanguageTable(*window_, CzechTable());
+        auto* german = window_->findChild<QAction*>("MenuGerman");
+        QCOMPARE(german->text(), caption);
+        QCOMPARE(german->statusTip(), status);
+    }
+
+    void positionChoiceKeepsItsItem_data() {
+        QTest::addColumn<int>("item");
+        QTest::newRow("Beginning") << 0;
+        QTest::newRow("Centre") << 1;
+        QTest::newRow("End") << 2;
+    }
+    void positionChoiceKeepsItsItem() {
+        QFETCH(int, item);
+        const QString name = QString("RadioGroupPolohaItem%1").arg(item);
+        window_->findChild<QAbstractButton*>(name)->setChecked(true);
+        for (const char* action : {"MenuGerman", "MenuCzech", "MenuEnglish"}) {
+            TriggerAction(*window_, action);
+            for (int i = 0; i < 3; ++i) {
+                auto* button = window_->findChild<QAbstractButton*>(QString("RadioGroupPolohaItem%1").arg(i));
+                QVERIFY2(button->isChecked() == (i == item), action);
+            }
+        }
+    }
+
+    void switchChangesNoParameter() {
+        window_->ReadEditors();
+        const ParameterSet before = window_->Parameters();
+        for (const char* action : {"MenuCzech", "MenuGerman", "MenuEnglish", "MenuEnglish"}) {
+            TriggerAction(*window_, action);
+            QVERIFY2(window_->Parameters() == before, action);
+        }
+        window_->ReadEditors();
+        QVERIFY(window_->Parameters() == before);
+    }
+
+    void tooltipsOnlyWhereAllowed_data() { eachLanguageShowsItsTable_data(); }
+    void tooltipsOnlyWhereAllowed() {
+        QFETCH(QString, language);
+        ApplyLanguageTable(*window_, TableByName(language));
+        for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+            if (widget->toolTip().isEmpty()) continue;
+            QVERIFY2(kTooltipAllowed.count(widget->objectName()) == 1,
+                     qPrintable(widget->objectName() + " shows tooltip " + widget->toolTip()));
+        }
+        for (const QMenu* menu : window_->findChildren<QMenu*>()) QVERIFY(!menu->toolTipsVisible());
+    }
+
+    void missingTargetsAreSkipped() {
+        QWidget bare;
+        QCOMPARE(ApplyLanguageTable(bare, CzechTable()), 1);
+        QCOMPARE(ApplyLanguageTable(bare, GermanTable()), 2);
+        QCOMPARE(bare.windowTitle(), QString());
+    }
+
+    void hintSplitsAtFirstBar_data() {
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("both parts") << "Open|Open file"
+                                    << "Open"
+                                    << "Open file";
+        QTest::newRow("no bar") << "Sprache"
+                                << "Sprache"
+                                << "Sprache";
+        QTest::newRow("second bar stays") << "a|b|c"
+                                          << "a"
+                                          << "b|c";
+        QTest::newRow("blank before bar kept") << "Act |long"
+                                               << "Act "
+                                               << "long";
+        QTest::newRow("empty short part") << "|only status"
+                                          << ""
+                                          << "only status";
+    }
+    void hintSplitsAtFirstBar() {
+        QFETCH(QString, hint);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, status);
+        const QByteArray utf8 = hint.toUtf8();
+        const HintParts parts =
+            SplitHint(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        QCOMPARE(parts.tooltip, tooltip);
+        QCOMPARE(parts.status, status);
+    }
+
+private:
+    std::unique_ptr<TFormHlav> window_;
+};
+
+QTEST_MAIN(TestLanguages)
+#include "test_languages.moc"
