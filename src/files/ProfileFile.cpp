@@ -88,13 +88,13 @@ ProfileFile::ProfileFile(std::filesystem::path path) : path_(std::move(path)) {
 }
 
 ProfileFile::ProfileFile(std::filesystem::path path, std::string_view text) : path_(std::move(path)) {
+    // CR LF, LF and a lone CR all end a line, the way a value is cut on writing.
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.emplace_back(line);
+        const std::size_t end = text.find_first_of("\r\n");
+        lines_.emplace_back(text.substr(0, end));
         if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
 }
 
