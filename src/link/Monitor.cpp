@@ -94,8 +94,8 @@ void Monitor::showType1(const Byte* f) {
     r.airC = status_.AirTempCode - 100;
     r.airMv = SensorMv(Word(f, 3));
     r.supplyMv = SensorMv(Word(f, 5));
-    // Single precision on purpose: 0.65 V must print as 0.6, as the unit's own display does.
-    r.supplyV = static_cast<float>(11 * r.supplyMv + 650) * 0.001f;
+    // Kept in single precision on purpose: 0.65 V becomes the float just below it and prints as 0.6.
+    r.supplyV = static_cast<float>((11 * r.supplyMv + 650) * 0.001);
     r.injectionTimeUs = 30 * Word(f, 7);
     r.injectionPositionDeg = 720 - Word(f, 9);
     set(MonitorLabel::Voda, "TWS= %d [°]= %d [mV]", r.waterC, r.waterMv);

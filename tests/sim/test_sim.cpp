@@ -1,0 +1,211 @@
+#include "DeviceImageCodec.h"
+#include "Link.h"
+#include "Monitor.h"
+#include "New.h"
+#include "SimulatedLine.h"
+#include "Validation.h"
+
+#include <QtTest>
+
+#include <random>
+
+using namespace ign;
+using Bytes = std::vector<Byte>;
+
+namespace {
+
+Bytes Sealed(Bytes frame) {
+    Byte x = 0;
+    for (Byte b : frame) x ^= b;
+    frame.push_back(static_cast<Byte>(~x));
+    return frame;
+}
+
+Bytes Take(SimulatedUnit& unit) {
+    Bytes out(unit.available());
+    out.resize(unit.take(out.data(), out.size()));
+    return out;
+}
+
+bool ImageMatchesUnit(const DeviceImage& image, const SimulatedUnit& unit) {
+    return std::equal(image.bytes.begin(), image.bytes.begin() + 210, unit.memory().begin());
+}
+
+}  // namespace
+
+class SimTest : public QObject {
+    Q_OBJECT
+private slots:
+    void answersReadsAfterLineTime() {
+        SimulatedUnit unit;
+        unit.setMonitorIntervalMs(0);
+        const Bytes request{0x55, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xAA};
+        unit.receive(request.data(), request.size());
+        unit.advance(20);  // 12.5 ms in, 12.5 ms out: not there yet
+        QCOMPARE(unit.available(), std::size_t{0});
+        unit.advance(10);
+        // "SIM" 12, 14 March 2024, 09:05; 32 is 'M' + 'a' + 'r' modulo 256.
+        QCOMPARE(Take(unit), Sealed({0xD5, 'S', 'I', 'M', 12, 14, 32, 24, 9, 5, 0}));
+        DeviceImage image;
+        std::copy(unit.memory().begin(), unit.memory().end(), image.bytes.begin());
+        const UnitIdentification id = DecodeUnitIdentification(image);
+        QCOMPARE(id.version, std::string("SIM12"));
+        QCOMPARE(id.date, std::string("14. 3.2024"));
+        QCOMPARE(id.time, std::string("09:05"));
+    }
+
+    void requests_data() {
+        QTest::addColumn<Bytes>("request");
+        QTest::addColumn<Bytes>("answer");
+        QTest::addColumn<int>("offset31");  // memory at offset 31 afterwards
+        QTest::newRow("write block 3") << Sealed({0x03, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0})
+                                       << Sealed({0x83, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}) << 9;
+        QTest::newRow("read block 3") << Sealed({0x43, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                      << Sealed({0xC3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) << 0;
+        QTest::newRow("write block 21 refused")
+            << Sealed({0x15, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}) << Bytes{} << 0;
+        QTest::newRow("read block 22 unknown")
+            << Sealed({0x56, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) << Bytes{} << 0;
+        QTest::newRow("bad check byte") << Bytes{0x03, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0x00} << Bytes{} << 0;
+    }
+    void requests() {
+        QFETCH(Bytes, request);
+        QFETCH(Bytes, answer);
+        QFETCH(int, offset31);
+        SimulatedUnit unit;
+        unit.setMonitorIntervalMs(0);
+        unit.receive(request.data(), request.size());
+        unit.advance(100);
+        QCOMPARE(Take(unit), answer);
+        QCOMPARE(int(unit.memory()[30]), offset31);
+        QCOMPARE(unit.memory()[210], Byte('S'));
+    }
+
+    void faults_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<Bytes>("answer");
+        QTest::addColumn<int>("offset1");
+        const Bytes request = Sealed({0x00, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        QTest::newRow("silent, still stores") << 0 << Bytes{} << 1;
+        QTest::newRow("wrong echo") << 1 << Sealed({0x80, 1 ^ 0x5A, 2, 3, 4, 5, 6, 7, 8, 9, 10}) << 1;
+        QTest::newRow("stuck cell") << 2 << Sealed({0x80, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) << 0xEE;
+    }
+    void faults() {
+        QFETCH(int, fault);
+        QFETCH(Bytes, answer);
+        QFETCH(int, offset1);
+        UnitFaults f;
+        f.silent = fault == 0;
+        f.wrongEcho = fault == 1;
+        f.stuckOffset = fault == 2 ? 1 : 0;
+        SimulatedUnit unit(f);
+        unit.setMonitorIntervalMs(0);
+        unit.setMemory(1, 0xEE);
+        const Bytes request = Sealed({0x00, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        unit.receive(request.data(), request.size());
+        unit.advance(100);
+        QCOMPARE(Take(unit), answer);
+        QCOMPARE(int(unit.memory()[0]), offset1);
+    }
+
+    void splitAnswerArrivesInTwoPieces() {
+        UnitFaults f;
+        f.splitAnswers = true;
+        SimulatedUnit unit(f);
+        unit.setMonitorIntervalMs(0);
+        const Bytes request = Sealed({0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        unit.receive(request.data(), request.size());
+        unit.advance(55);
+        QCOMPARE(unit.available(), std::size_t{6});
+        unit.advance(55);
+        QCOMPARE(unit.available(), std::size_t{12});
+    }
+
+    // The stream, decoded as the window would: plausible values of a running engine.
+    void monitorStreamIsPlausible() {
+        SimulatedUnit unit;
+        unit.setMemory(42, 110);  // limiter 11 000 rpm
+        Monitor monitor;
+        int frames = 0, minRpm = 1 << 30, maxRpm = 0;
+        for (int ms = 0; ms < 20000; ms += 100) {
+            unit.advance(100);
+            const Bytes bytes = Take(unit);
+            QCOMPARE(bytes.size() % 12, std::size_t{0});
+            for (std::size_t i = 0; i < bytes.size(); i += 12) {
+                QVERIFY(monitor.ShowMonitorFrame(bytes.data() + i));
+                ++frames;
+                if (bytes[i] == 0xB2) {
+                    minRpm = std::min(minRpm, monitor.readings().rpm);
+                    maxRpm = std::max(maxRpm, monitor.readings().rpm);
+                }
+            }
+        }
+        QVERIFY(frames >= 190 && frames <= 201);
+        QVERIFY(minRpm >= 1150 && minRpm < 1500);
+        QVERIFY(maxRpm > 10500 && maxRpm <= 11050);
+        QVERIFY(std::abs(monitor.readings().supplyV - 13.5f) < 0.2f);
+        QCOMPARE(monitor.readings().dwellUs, 3000);
+        QVERIFY(monitor.readings().waterC > 20);
+    }
+
+    // While the program talks to the unit, the stream steps aside: an answer is the first thing read.
+    void streamPausesForRequests() {
+        SimulatedUnit unit;
+        unit.setMonitorIntervalMs(10);
+        unit.advance(95);
+        Take(unit);
+        const Bytes request = Sealed({0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        unit.receive(request.data(), request.size());
+        unit.advance(55);
+        QCOMPARE(Take(unit).front(), Byte(0xC0));
+        unit.advance(200);
+        QCOMPARE(unit.available(), std::size_t{0});
+        unit.advance(300);
+        QVERIFY(unit.available() > 0);
+    }
+
+    // Whatever the line does, Program never reports success over a unit that differs from the image.
+    void programNeverLiesAboutTheUnit() {
+        int ok = 0, failed = 0;
+        for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+            std::mt19937 pick(seed);
+            UnitFaults f;
+            f.seed = seed;
+            f.dropRate = (pick() % 6) * 0.1;
+            f.corruptRate = (pick() % 6) * 0.1;
+            f.splitAnswers = pick() % 3 == 0;
+            f.answerDelayMs = std::array{0, 30, 100, 250}[pick() % 4];
+            f.wrongEcho = pick() % 10 == 0;
+            f.stuckOffset = pick() % 4 == 0 ? static_cast<int>(1 + pick() % 210) : 0;
+            SimulatedUnit unit(f);
+            unit.setMonitorIntervalMs(std::array{0, 40, 100}[pick() % 3]);
+            for (int offset = 1; offset <= 210; ++offset) unit.setMemory(offset, static_cast<Byte>(pick()));
+
+            ParameterSet set;
+            ApplyMachineDefaults(set);
+            ValidateParameters(set);
+            PackDeviceImage(set);
+            SimulatedLine line(unit);
+            Link link(set, &line);
+            link.StartProgram();
+            for (int t = 0; t < 5000 && link.state().TransferMode != TransferMode::None; ++t) {
+                line.advance(55);
+                link.tick();
+            }
+            QCOMPARE(link.state().TransferMode, TransferMode::None);
+            const MessageId result = *link.display().status;
+            if (result == MessageId::VerifyOk) {
+                QVERIFY2(ImageMatchesUnit(set.image, unit), qPrintable(QString("seed %1").arg(seed)));
+                ++ok;
+            } else {
+                QVERIFY(result == MessageId::ProgramError || result == MessageId::VerifyError);
+                ++failed;
+            }
+        }
+        qInfo("programs: %d verified, %d gave up", ok, failed);
+        QVERIFY(ok > 50 && failed > 20);
+    }
+};
+
+QTEST_GUILESS_MAIN(SimTest)
+#include "test_sim.moc"
