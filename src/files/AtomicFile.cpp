@@ -43,7 +43,9 @@ bool ExistingTargetWritable(const fs::path& target) {
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     if (!fs::exists(status)) return true;
-    if (fs::is_directory(status)) return false;
+    // Folders, pipes and devices are not files we may replace (opening a pipe
+    // would even wait for a reader).
+    if (!fs::is_regular_file(status)) return false;
     // Opening for appending changes nothing, but fails where an ordinary open
     // for writing would fail.
     std::ofstream probe(target, std::ios::binary | std::ios::app);
@@ -63,13 +65,19 @@ bool WriteAll(const fs::path& path, std::string_view bytes, bool& opened) {
 
 }  // namespace
 
-FileWriteResult ReplaceFileContents(const fs::path& target, std::string_view bytes) {
+FileWriteResult ReplaceFileContents(const fs::path& path, std::string_view bytes) {
+    // A linked file is replaced where it really lives, so the link stays.
+    std::error_code error;
+    fs::path target = path;
+    if (fs::is_symlink(path, error)) {
+        const fs::path resolved = fs::canonical(path, error);
+        if (!error) target = resolved;
+    }
     if (!ExistingTargetWritable(target)) return FileWriteResult::CannotOpen;
 
     const fs::path temporary = TemporaryNeighbour(target);
     bool opened = false;
     const bool written = WriteAll(temporary, bytes, opened);
-    std::error_code error;
     if (!opened) return FileWriteResult::CannotOpen;
     if (!written) {
         fs::remove(temporary, error);

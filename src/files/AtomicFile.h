@@ -17,6 +17,7 @@ enum class FileWriteResult {
 // go to a temporary file in the same folder, which is flushed to disk and then
 // renamed over the target. A target that exists but cannot be opened for
 // writing (a read-only file, a folder) gives CannotOpen and stays as it is.
+// A symbolic link stays a link: the file it points to is replaced.
 FileWriteResult ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
 // The whole content of a file, or false when it cannot be opened or read.

@@ -21,6 +21,9 @@ std::string WriteParameterFile(const IgnitionBlock& ign, const InjectionBlock& i
 FileWriteResult SaveParameterFile(const std::filesystem::path& path, const IgnitionBlock& ign,
                                   const InjectionBlock& inj);
 
+// The message box text for a failed save ("" for Ok); English in every language.
+const char* SaveErrorText(FileWriteResult result);
+
 // Reads every key it recognises into the blocks; whatever the input holds,
 // only the parameters of recognised keys change. No validation.
 void ReadParameterFile(std::istream& in, IgnitionBlock& ign, InjectionBlock& inj);

@@ -107,4 +107,16 @@ FileWriteResult SaveParameterFile(const std::filesystem::path& path, const Ignit
     return ReplaceFileContents(path, WriteParameterFile(ign, inj));
 }
 
+const char* SaveErrorText(FileWriteResult result) {
+    switch (result) {
+        case FileWriteResult::Ok:
+            return "";
+        case FileWriteResult::CannotOpen:
+            return "Open file error";
+        case FileWriteResult::WriteFailed:
+            return "Write file error";
+    }
+    return "";
+}
+
 }  // namespace ign

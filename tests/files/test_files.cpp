@@ -348,6 +348,12 @@ void FilesTest::saveAndLoadFiles() {
     QVERIFY(LoadParameterFile(file, set));
     QVERIFY(set == ExampleSet());
 
+    const fs::path link = Path(dir, "link.ign");
+    fs::create_symlink(file, link);
+    QCOMPARE(SaveParameterFile(link, DefaultSet()), FileWriteResult::Ok);
+    QVERIFY(fs::is_symlink(link));
+    QCOMPARE(Slurp(file), WriteParameterFile(DefaultSet()));
+
     ParameterSet untouched = DefaultSet();
     QVERIFY(!LoadParameterFile(Path(dir, "missing.ign"), untouched));
     QVERIFY(!LoadParameterFile(file.parent_path(), untouched));
@@ -365,8 +371,10 @@ void FilesTest::failedSaveKeepsPreviousFile() {
     QCOMPARE(Slurp(file), std::string("OMEZ1 9000"));
     QCOMPARE(FileCount(file.parent_path()), 1);
 
+    QCOMPARE(SaveErrorText(FileWriteResult::WriteFailed), "Write file error");
     QCOMPARE(SaveParameterFile(Path(dir, "no-such-folder/set.ign"), DefaultSet()),
              FileWriteResult::CannotOpen);
+    QCOMPARE(SaveErrorText(FileWriteResult::CannotOpen), "Open file error");
     fs::create_directory(Path(dir, "folder.ign"));
     QCOMPARE(SaveParameterFile(Path(dir, "folder.ign"), DefaultSet()), FileWriteResult::CannotOpen);
     QVERIFY(fs::is_directory(Path(dir, "folder.ign")));
