@@ -1,0 +1,24 @@
+#pragma once
+
+#include "EditorBindings.h"
+
+#include <QSpinBox>
+
+namespace ign {
+
+// A numeric editor field: text box and up/down arrows in one, set up from its
+// row of the field table. It reports arrow steps separately from typing,
+// because a step runs the edit cycle at once while typed text waits.
+class FieldBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    FieldBox(const EditorField& field, QWidget* parent);
+
+    void stepBy(int steps) override;
+
+signals:
+    void stepped();
+};
+
+}  // namespace ign

@@ -1,0 +1,62 @@
+#include "AboutText.h"
+#include "Hlav.h"
+#include "New.h"
+
+#include <QAction>
+
+namespace ign {
+
+void TFormHlav::MenuNewClick() {
+    // The file name, port, language and page stay as they are; nothing is validated.
+    ApplyMachineDefaults(set_);
+    RefreshEditors();
+    HideProgress();
+}
+
+void TFormHlav::MenuExitClick() { close(); }
+
+void TFormHlav::MenuContensClick() { ShowMessage(HelpNotAvailableText()); }
+
+void TFormHlav::MenuAboutClick() { ShowMessage(AboutText(languageCode_, __DATE__, __TIME__)); }
+
+void TFormHlav::MenuCom1Click() {
+    // A checkable item toggles itself before we get here; the port choice decides.
+    if (!useCom2_) {
+        UpdatePortMarks();
+        return;
+    }
+    useCom2_ = false;
+    UpdatePortMarks();
+    ClosePort();
+    OpenPort();
+}
+
+void TFormHlav::MenuCom2Click() {
+    if (useCom2_) {
+        UpdatePortMarks();
+        return;
+    }
+    useCom2_ = true;
+    UpdatePortMarks();
+    ClosePort();
+    OpenPort();
+}
+
+// ---- commands whose parts join later ------------------------------------------
+
+void TFormHlav::MenuOpenClick() {}
+void TFormHlav::MenuSaveClick() {}
+void TFormHlav::SpeedButtonPrintClick() {}
+void TFormHlav::MenuReadClick() {}
+void TFormHlav::MenuVerifyClick() {}
+void TFormHlav::MenuProgramClick() {}
+void TFormHlav::CurveMinusClick() {}
+void TFormHlav::CurvePlusClick() {}
+void TFormHlav::ButtonJetMinusClick() {}
+void TFormHlav::ButtonJetPlusClick() {}
+void TFormHlav::CSpinButtonUpClick(int /*column*/) {}
+void TFormHlav::CSpinButtonDownClick(int /*column*/) {}
+void TFormHlav::BitBtnTps0Click() {}
+void TFormHlav::BitBtnTps100Click() {}
+
+}  // namespace ign

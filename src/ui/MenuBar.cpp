@@ -1,0 +1,122 @@
+#include "Hlav.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <array>
+
+namespace ign {
+namespace {
+
+// A null name is a separator line.
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    Qt::Key shortcut;  // Qt::Key_unknown: none
+    Qt::KeyboardModifiers modifiers;
+    const char* status;
+    bool checkable;
+};
+
+struct MenuDesign {
+    const char* name;
+    const char* title;
+    const char* status;
+    std::initializer_list<MenuItem> items;
+};
+
+constexpr Qt::Key kNone = Qt::Key_unknown;
+constexpr MenuItem kSeparator{nullptr, nullptr, kNone, Qt::NoModifier, nullptr, false};
+
+const std::array<MenuDesign, 6>& Menus() {
+    static const std::array<MenuDesign, 6> menus{{
+        {"MenuFile",
+         "&File",
+         "",
+         {
+             {"MenuNew", "&New", Qt::Key_N, Qt::ControlModifier, "Set default parametrs", false},
+             kSeparator,
+             {"MenuOpen", "&Open", Qt::Key_F3, Qt::NoModifier, "Open file with parametrs", false},
+             kSeparator,
+             {"MenuSave", "&Save", Qt::Key_F2, Qt::NoModifier, "Save parametrs to file", false},
+             kSeparator,
+             {"MenuPrint", "&Print...", Qt::Key_P, Qt::ControlModifier, "Print parametrs", false},
+             kSeparator,
+             {"MenuExit", "E&xit", kNone, Qt::NoModifier, "End of program", false},
+         }},
+        {"MenuCom",
+         "&Com",
+         "Set number of com",
+         {
+             {"MenuCom1", "Com &1", kNone, Qt::NoModifier, "Set com 1", true},
+             {"MenuCom2", "Com &2", kNone, Qt::NoModifier, "Set com 2", true},
+         }},
+        {"MenuDevice",
+         "&Device",
+         "",
+         {
+             {"MenuRead", "&Read", Qt::Key_F7, Qt::NoModifier, "Reading parametrs from ignition", false},
+             {"MenuVerify", "&Verify", Qt::Key_F8, Qt::NoModifier,
+              "Compare set parametrs  with parametrs of ignition", false},
+             {"MenuProgram", "&Program", Qt::Key_F9, Qt::NoModifier, "Programing  set parametrs to ignition",
+              false},
+         }},
+        {"MenuTools",
+         "&Tools",
+         "",
+         {
+             {"CurveMinus", "Curve A-", Qt::Key_F4, Qt::NoModifier, "Take off 1 degree of curve A", false},
+             {"CurvePlus", "Curve A+", Qt::Key_F5, Qt::NoModifier, "Add 1 degree of curve A", false},
+             {"JetMinus", "Jet -", Qt::Key_F11, Qt::NoModifier, "", false},
+             {"JetPlus", "Jet +", Qt::Key_F12, Qt::NoModifier, "", false},
+         }},
+        {"MenuLanguage",
+         "&Language",
+         "Set English or Czech",
+         {
+             {"MenuEnglish", "English", kNone, Qt::NoModifier, "Set Englich menu", true},
+             {"MenuCzech", "&Czech", kNone, Qt::NoModifier, "Set Czech menu", true},
+             {"MenuGerman", "&German", kNone, Qt::NoModifier, "Deutche Menü", true},
+         }},
+        {"MenuHelp",
+         "&Help",
+         "Not available jet",
+         {
+             {"MenuContens", "&Contens", Qt::Key_F1, Qt::NoModifier, "", false},
+             {"MenuAbout", "&About...", kNone, Qt::NoModifier, "", false},
+         }},
+    }};
+    return menus;
+}
+
+}  // namespace
+
+void TFormHlav::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    for (const MenuDesign& design : Menus()) {
+        auto* menu = new QMenu(QString::fromUtf8(design.title), this);
+        menu->setObjectName(QString::fromLatin1(design.name));
+        // The menu bar entry is the menu's own action; its status text shows while it is highlighted.
+        menu->menuAction()->setStatusTip(QString::fromUtf8(design.status));
+        for (const MenuItem& item : design.items) {
+            if (item.name == nullptr) {
+                menu->addSeparator();
+                continue;
+            }
+            auto* action = new QAction(QString::fromUtf8(item.caption), this);
+            action->setObjectName(QString::fromLatin1(item.name));
+            if (item.shortcut != kNone) action->setShortcut(QKeySequence(item.modifiers | item.shortcut));
+            action->setStatusTip(QString::fromUtf8(item.status));
+            action->setCheckable(item.checkable);
+            menu->addAction(action);
+        }
+        bar->addMenu(menu);
+    }
+    // The marks the window is designed with; start-up sets them from the settings.
+    findChild<QAction*>(QStringLiteral("MenuCom1"))->setChecked(true);
+    findChild<QAction*>(QStringLiteral("MenuEnglish"))->setChecked(true);
+}
+
+}  // namespace ign

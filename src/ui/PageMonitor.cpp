@@ -1,0 +1,31 @@
+#include "Hlav.h"
+#include "MonitorLabels.h"
+#include "PageParts.h"
+
+#include <QGridLayout>
+
+namespace ign {
+
+QWidget* TFormHlav::BuildMonitorPage() {
+    QWidget* page = MakePage(this, "TabSheet5");
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(20, 16, 20, 16);
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(8);
+    for (const MonitorLabel& line : kMonitorLabels) {
+        QLabel* label = MakeLabel(page, line.caption, line.name);
+        QFont font = label->font();
+        font.setPixelSize(line.pixelHeight);
+        font.setBold(line.bold);
+        label->setFont(font);
+        // The live texts are a little longer than the captions; keep room so the columns do not jump.
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("W")) * 16);
+        if (line.hiddenInDesign) label->hide();
+        grid->addWidget(label, line.row, line.column);
+    }
+    grid->setRowStretch(7, 1);
+    grid->setColumnStretch(2, 1);
+    return page;
+}
+
+}  // namespace ign
