@@ -53,6 +53,12 @@ TFormHlav::TFormHlav(QWidget* parent) : QMainWindow(parent), fields_(EditorField
 
 TFormHlav::~TFormHlav() {
     if (hintHandler_ != nullptr) qApp->removeEventFilter(hintHandler_);
+    // Destroying the controls moves the focus, and a field that loses it must
+    // not run the edit cycle on a window that is half gone.
+    for (FieldBox* box : fields_) {
+        box->disconnect(this);
+        box->findChild<QLineEdit*>()->removeEventFilter(this);
+    }
 }
 
 void TFormHlav::BuildWindow() {

@@ -1,0 +1,371 @@
+// The main window driven through its widgets: the edit cycle, start-up and
+// close, the message boxes, the error guard and the status line.
+#include "Application.h"
+#include "Hlav.h"
+#include "New.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+using ign::TFormHlav;
+
+namespace {
+
+ign::ParameterSet DefaultSet(ign::Byte keying = 0) {
+    ign::ParameterSet set{};
+    set.ignition.KEYING = keying;
+    ign::ApplyMachineDefaults(set);
+    return set;
+}
+
+// Runs `action`, which is expected to open a modal message box, and returns the
+// box's text after closing it. Empty when no box appeared.
+QString MessageFrom(const std::function<void()>& action) {
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->done(0);
+        }
+    });
+    poll.start(10);
+    action();
+    return text;
+}
+
+class ThrowOnPress : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) throw std::runtime_error("Printer not ready");
+        return false;
+    }
+};
+
+}  // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormHlav> w;
+
+    template <typename T = QWidget>
+    T* Get(const char* name) {
+        T* child = w->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) qFatal("no control %s", name);
+        return child;
+    }
+    QSpinBox* Field(const char* name) { return Get<QSpinBox>(name); }
+
+    void ShowPage(const char* page) {
+        auto* tabs = Get<QTabWidget>("PageControl1");
+        tabs->setCurrentWidget(Get(page));
+    }
+    // Types into a box as the user does: focus, replace the text, type.
+    void TypeInto(QSpinBox* box, const QString& text) {
+        box->setFocus(Qt::MouseFocusReason);
+        box->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void Leave(QSpinBox* box) { QTest::keyClick(box, Qt::Key_Tab); }
+
+private slots:
+    void init() {
+        w = std::make_unique<TFormHlav>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    void cleanup() { w.reset(); }
+
+    // ---- the edit cycle ----
+
+    void leavingABoxRunsTheCycle_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("speed not above its predecessor") << "Edit4"
+                                                         << "2000"
+                                                         << "3,100";
+        QTest::newRow("remainder dropped, grouped") << "Edit2"
+                                                    << "1250"
+                                                    << "1,200";
+        QTest::newRow("advance above trigger width") << "Edit11"
+                                                     << "100"
+                                                     << "75";
+        QTest::newRow("map cell never grouped") << "Edit57"
+                                                << "250"
+                                                << "250";
+    }
+    void leavingABoxRunsTheCycle() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QSpinBox* field = Field(box.toLatin1().constData());
+        ShowPage(box == "Edit57" ? "TabSheet2" : "TabSheet1");
+        TypeInto(field, typed);
+        Leave(field);
+        QCOMPARE(field->text(), shown);
+    }
+
+    void typedTextWaitsUntilTheBoxIsLeft() {
+        QSpinBox* field = Field("Edit4");
+        TypeInto(field, "2000");
+        QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{40});
+        QTest::keyClick(field, Qt::Key_Return);  // Return is not leaving
+        QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{40});
+        Leave(field);
+        QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{31});
+    }
+
+    void spinnerClickRaisesTheSecondLimiter() {
+        w->Parameters().ignition.OMEZ1 = 120;
+        w->Parameters().ignition.OMEZ2 = 120;
+        w->RefreshEditors();
+        QSpinBox* omez1 = Field("EditOmez1");
+        omez1->setFocus();
+        QTest::keyClick(omez1, Qt::Key_Up);
+        QCOMPARE(w->Parameters().ignition.OMEZ1, ign::Byte{121});
+        QCOMPARE(w->Parameters().ignition.OMEZ2, ign::Byte{121});
+        QCOMPARE(Field("EditOmez2")->text(), QStringLiteral("12,100"));
+    }
+
+    void loweringGas2LowersGas1() {
+        Get<QCheckBox>("CheckBoxGas")->click();
+        QSpinBox* gas2 = Field("EditGas2");
+        QVERIFY(gas2->isVisible());
+        TypeInto(gas2, "10");
+        Leave(gas2);
+        QCOMPARE(w->Parameters().ignition.Gas2, ign::Byte{10});
+        QCOMPARE(w->Parameters().ignition.Gas1, ign::Byte{10});
+        QCOMPARE(Field("EditGas1")->text(), QStringLiteral("10"));
+    }
+
+    void clickingIntoAnInjection3BoxRunsTheCycle() {
+        ShowPage("TabSheet4");
+        QSpinBox* tps0 = Field("EditTps0");
+        TypeInto(tps0, "1000");
+        Leave(tps0);  // leaving takes nothing on this page
+        ShowPage("TabSheet1");
+        QCOMPARE(w->Parameters().injection.TPS_0, ign::Byte{65});
+        // Save, Program and close read the editors first: the typed value is taken.
+        w->ReadEditors();
+        QCOMPARE(w->Parameters().injection.TPS_0, ign::Byte{100});
+
+        w->Parameters().injection.START_JET = 0;  // validation raises it again
+        ShowPage("TabSheet4");
+        QTest::mouseClick(Field("EditDeadTime")->findChild<QLineEdit*>(), Qt::LeftButton);
+        QVERIFY(w->Parameters().injection.START_JET != 0);
+    }
+
+    void uncheckingGasHidesTheFieldsAndKeepsTheBytes() {
+        auto* gas = Get<QCheckBox>("CheckBoxGas");
+        gas->click();
+        QCOMPARE(w->Parameters().ignition.GasEnable, ign::Byte{1});
+        QVERIFY(Get("LabelGas3")->isVisible());
+        const ign::IgnitionBlock before = w->Parameters().ignition;
+        gas->click();
+        for (const char* name : {"EditGas1", "EditGas4", "LabelGas1", "LabelGas4"})
+            QVERIFY(!Get(name)->isVisible());
+        ign::IgnitionBlock expected = before;
+        expected.GasEnable = 0;
+        QCOMPARE(w->Parameters().ignition, expected);
+    }
+
+    void machineChangeAltersOnlyKeyingAndTriggerWidth() {
+        const ign::ParameterSet before = w->Parameters();
+        Get<QComboBox>("ComboBox1")->setCurrentIndex(4);
+        ign::ParameterSet expected = before;
+        expected.ignition.KEYING = 4;
+        expected.ignition.PALEC = 90;
+        QVERIFY(w->Parameters() == expected);
+        QCOMPARE(Field("EditPalec")->text(), QStringLiteral("90"));
+        Get<QComboBox>("ComboBox1")->setCurrentIndex(0);
+        QCOMPARE(w->Parameters().ignition.PALEC, ign::Byte{75});
+    }
+
+    void refreshingNeverRunsTheCycle() {
+        w->Parameters().ignition.RPM_A[3] = 5;  // out of order; validation would fix it
+        w->Parameters().ignition.EXCITATION = 0;
+        w->RefreshEditors();
+        QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{5});
+        QCOMPARE(Get<QCheckBox>("CheckBox5")->palette().color(QPalette::Button) == QColor(Qt::red), false);
+        w->Parameters().ignition.EXCITATION = 1;
+        w->RefreshEditors();
+        QCOMPARE(Get<QCheckBox>("CheckBox5")->palette().color(QPalette::Button), QColor(Qt::red));
+    }
+
+    void everyFieldRoundTripsItsDefault() {
+        const ign::ParameterSet before = w->Parameters();
+        w->ReadEditors();
+        QVERIFY(w->Parameters() == before);
+    }
+
+    // ---- start-up, New and close ----
+
+    void startsWithTheDefaultsInEnglishOnCom1() {
+        QVERIFY(w->Parameters() == DefaultSet());
+        QVERIFY(w->windowTitle().contains("Programming of Ignition"));
+        QVERIFY(!Get("LabelHlaseni")->isVisible());
+        QVERIFY(!Get("ProgressBar1")->isVisible());
+        QCOMPARE(Get<QProgressBar>("ProgressBar1")->maximum(), 40);
+        QVERIFY(Get<QAction>("MenuCom1")->isChecked() && !Get<QAction>("MenuCom2")->isChecked());
+        QVERIFY(Get<QAction>("MenuEnglish")->isChecked());
+        QVERIFY(!Get<QAction>("MenuCzech")->isChecked() && !Get<QAction>("MenuGerman")->isChecked());
+        QCOMPARE(Get<QTabWidget>("PageControl1")->currentIndex(), 0);
+        QCOMPARE(Get<QLabel>("LabelFile2")->text(), QString());
+        for (const char* name : {"LabelBuzeni", "LabelCasJet", "LabelUhelPolohy", "LabelTest1"})
+            QVERIFY(!Get(name)->isHidden());
+        QVERIFY(Get("LabelCasTisku")->isHidden());
+        QCOMPARE(Get<QTimer>("Timer1")->interval(), 55);
+        QVERIFY(Get<QTimer>("Timer1")->isActive());
+    }
+
+    void newRestoresTheDefaultsAndNothingElse() {
+        w->ApplyCzech();
+        w->SetParameterFilePath("/tmp/a.ign");
+        ShowPage("TabSheet3");
+        Get<QComboBox>("ComboBox1")->setCurrentIndex(3);
+        w->Parameters().injection.CHLAZENI = 70;
+        w->Parameters().ignition.ADV_A[0] = 5;
+        Get("LabelHlaseni")->show();
+        Get<QAction>("MenuNew")->trigger();
+        ign::ParameterSet expected = DefaultSet(3);
+        expected.injection.CHLAZENI = 70;  // that machine's set leaves cooling alone
+        QVERIFY(w->Parameters() == expected);
+        QCOMPARE(Field("Edit11")->value(), 19);
+        QCOMPARE(w->LanguageCode(), std::uint8_t{1});
+        QCOMPARE(w->ParameterFilePath(), QStringLiteral("/tmp/a.ign"));
+        QCOMPARE(Get<QTabWidget>("PageControl1")->currentWidget(), Get("TabSheet3"));
+        QVERIFY(!Get("LabelHlaseni")->isVisible());
+    }
+
+    void exitAndCloseBoxStoreTheSameSet() {
+        // Typed, not left: the close still takes it, brought into range.
+        TypeInto(Field("Edit11"), "100");
+        Get<QAction>("MenuExit")->trigger();
+        QVERIFY(!w->isVisible());
+        const ign::ParameterSet byExit = w->Parameters();
+        QCOMPARE(byExit.ignition.ADV_A[0], ign::Byte{75});
+
+        cleanup();
+        init();
+        TypeInto(Field("Edit11"), "100");
+        QVERIFY(w->close());
+        QVERIFY(!w->isVisible());
+        QVERIFY(w->Parameters() == byExit);
+    }
+
+    // ---- Help, About, errors ----
+
+    void f1SaysHelpIsNotAvailable_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Czech") << 1;
+        QTest::newRow("German") << 2;
+    }
+    void f1SaysHelpIsNotAvailable() {
+        QFETCH(int, language);
+        w->ApplyLanguage(static_cast<std::uint8_t>(language));
+        const QString text = MessageFrom([&] { QTest::keyClick(w.get(), Qt::Key_F1); });
+        QCOMPARE(text, QStringLiteral("Help file not available"));
+    }
+
+    void aboutSpeaksTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("contact");
+        QTest::newRow("English") << 0 << "Programm for setting of ignition"
+                                 << "Contakt:";
+        QTest::newRow("Czech") << 1 << "Program pro nastavování zapalování"
+                               << "Kontakt:";
+        QTest::newRow("German") << 2 << "Program für Adjustierung der Zündung"
+                                << "Kontakt:";
+        QTest::newRow("unknown code") << 7 << "Programm for setting of ignition"
+                                      << "Contakt:";
+    }
+    void aboutSpeaksTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, first);
+        QFETCH(QString, contact);
+        w->SetLanguageCode(static_cast<std::uint8_t>(language));
+        const QString text = MessageFrom([&] { Get<QAction>("MenuAbout")->trigger(); });
+        QVERIFY(text.endsWith('\n'));
+        const QStringList lines = text.chopped(1).split('\n');
+        QCOMPARE(lines.size(), 12);
+        QCOMPARE(lines[0], first);
+        QVERIFY(QRegularExpression("^[A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4}$").match(lines[2]).hasMatch());
+        QVERIFY(QRegularExpression("^[0-2][0-9]:[0-5][0-9]:[0-5][0-9]$").match(lines[4]).hasMatch());
+        for (int empty : {1, 3, 5, 7}) QVERIFY(lines[empty].isEmpty());
+        QCOMPARE(lines[8], contact);
+    }
+
+    void anErrorInAHandlerIsShownAndSurvived() {
+        ThrowOnPress thrower;
+        auto* read = Get<QPushButton>("Button1");
+        read->installEventFilter(&thrower);
+        const QString text = MessageFrom([&] { QTest::mouseClick(read, Qt::LeftButton); });
+        QCOMPARE(text, QStringLiteral("Printer not ready"));
+        read->removeEventFilter(&thrower);
+        QVERIFY(w->isVisible());
+        // The window still works.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        TypeInto(Field("Edit4"), "2000");
+        Leave(Field("Edit4"));
+        QCOMPARE(Field("Edit4")->text(), QStringLiteral("3,100"));
+    }
+
+    // ---- keys and the status line ----
+
+    void menuBarKeepsAClashingAccessKey() {
+        w->ApplyCzech();  // "&Soubor" and "Čí&st" both claim Alt+S
+        QVERIFY(Get<QPushButton>("Button1")->shortcut().isEmpty());
+        QCOMPARE(Get<QAction>("MenuRead")->shortcut(), QKeySequence(Qt::Key_F7));
+        w->ApplyEnglish();
+        QCOMPARE(Get<QPushButton>("Button1")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
+    }
+
+    void altFThenXExits() {
+        QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
+        auto* file = Get<QMenu>("MenuFile");
+        QTRY_VERIFY(file->isVisible());
+        QTest::keyClick(file, Qt::Key_X);
+        QTRY_VERIFY(!w->isVisible());
+    }
+
+    void statusLineShowsTheHintUnderTheMouse() {
+        QTest::mouseMove(Get("Button1"));
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
+        // A check box without a hint shows its group's.
+        QTest::mouseMove(Get("CheckBox2"));
+        QTRY_COMPARE(w->statusBar()->currentMessage(),
+                     QStringLiteral("Checked items means activation by closing"));
+        QVERIFY(Get("CheckBox2")->toolTip().isEmpty());
+        QCOMPARE(Get("Label1")->toolTip(), QStringLiteral("Round per Minute"));
+    }
+};
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ign::Application app(argc, argv);
+    TestWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_window.moc"
