@@ -493,11 +493,12 @@ void FilesTest::settingsStoredValues() {
 }
 
 void FilesTest::settingsWithoutJetSection() {
-    ProfileFile full("unused.ini", "");
+    QTemporaryDir dir;
+    ProfileFile full((dir.path() + "/ZIR_OVI.ini").toStdString(), "");
     WindowState state;
     state.language = 1;
     const ParameterSet saved = VariedSet();
-    SaveSettings(full, state, saved.ignition, saved.injection);
+    QVERIFY(SaveSettings(full, state, saved.ignition, saved.injection));
     std::string text = full.Text();
     const std::size_t from = text.find("[JET]");
     text.erase(from, text.find("[JET2]") - from);
