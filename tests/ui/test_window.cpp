@@ -50,11 +50,13 @@ QString MessageFrom(const std::function<void()>& action) {
     return text;
 }
 
-class ThrowOnPress : public QObject {
+// A control of the window whose handler fails, as a file or printer error would.
+class FailingControl : public QWidget {
 public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress) throw std::runtime_error("Printer not ready");
-        return false;
+    using QWidget::QWidget;
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) throw std::runtime_error("Printer not ready");
+        return QWidget::event(event);
     }
 };
 
@@ -316,12 +318,12 @@ private slots:
     }
 
     void anErrorInAHandlerIsShownAndSurvived() {
-        ThrowOnPress thrower;
-        auto* read = Get<QPushButton>("Button1");
-        read->installEventFilter(&thrower);
-        const QString text = MessageFrom([&] { QTest::mouseClick(read, Qt::LeftButton); });
+        auto* failing = new FailingControl(w.get());
+        const QString text = MessageFrom([&] {
+            QCoreApplication::postEvent(failing, new QEvent(QEvent::User));
+            QCoreApplication::sendPostedEvents(failing, QEvent::User);
+        });
         QCOMPARE(text, QStringLiteral("Printer not ready"));
-        read->removeEventFilter(&thrower);
         QVERIFY(w->isVisible());
         // The window still works.
         w->activateWindow();
