@@ -1,0 +1,238 @@
+#include "CliOptions.h"
+
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+namespace ign::cli {
+
+namespace {
+
+enum Option : unsigned {
+    kPort = 1u << 0,
+    kOutput = 1u << 1,
+    kBase = 1u << 2,
+    kCsv = 1u << 3,
+    kSeconds = 1u << 4,
+};
+
+struct CommandInfo {
+    Command command;
+    std::string_view name;
+    unsigned options;   // the options it takes besides --lang and --help
+    int minPositional;  // operands after the command name
+    int maxPositional;
+    std::string_view usage;
+};
+
+constexpr std::array<CommandInfo, 7> kCommands{{
+    {Command::Defaults, "defaults", 0, 1, 1,
+     "Usage: ignition-cli defaults MACHINE\n"
+     "Writes the default parameter set of a machine as a parameter file to standard output.\n"
+     "MACHINE is its index 0 to 5 or its name:\n"
+     "  0 Aprilia MILE, 1 Honda CBR 600, 2 Honda VTR 1000, 3 Kawasaki ZX12 R,\n"
+     "  4 Suzuki GSX 600 R, 5 Suzuki GSX 1000 R\n"},
+    {Command::Normalize, "normalize", kBase, 0, 1,
+     "Usage: ignition-cli normalize [--base FILE] [FILE]\n"
+     "Reads a parameter file (standard input without FILE) onto the default set of machine 0,\n"
+     "or onto the set of the --base file, validates it and writes it to standard output.\n"},
+    {Command::Image, "image", kBase, 0, 1,
+     "Usage: ignition-cli image [--base FILE] [FILE]\n"
+     "The set that normalize gives, packed: blocks 0 to 20 of the device image as 21 lines\n"
+     "of ten hexadecimal bytes.\n"},
+    {Command::Read, "read", kPort | kOutput, 0, 0,
+     "Usage: ignition-cli read --port PORT [-o FILE]\n"
+     "Reads the unit and verifies it; writes the parameter file to FILE or standard output\n"
+     "and the unit's version, date and time to standard error.\n"},
+    {Command::Program, "program", kPort | kBase, 1, 1,
+     "Usage: ignition-cli program --port PORT [--base FILE] FILE\n"
+     "Programs the set of FILE into the unit, then verifies it.\n"},
+    {Command::Verify, "verify", kPort | kBase, 1, 1,
+     "Usage: ignition-cli verify --port PORT [--base FILE] FILE\n"
+     "Compares the unit with the set of FILE.\n"},
+    {Command::Monitor, "monitor", kPort | kCsv | kSeconds, 0, 0,
+     "Usage: ignition-cli monitor --port PORT [--csv] [--seconds N]\n"
+     "Shows the unit's live values until N seconds have passed or the program is interrupted:\n"
+     "the monitor page's texts, or with --csv one row per frame under a header.\n"},
+}};
+
+constexpr std::string_view kCommonUsage =
+    "\nPORT is a system port (/dev/ttyUSB0, /dev/pts/7, COM3), COM1 or COM2 as the settings\n"
+    "file's [PORTS] names them, or 'simulator'. FILE '-' is standard input.\n"
+    "Options: --lang en|cs|de  language of the transfer messages (English by default)\n"
+    "         --help           this text\n"
+    "Exit status: 0 done (Verify OK), 1 the transfer ended with an error, 2 usage error or\n"
+    "a file or port that cannot be opened.\n";
+
+const CommandInfo* FindCommand(std::string_view name) {
+    for (const CommandInfo& info : kCommands)
+        if (info.name == name) return &info;
+    return nullptr;
+}
+
+const CommandInfo* FindCommand(Command command) {
+    for (const CommandInfo& info : kCommands)
+        if (info.command == command) return &info;
+    return nullptr;
+}
+
+bool ParseLanguage(std::string_view text, Byte& language) {
+    constexpr std::array<std::string_view, 3> kCodes{"en", "cs", "de"};
+    for (std::size_t i = 0; i < kCodes.size(); ++i) {
+        if (kCodes[i] == text) {
+            language = static_cast<Byte>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseSeconds(const std::string& text, double& seconds) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    seconds = std::strtod(text.c_str(), &end);
+    // An upper bound keeps the conversion to milliseconds in range.
+    return end == text.c_str() + text.size() && seconds > 0.0 && seconds <= 1e9;
+}
+
+// Splits "--name=value" into its parts; other arguments come back whole.
+std::string_view OptionName(std::string_view arg, std::optional<std::string>& inlineValue) {
+    const auto eq = arg.find('=');
+    if (arg.size() > 2 && arg.substr(0, 2) == "--" && eq != std::string_view::npos) {
+        inlineValue = std::string(arg.substr(eq + 1));
+        return arg.substr(0, eq);
+    }
+    return arg;
+}
+
+}  // namespace
+
+bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error) {
+    std::vector<std::string> positional;
+    unsigned given = 0;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        std::optional<std::string> inlineValue;
+        const std::string_view name = OptionName(arg, inlineValue);
+        auto value = [&](std::string& out) {
+            if (inlineValue) {
+                out = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                out = args[++i];
+            } else {
+                error = std::string(name) + " needs a value";
+                return false;
+            }
+            return true;
+        };
+        auto flag = [&] {
+            if (!inlineValue) return true;
+            error = std::string(name) + " takes no value";
+            return false;
+        };
+        std::string text;
+        if (name == "--") {
+            optionsEnded = true;
+        } else if (name == "--help" || name == "-h") {
+            if (!flag()) return false;
+            options.help = true;
+        } else if (name == "--lang") {
+            if (!value(text)) return false;
+            if (!ParseLanguage(text, options.language)) {
+                error = "unknown language '" + text + "' (en, cs or de)";
+                return false;
+            }
+        } else if (name == "--port") {
+            if (!value(options.port)) return false;
+            given |= kPort;
+        } else if (name == "-o" || name == "--output") {
+            if (!value(options.output)) return false;
+            given |= kOutput;
+        } else if (name == "--base") {
+            if (!value(options.base)) return false;
+            given |= kBase;
+        } else if (name == "--csv") {
+            if (!flag()) return false;
+            options.csv = true;
+            given |= kCsv;
+        } else if (name == "--seconds") {
+            double seconds = 0;
+            if (!value(text)) return false;
+            if (!ParseSeconds(text, seconds)) {
+                error = "bad value for --seconds: '" + text + "'";
+                return false;
+            }
+            options.seconds = seconds;
+            given |= kSeconds;
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+
+    if (positional.empty()) {
+        if (options.help) return true;
+        error = "no command given";
+        return false;
+    }
+    const CommandInfo* info = FindCommand(positional.front());
+    if (info == nullptr) {
+        error = "unknown command '" + positional.front() + "'";
+        return false;
+    }
+    options.command = info->command;
+    positional.erase(positional.begin());
+    if (options.help) return true;
+
+    if ((given & ~info->options) != 0) {
+        error = std::string(info->name) + " does not take that option";
+        return false;
+    }
+    if ((info->options & kPort) != 0 && options.port.empty()) {
+        error = std::string(info->name) + " needs --port PORT";
+        return false;
+    }
+    const int count = static_cast<int>(positional.size());
+    if (count < info->minPositional || count > info->maxPositional) {
+        error = count < info->minPositional ? std::string(info->name) + ": operand missing"
+                                            : "unexpected operand '" + positional.back() + "'";
+        return false;
+    }
+    if (info->command == Command::Defaults) {
+        options.machine = positional.front();
+    } else if (count == 1) {
+        options.file = positional.front();
+    }
+    if (options.file == kStandardStream) options.file.clear();
+    if (options.output == kStandardStream) options.output.clear();
+    if (options.base == kStandardStream && options.file.empty()) {
+        error = "standard input can be read only once";
+        return false;
+    }
+    return true;
+}
+
+std::string UsageText(Command command) {
+    std::string text;
+    if (const CommandInfo* info = FindCommand(command)) {
+        text = info->usage;
+    } else {
+        text = "Usage: ignition-cli COMMAND [options]\nCommands:\n";
+        for (const CommandInfo& c : kCommands) {
+            const std::string_view first = c.usage.substr(0, c.usage.find('\n'));
+            text += "  ";
+            text += first.substr(std::string_view("Usage: ignition-cli ").size());
+            text += '\n';
+        }
+        text += "'ignition-cli COMMAND --help' describes a command.\n";
+    }
+    text += kCommonUsage;
+    return text;
+}
+
+}  // namespace ign::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ParameterSet.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ign::cli {
+
+enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor };
+
+// Exit statuses the scripts around the tool rely on.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitTransferFailed = 1;
+inline constexpr int kExitUsage = 2;  // also a file or port that cannot be opened
+
+// "-" names standard input (or output) wherever a file is expected.
+inline constexpr const char* kStandardStream = "-";
+
+struct CliOptions {
+    Command command = Command::None;
+    bool help = false;
+    Byte language = 0;  // 0 English, 1 Czech, 2 German
+    std::string machine;
+    std::string file;  // empty: standard input
+    std::string base;
+    std::string port;
+    std::string output;  // empty: standard output
+    bool csv = false;
+    std::optional<double> seconds;
+};
+
+// Parses the arguments after the program name. Returns false with a one-line
+// reason in error for anything the command does not take.
+bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error);
+
+// The help text of a command, or of the whole tool for Command::None.
+std::string UsageText(Command command);
+
+}  // namespace ign::cli

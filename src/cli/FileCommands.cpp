@@ -1,0 +1,81 @@
+#include "FileCommands.h"
+
+#include "ConsoleOutput.h"
+#include "DeviceImageCodec.h"
+#include "MachineChoice.h"
+#include "Messages.h"
+#include "New.h"
+#include "ParameterFile.h"
+#include "ParameterInput.h"
+
+#include <cstdio>
+
+namespace ign::cli {
+
+std::string FormatImage(const DeviceImage& image) {
+    std::string text;
+    for (int block = 0; block < kWritableBlocks; ++block) {
+        const Byte* bytes = image.block(block);
+        for (int i = 0; i < kBlockSize; ++i) {
+            char field[4];
+            std::snprintf(field, sizeof field, i == 0 ? "%02X" : " %02X", bytes[i]);
+            text += field;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+void ReportOpenFileError(const std::string& path) {
+    const std::string_view text = MessageText(MessageId::OpenFileError, 0);
+    std::fprintf(stderr, "ignition-cli: %.*s: %s\n", static_cast<int>(text.size()), text.data(),
+                 path.empty() ? "standard input" : path.c_str());
+}
+
+int WriteToStandardOutput(std::string_view bytes) {
+    if (WriteBytes(stdout, bytes)) return kExitOk;
+    const std::string_view text = MessageText(MessageId::WriteFileError, 0);
+    std::fprintf(stderr, "ignition-cli: %.*s: standard output\n", static_cast<int>(text.size()), text.data());
+    return kExitUsage;
+}
+
+int RunDefaults(const CliOptions& options) {
+    const auto machine = ParseMachine(options.machine);
+    if (!machine) {
+        std::fprintf(stderr, "ignition-cli: unknown machine '%s' (0 to %d or a name from the list)\n",
+                     options.machine.c_str(), kMachineCount - 1);
+        return kExitUsage;
+    }
+    // As in the window: the first start's set of machine 0, then the machine
+    // chosen and "New". A machine whose set leaves a value alone (the cooling
+    // temperature of the ZX12 R) keeps the first start's value, not a zero.
+    ParameterSet set;
+    ApplyMachineDefaults(set);
+    set.ignition.KEYING = static_cast<Byte>(*machine);
+    ApplyMachineDefaults(set);
+    return WriteToStandardOutput(WriteParameterFile(set));
+}
+
+int RunNormalize(const CliOptions& options) {
+    ParameterSet set;
+    std::string failed;
+    if (!LoadInputSet(options, set, failed)) {
+        ReportOpenFileError(failed);
+        return kExitUsage;
+    }
+    return WriteToStandardOutput(WriteParameterFile(set));
+}
+
+int RunImage(const CliOptions& options) {
+    ParameterSet set;
+    std::string failed;
+    if (!LoadInputSet(options, set, failed)) {
+        ReportOpenFileError(failed);
+        return kExitUsage;
+    }
+    // A fresh set's image is all zeros, so offsets the packing leaves alone print as 00.
+    PackDeviceImage(set);
+    return WriteToStandardOutput(FormatImage(set.image));
+}
+
+}  // namespace ign::cli

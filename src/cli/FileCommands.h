@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CliOptions.h"
+#include "ParameterSet.h"
+
+#include <string>
+
+namespace ign::cli {
+
+// Blocks 0 to 20 of the image: 21 lines of ten two-digit hexadecimal bytes
+// separated by blanks, each line ended by LF.
+std::string FormatImage(const DeviceImage& image);
+
+// The commands that need no unit; each returns the exit status.
+int RunDefaults(const CliOptions& options);
+int RunNormalize(const CliOptions& options);
+int RunImage(const CliOptions& options);
+
+// "Open file error: <path>" on standard error, for a file that cannot be opened.
+void ReportOpenFileError(const std::string& path);
+// Writes bytes to standard output; on failure reports it and gives kExitUsage.
+int WriteToStandardOutput(std::string_view bytes);
+
+}  // namespace ign::cli

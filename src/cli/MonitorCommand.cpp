@@ -1,0 +1,56 @@
+#include "MonitorCommand.h"
+
+#include "ConsoleOutput.h"
+#include "Link.h"
+#include "LinkDriver.h"
+#include "MonitorOutput.h"
+#include "UnitPort.h"
+
+#include <QElapsedTimer>
+
+#include <cmath>
+#include <cstdio>
+
+namespace ign::cli {
+
+namespace {
+
+// Prints each monitor frame the link accepts, as text lines or a CSV row.
+class MonitorPrinter final : public LinkView {
+public:
+    MonitorPrinter(const Link& link, bool csv, const QElapsedTimer& clock)
+        : link_(link), csv_(csv), clock_(clock) {}
+
+    void monitorUpdated() override {
+        const int type = link_.state().ReceiveBuffer[0] & 0x0F;
+        const Monitor& monitor = link_.monitor();
+        WriteBytes(stdout,
+                   csv_ ? MonitorCsvRow(clock_.elapsed(), type, monitor) : MonitorTextLines(monitor, type));
+    }
+
+private:
+    const Link& link_;
+    bool csv_;
+    const QElapsedTimer& clock_;
+};
+
+}  // namespace
+
+int RunMonitor(const CliOptions& options) {
+    auto line = OpenUnitPort(options);
+    if (!line) return kExitUsage;
+    if (options.csv) WriteBytes(stdout, MonitorCsvHeader());
+    ParameterSet set;
+    Link link(set, line.get());
+    QElapsedTimer clock;
+    MonitorPrinter printer(link, options.csv, clock);
+    link.setView(&printer);
+    const qint64 limitMs =
+        options.seconds ? static_cast<qint64>(std::llround(*options.seconds * 1000.0)) : -1;
+    clock.start();
+    DriveLink(link, [&] { return limitMs >= 0 && clock.elapsed() >= limitMs; });
+    std::fflush(stdout);
+    return kExitOk;
+}
+
+}  // namespace ign::cli

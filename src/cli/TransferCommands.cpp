@@ -1,0 +1,138 @@
+#include "TransferCommands.h"
+
+#include "ConsoleOutput.h"
+#include "FileCommands.h"
+#include "Link.h"
+#include "LinkDriver.h"
+#include "New.h"
+#include "ParameterFile.h"
+#include "ParameterInput.h"
+#include "TransferProgress.h"
+#include "UnitPort.h"
+
+#include <array>
+#include <cstdio>
+#include <functional>
+
+namespace ign::cli {
+
+namespace {
+
+// The shell's convention for a program ended by a signal it handled.
+constexpr int kExitInterrupted = 130;
+
+struct IdentificationCaptions {
+    std::string_view version, date, time;
+};
+// The short hints of the window's three identification labels.
+constexpr std::array<IdentificationCaptions, kLanguageCount> kCaptions{{
+    {"Version", "Date", "Time"},
+    {"Verze", "Datum", "Čas"},
+    {"Version", "Datum", "Zeit"},
+}};
+
+class ReadCompletion final : public LinkView {
+public:
+    void readCompleted() override { completed = true; }
+    bool completed = false;
+};
+
+struct TransferResult {
+    bool interrupted = false;
+    std::optional<MessageId> status;
+};
+
+TransferResult Transfer(Link& link, Byte language, const std::function<void()>& start) {
+    TransferProgress progress(language, StandardErrorIsTerminal());
+    start();
+    progress.update(link);
+    const bool finished = DriveLink(link, [&] {
+        progress.update(link);
+        return link.state().TransferMode == TransferMode::None && !link.state().AwaitingResponse;
+    });
+    progress.clear();
+    return {!finished, link.display().status};
+}
+
+int ReportOutcome(const TransferResult& result, Byte language) {
+    if (result.interrupted) {
+        std::fputs("ignition-cli: interrupted\n", stderr);
+        return kExitInterrupted;
+    }
+    const std::string_view text = result.status ? MessageText(*result.status, language) : "";
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+    return result.status == MessageId::VerifyOk ? kExitOk : kExitTransferFailed;
+}
+
+// Program or Verify of the set the file gives, as the window runs them after
+// its edit cycle: validated, packed into an image that no read has filled.
+int SendSet(const CliOptions& options, bool program) {
+    ParameterSet set;
+    std::string failed;
+    if (!LoadInputSet(options, set, failed)) {
+        ReportOpenFileError(failed);
+        return kExitUsage;
+    }
+    PackDeviceImage(set);
+    auto line = OpenUnitPort(options);
+    if (!line) return kExitUsage;
+    Link link(set, line.get());
+    const auto result = Transfer(link, options.language, [&] {
+        if (program) {
+            link.StartProgram();
+        } else {
+            link.StartVerify();
+        }
+    });
+    return ReportOutcome(result, options.language);
+}
+
+int WriteReadSet(const CliOptions& options, const ParameterSet& set) {
+    if (options.output.empty()) return WriteToStandardOutput(WriteParameterFile(set));
+    const FileWriteResult written = SaveParameterFile(options.output, set);
+    if (written == FileWriteResult::Ok) return kExitOk;
+    std::fprintf(stderr, "ignition-cli: %s: %s\n", SaveErrorText(written), options.output.c_str());
+    return kExitUsage;
+}
+
+}  // namespace
+
+std::string IdentificationText(const UnitIdentification& id, Byte language) {
+    const IdentificationCaptions& c = kCaptions[language < kLanguageCount ? language : 0];
+    std::string text;
+    for (const auto& [caption, value] :
+         {std::pair{c.version, &id.version}, std::pair{c.date, &id.date}, std::pair{c.time, &id.time}}) {
+        text.append(caption);
+        text += ": ";
+        text += *value;
+        text += '\n';
+    }
+    return text;
+}
+
+int RunRead(const CliOptions& options) {
+    auto line = OpenUnitPort(options);
+    if (!line) return kExitUsage;
+    // The window's first start: machine 0's set over a zero image, which the read fills.
+    ParameterSet set;
+    ApplyMachineDefaults(set);
+    ReadCompletion completion;
+    Link link(set, line.get(), &completion);
+    const auto result = Transfer(link, options.language, [&] { link.StartRead(); });
+    int status = kExitOk;
+    // A read that arrived whole is kept even when its verify fails: the window
+    // shows that set too, and a unit holding values the validation corrects
+    // always fails that verify.
+    if (completion.completed && !result.interrupted) {
+        WriteBytes(stderr, IdentificationText(link.identification(), options.language));
+        status = WriteReadSet(options, set);
+    }
+    const int outcome = ReportOutcome(result, options.language);
+    return status != kExitOk ? status : outcome;
+}
+
+int RunProgram(const CliOptions& options) { return SendSet(options, true); }
+
+int RunVerify(const CliOptions& options) { return SendSet(options, false); }
+
+}  // namespace ign::cli

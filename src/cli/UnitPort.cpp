@@ -1,0 +1,26 @@
+#include "UnitPort.h"
+
+#include "Messages.h"
+#include "OpenSerialLine.h"
+#include "PortName.h"
+
+#include <QString>
+
+#include <cstdio>
+
+namespace ign::cli {
+
+std::unique_ptr<SerialLine> OpenUnitPort(const CliOptions& options) {
+    const std::string resolved = ResolvePortName(options.port);
+    QString reason;
+    auto line = OpenSerialLine(QString::fromStdString(resolved), &reason);
+    if (line) return line;
+    std::string name = options.port;
+    if (resolved != options.port) name += " (" + resolved + ")";
+    const std::string_view text = MessageText(MessageId::ComOpeningError, options.language);
+    std::fprintf(stderr, "ignition-cli: %.*s: %s%s%s\n", static_cast<int>(text.size()), text.data(),
+                 name.c_str(), reason.isEmpty() ? "" : ": ", reason.toUtf8().constData());
+    return nullptr;
+}
+
+}  // namespace ign::cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CliOptions.h"
+#include "SerialLine.h"
+
+#include <memory>
+
+namespace ign::cli {
+
+// Opens the line behind --port (COM1/COM2 through the settings, "simulator",
+// or a device path). On failure reports "Com opening error" with the port's
+// name and the reason on standard error and returns nullptr.
+std::unique_ptr<SerialLine> OpenUnitPort(const CliOptions& options);
+
+}  // namespace ign::cli
