@@ -1,0 +1,565 @@
+// ignition-cli as scripts run it: the real executable, its bytes on standard
+// output, its texts on standard error and its exit status.
+
+#include "UnitSimProcess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The first start's set of machine 0, byte for byte as the window saves it.
+const QByteArray kMachine0File =
+    "RPM_A     1000  2000  3000  4000  6000  8000 10000 12000 14000 16000 \r\n"
+    "ADV_A       13    14    20    28    31    33    31    31    31    31 \r\n"
+    "RPM_B     1000  2000  3000  4000  6000  8000 10000 12000 14000 16000 \r\n"
+    "ADV_B       13    14    20    28    31    33    31    31    31    31 \r\n"
+    "\r\n"
+    "OMEZ1    10000 \r\n"
+    "OMEZ2    15000 \r\n"
+    "OMEZ_D   30000 \r\n"
+    "CLUTCH     200 \r\n"
+    "NA       13000 \r\n"
+    "GAS          0   20    60  3000  2000 \r\n"
+    "KEYING       0 \r\n"
+    "PALEC       75 \r\n"
+    "POV_OM       1\r\n"
+    "LED_RAZ      1\r\n"
+    "CAS_IN       1\r\n"
+    "BLOK         1\r\n"
+    "EXCITATION   1\r\n"
+    "RPM2         0RPM_JET     1000  2000  3000  4000  6000  8000 10000 12000 14000 16000 \r\n"
+    "\r\n"
+    "JET_0      100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_10     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_20     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_30     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_40     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_50     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_60     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_70     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_80     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "JET_90     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "POLOHA     372   372   360   360   351   345   342   342   342   342 \r\n"
+    "KOR_23     100   100   100   100   100   100   100   100   100   100 \r\n"
+    "\r\n"
+    "TPS        650  4030 \r\n"
+    "ACCEL      600    50  2400 \r\n"
+    "DEAD_TIME  850 \r\n"
+    "POLOHA_PRO   1\r\n"
+    "START_JET   20 \r\n"
+    "CHLAZENI    90 \r\n"
+    "WATER      150   138   111   100    92 \r\n"
+    "AIR        121   110   100    92    84 ";
+
+// The same set packed into a zero image: offsets 48-49 and 176-180 are never written.
+const QByteArray kMachine0Image =
+    "0A 14 1E 28 3C 50 64 78 8C A0\n"
+    "0D 0E 14 1C 1F 21 1F 1F 1F 1F\n"
+    "0A 14 1E 28 3C 50 64 78 8C A0\n"
+    "0D 0E 14 1C 1F 21 1F 1F 1F 1F\n"
+    "4F 64 96 96 14 82 00 00 00 4B\n"
+    "7C 7C 78 78 75 73 72 72 72 72\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "64 64 64 64 64 64 64 64 64 64\n"
+    "41 99 3C 05 50 00 00 00 00 00\n"
+    "55 01 14 5A 00 00 14 3C 1E 14\n"
+    "96 8A 6F 64 5C 79 6E 64 5C 54\n"
+    "0A 14 1E 28 3C 50 64 78 8C A0\n";
+
+// A set that differs from the machine-0 defaults and from the unit's empty memory.
+const QByteArray kTunedSet =
+    "OMEZ1 11000 ADV_A 10 12 16 22 28 30 30 30 28 26 JET_50 120 120 120 120 120 "
+    "120 120 120 120 120";
+
+CliRun RunCli(const QStringList& args, const QByteArray& input = {},
+              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+              int timeoutMs = 30000) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(IGN_CLI), args);
+    CliRun run;
+    if (!process.waitForStarted()) return run;
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return run;
+}
+
+QByteArray Line(const QByteArray& file, const QByteArray& key) {
+    for (const QByteArray& line : file.split('\n'))
+        if (line.startsWith(key)) return line.endsWith('\r') ? line.chopped(1) : line;
+    return {};
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    return path;
+}
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void defaultsOfMachineZeroByteForByte();
+    void defaultsOfEachMachine_data();
+    void defaultsOfEachMachine();
+    void runsWithEmptyEnvironment();
+    void normalizeValidates_data();
+    void normalizeValidates();
+    void normalizeStartsFromBase();
+    void imagePacksIntoZeroImage();
+    void imageOfFileSet();
+    void usageErrors_data();
+    void usageErrors();
+    void helpPerCommand();
+    void missingFileGivesTwo();
+    void portThatCannotOpen();
+    void programReadVerifyOverTerminal();
+    void readToOutputFile();
+    void inProcessSimulator();
+    void silentUnit_data();
+    void silentUnit();
+    void comPortsFromSettings();
+    void monitorCsv_data();
+    void monitorCsv();
+    void monitorText();
+    void monitorEndsCleanlyOnInterrupt();
+
+private:
+    QTemporaryDir dir_;
+    QString tunedPath_;
+};
+
+void TestCli::initTestCase() {
+    QVERIFY(dir_.isValid());
+    tunedPath_ = WriteFile(dir_, QStringLiteral("tuned.ign"), kTunedSet);
+}
+
+void TestCli::defaultsOfMachineZeroByteForByte() {
+    for (const QString& machine : {QStringLiteral("0"), QStringLiteral("Aprilia MILE")}) {
+        const CliRun run = RunCli({"defaults", machine});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, kMachine0File);
+        QCOMPARE(run.err, QByteArray());
+    }
+}
+
+void TestCli::defaultsOfEachMachine_data() {
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("1 curve") << "1" << QByteArray("ADV_A")
+                             << QByteArray(
+                                    "ADV_A       19    23    30    33    31    31    31    31    31    31 ");
+    QTest::newRow("1 trigger width") << "1" << QByteArray("PALEC") << QByteArray("PALEC       90 ");
+    QTest::newRow("1 keying") << "1" << QByteArray("KEYING") << QByteArray("KEYING       1 ");
+    QTest::newRow("2 by name")
+        << "honda vtr 1000" << QByteArray("ADV_B")
+        << QByteArray("ADV_B       13    16    31    39    39    39    38    38    38    38 ");
+    QTest::newRow("2 position")
+        << "2" << QByteArray("POLOHA ")
+        << QByteArray("POLOHA     456   450   447   681   690   720   651   636   681   681 ");
+    QTest::newRow("3 tps") << "3" << QByteArray("TPS") << QByteArray("TPS       1080  4190 ");
+    // The ZX12 R's set leaves the cooling temperature as the first start made it.
+    QTest::newRow("3 cooling") << "Kawasaki ZX12 R" << QByteArray("CHLAZENI")
+                               << QByteArray("CHLAZENI    90 ");
+    QTest::newRow("3 position at end") << "3" << QByteArray("POLOHA_PRO") << QByteArray("POLOHA_PRO   2");
+    QTest::newRow("4 water") << "4" << QByteArray("WATER")
+                             << QByteArray("WATER      112   107   103   100    97 ");
+    QTest::newRow("4 excitation low") << "4" << QByteArray("EXCITATION") << QByteArray("EXCITATION   0");
+    QTest::newRow("5 start injection") << "5" << QByteArray("START_JET") << QByteArray("START_JET   25 ");
+    QTest::newRow("5 air, last line")
+        << "Suzuki GSX 1000 R" << QByteArray("AIR") << QByteArray("AIR        109   105   100   100   100 ");
+}
+
+void TestCli::defaultsOfEachMachine() {
+    QFETCH(QString, machine);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, line);
+    const CliRun run = RunCli({"defaults", machine});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(Line(run.out, key), line);
+    QCOMPARE(run.out.count("\r\n"), 40);
+    QVERIFY(!run.out.endsWith('\n'));
+}
+
+void TestCli::runsWithEmptyEnvironment() {
+    QTemporaryDir home;
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("HOME"), home.path());
+    const CliRun run = RunCli({"defaults", "0"}, {}, env);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, kMachine0File);
+    QCOMPARE(run.err, QByteArray());
+    // Nothing was written into the home folder.
+    QVERIFY(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+}
+
+void TestCli::normalizeValidates_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("limiter capped, limiter 2 follows")
+        << QByteArray("OMEZ1 25500 OMEZ2 9000") << QByteArray("OMEZ2") << QByteArray("OMEZ2    25000 ");
+    QTest::newRow("limiter folded to a byte first")
+        << QByteArray("OMEZ1 70000") << QByteArray("OMEZ1") << QByteArray("OMEZ1     4400 ");
+    QTest::newRow("speed axis made increasing")
+        << QByteArray("RPM_A 500 500 500 500 500 500 500 500 500 500") << QByteArray("RPM_A")
+        << QByteArray("RPM_A      500   600   700   800   900  1000  1100  1200  1300  1400 ");
+    QTest::newRow("advance limited by trigger width")
+        << QByteArray("ADV_A 99 0 0 0 0 0 0 0 0 0") << QByteArray("ADV_A")
+        << QByteArray(
+               "ADV_A       75     0     0     0     0     0     "
+               "0     0     0     0 ");
+    QTest::newRow("gas 1 gives way") << QByteArray("GAS 1 80 30 100 100") << QByteArray("GAS")
+                                     << QByteArray("GAS          1   30    30   100   100 ");
+    QTest::newRow("clutch from seconds, capped")
+        << QByteArray("TB 2.5") << QByteArray("CLUTCH") << QByteArray("CLUTCH    1000 ");
+    QTest::newRow("start injection capped")
+        << QByteArray("START_JET 99") << QByteArray("START_JET") << QByteArray("START_JET   50 ");
+    QTest::newRow("tps 0 capped") << QByteArray("TPS 2550 4000") << QByteArray("TPS")
+                                  << QByteArray("TPS       2500  4000 ");
+    QTest::newRow("keys in small letters ignored")
+        << QByteArray("omez1 5000") << QByteArray("OMEZ1") << QByteArray("OMEZ1    10000 ");
+    QTest::newRow("word in place of a number")
+        << QByteArray("OMEZ1 abc OMEZ2 16000") << QByteArray("OMEZ2") << QByteArray("OMEZ2    16000 ");
+    QTest::newRow("end of file byte")
+        << QByteArray("OMEZ1 9000\x1aOMEZ2 20000") << QByteArray("OMEZ2") << QByteArray("OMEZ2    15000 ");
+}
+
+void TestCli::normalizeValidates() {
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, line);
+    const CliRun fromStdin = RunCli({"normalize"}, input);
+    QCOMPARE(fromStdin.exitCode, 0);
+    QCOMPARE(Line(fromStdin.out, key), line);
+    QCOMPARE(fromStdin.err, QByteArray());
+    QTemporaryDir dir;
+    const CliRun fromFile = RunCli({"normalize", WriteFile(dir, "in.ign", input)});
+    QCOMPARE(fromFile.out, fromStdin.out);
+
+    // Garbage of any kind reads as no keys at all: the first start's set.
+    for (const QByteArray& garbage :
+         {QByteArray(), QByteArray("\x00\xff\x1a\r\n", 5), QByteArray(5000, '9'), QByteArray("RPM_A\n")}) {
+        const CliRun run = RunCli({"normalize"}, garbage);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.size(), kMachine0File.size());
+    }
+}
+
+void TestCli::normalizeStartsFromBase() {
+    QTemporaryDir dir;
+    const QString base = WriteFile(dir, "base.ign", "OMEZ1 12000 NA 11000");
+    const CliRun run = RunCli({"normalize", "--base", base, "-"}, "NA 9000");
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(Line(run.out, "OMEZ1"), QByteArray("OMEZ1    12000 "));
+    QCOMPARE(Line(run.out, "NA"), QByteArray("NA        9000 "));
+    QCOMPARE(Line(run.out, "OMEZ2"), QByteArray("OMEZ2    15000 "));
+}
+
+void TestCli::imagePacksIntoZeroImage() {
+    const CliRun run = RunCli({"image"}, kMachine0File);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, kMachine0Image);
+}
+
+void TestCli::imageOfFileSet() {
+    const CliRun run = RunCli({"image", tunedPath_});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 22);  // 21 lines and the empty rest after the last LF
+    QCOMPARE(lines[1], QByteArray("0A 0C 10 16 1C 1E 1E 1E 1C 1A"));
+    QCOMPARE(lines[4].mid(3, 2), QByteArray("6E"));  // OMEZ1 110
+}
+
+void TestCli::usageErrors_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"erase"};
+    QTest::newRow("machine out of range") << QStringList{"defaults", "6"};
+    QTest::newRow("unknown machine") << QStringList{"defaults", "Vespa"};
+    QTest::newRow("machine missing") << QStringList{"defaults"};
+    QTest::newRow("two files") << QStringList{"normalize", "a", "b"};
+    QTest::newRow("read without port") << QStringList{"read"};
+    QTest::newRow("port without value") << QStringList{"read", "--port"};
+    QTest::newRow("program without file") << QStringList{"program", "--port", "simulator"};
+    QTest::newRow("option of another command") << QStringList{"defaults", "0", "--csv"};
+    QTest::newRow("unknown option") << QStringList{"image", "--fast"};
+    QTest::newRow("unknown language") << QStringList{"--lang", "fr", "defaults", "0"};
+    QTest::newRow("negative seconds") << QStringList{"monitor", "--port", "simulator", "--seconds", "-1"};
+    QTest::newRow("seconds not a number") << QStringList{"monitor", "--port", "simulator", "--seconds", "2x"};
+    QTest::newRow("standard input twice") << QStringList{"normalize", "--base", "-"};
+}
+
+void TestCli::usageErrors() {
+    QFETCH(QStringList, args);
+    const CliRun run = RunCli(args);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(run.err.startsWith("ignition-cli: "));
+}
+
+void TestCli::helpPerCommand() {
+    for (const char* command : {"defaults", "normalize", "image", "read", "program", "verify", "monitor"}) {
+        const CliRun run = RunCli({command, "--help"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith(QByteArray("Usage: ignition-cli ") + command), run.out.constData());
+    }
+    QCOMPARE(RunCli({"--help"}).exitCode, 0);
+}
+
+void TestCli::missingFileGivesTwo() {
+    const QString missing = dir_.filePath(QStringLiteral("missing.ign"));
+    for (const QStringList& args :
+         {QStringList{"normalize", missing}, QStringList{"image", "--base", missing},
+          QStringList{"program", "--port", "simulator", missing}, QStringList{"normalize", dir_.path()}}) {
+        const CliRun run = RunCli(args);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.contains("Open file error"), run.err.constData());
+    }
+}
+
+void TestCli::portThatCannotOpen() {
+    const QString port = dir_.filePath(QStringLiteral("no-such-port"));
+    const CliRun run = RunCli({"program", "--port", port, tunedPath_});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("Com opening error"), run.err.constData());
+    QVERIFY(run.err.contains(port.toUtf8()));
+}
+
+void TestCli::programReadVerifyOverTerminal() {
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--split"}, &error), qPrintable(error));
+    const QString port = sim.terminalPath();
+
+    CliRun run = RunCli({"program", "--port", port, tunedPath_});
+    QCOMPARE(run.err, QByteArray("Verify OK\n"));  // no progress line: standard error is no terminal
+    QCOMPARE(run.exitCode, 0);
+
+    const QByteArray expected = RunCli({"normalize", tunedPath_}).out;
+    run = RunCli({"read", "--port", port});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expected);
+    QCOMPARE(run.err, QByteArray("Version: SIM12\nDate: 14. 3.2024\nTime: 09:05\nVerify OK\n"));
+
+    run = RunCli({"verify", "--port", port, tunedPath_});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray("Verify OK\n"));
+
+    // The unit holds the tuned set, not the defaults.
+    QTemporaryDir dir;
+    run = RunCli({"verify", "--lang", "cs", "--port", port, WriteFile(dir, "empty.ign", {})});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray("Chyba verifikace!\n"));
+    QVERIFY(sim.stop());
+}
+
+void TestCli::readToOutputFile() {
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {}, &error), qPrintable(error));
+    QCOMPARE(RunCli({"program", "--port", sim.terminalPath(), tunedPath_}).exitCode, 0);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("read.ign"));
+    const CliRun run = RunCli({"read", "--port", sim.terminalPath(), "-o", out, "--lang", "de"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, QByteArray("Version: SIM12\nDatum: 14. 3.2024\nZeit: 09:05\nVergleich OK\n"));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), RunCli({"normalize", tunedPath_}).out);
+    QVERIFY(sim.stop());
+}
+
+void TestCli::inProcessSimulator() {
+    CliRun run = RunCli({"program", "--port", "simulator", tunedPath_});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray("Verify OK\n"));
+    run = RunCli({"program", "--port", "Simulator", "--lang", "cs", tunedPath_});
+    QCOMPARE(run.err, QByteArray("Verifikace OK\n"));
+
+    // A fresh simulated unit holds zeros, which validation changes: the read
+    // arrives whole and is written, its verify fails.
+    run = RunCli({"read", "--port", "simulator"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.endsWith("Verify error!\n"));
+    QVERIFY(run.err.startsWith("Version: SIM12\n"));
+    QCOMPARE(Line(run.out, "RPM_A"),
+             QByteArray("RPM_A      300   400   500   600   700   800   900  1000  1100  1200 "));
+    QCOMPARE(run.out.count("\r\n"), 40);
+}
+
+void TestCli::silentUnit_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("program") << QStringList{"program", tunedPath_} << QByteArray("Program error!\n");
+    QTest::newRow("verify") << QStringList{"verify", tunedPath_} << QByteArray("Verify error!\n");
+    QTest::newRow("read") << QStringList{"read"} << QByteArray("Read error!\n");
+    QTest::newRow("read, German") << QStringList{"read", "--lang", "de"} << QByteArray("Lesefehler\n");
+}
+
+void TestCli::silentUnit() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, err);
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--silent", "--monitor-ms", "0"}, &error),
+             qPrintable(error));
+    QElapsedTimer clock;
+    clock.start();
+    const CliRun run = RunCli(args << "--port" << sim.terminalPath());
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.out, QByteArray());
+    // Five sends of the first block, three to four ticks each: about a second, not 11.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(sim.stop());
+}
+
+void TestCli::comPortsFromSettings() {
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {}, &error), qPrintable(error));
+    QTemporaryDir home;
+    const QString config = home.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(config + "/ignition-programmer"));
+    const QByteArray settings = "[FORM_HLAV]\r\nCom2=1\r\n[PORTS]\r\nCOM1=" + sim.terminalPath().toUtf8() +
+                                "\r\ncom2 = " + home.filePath("absent").toUtf8() + "\r\n";
+    const QString ini = WriteFile(home, "config/ignition-programmer/ZIR_OVI.ini", settings);
+    QProcessEnvironment env;
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", config);
+
+    CliRun run = RunCli({"program", "--port", "com1", tunedPath_}, {}, env);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray("Verify OK\n"));
+
+    run = RunCli({"verify", "--port", "COM2", tunedPath_}, {}, env);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("COM2") && run.err.contains(home.filePath("absent").toUtf8()),
+             run.err.constData());
+
+    // Read only: the settings file is exactly as it was.
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), settings);
+    QVERIFY(sim.stop());
+}
+
+void TestCli::monitorCsv_data() {
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("unit on a terminal") << true;
+    QTest::newRow("in-process simulator") << false;
+}
+
+void TestCli::monitorCsv() {
+    QFETCH(bool, terminal);
+    ign::UnitSimProcess sim;
+    QString port = QStringLiteral("simulator");
+    if (terminal) {
+        QString error;
+        QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--monitor-ms", "50"}, &error), qPrintable(error));
+        port = sim.terminalPath();
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const CliRun run = RunCli({"monitor", "--port", port, "--csv", "--seconds", "2"});
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(elapsed >= 2000 && elapsed < 6000, qPrintable(QString::number(elapsed)));
+
+    const QList<QByteArray> lines = run.out.split('\n');
+    QVERIFY(lines.size() > 10);
+    QCOMPARE(lines.front(),
+             QByteArray("time_ms,type,stps_mv,iaps_percent,iaps_mv,aps_mv,lambda_mv,tps_percent,"
+                        "tps_mv,water_c,water_mv,air_c,air_mv,supply_v,supply_mv,injection_time_"
+                        "us,injection_position_deg,rpm,dwell_us,test"));
+    QCOMPARE(lines.back(), QByteArray());  // the last row is complete
+    qint64 previous = -1;
+    QSet<int> types;
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].split(',');
+        QCOMPARE(fields.size(), 20);
+        const qint64 ms = fields[0].toLongLong();
+        QVERIFY(ms >= previous && ms <= 2100);
+        previous = ms;
+        const int type = fields[1].toInt();
+        QVERIFY(type >= 0 && type <= 3);
+        types.insert(type);
+        if (type == 2) QVERIFY(fields[17].toInt() > 0);    // the engine runs: rpm
+        if (type == 0) QVERIFY(!fields[8].isEmpty());      // throttle voltage in mV
+        if (type == 1) QVERIFY(fields[13].contains('.'));  // supply in volts
+    }
+    QCOMPARE(types.size(), 4);
+    if (terminal) QVERIFY(sim.stop());
+}
+
+void TestCli::monitorText() {
+    const CliRun run = RunCli({"monitor", "--port", "simulator", "--seconds", "1"});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QString::fromUtf8(run.out);
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("^TWS= -?\\d+ \\[°\\]= \\d+ \\[mV\\]$"),
+                                              QRegularExpression::MultilineOption)),
+             run.out.constData());
+    QVERIFY(text.contains(
+        QRegularExpression(QStringLiteral("^RPM = \\d+ $"), QRegularExpression::MultilineOption)));
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("^U = [ \\d]\\d\\.\\d \\[V\\]= \\d+ \\[mV\\]$"),
+                                             QRegularExpression::MultilineOption)));
+    QVERIFY(run.out.endsWith('\n'));
+}
+
+void TestCli::monitorEndsCleanlyOnInterrupt() {
+    for (int signal : {SIGINT, SIGTERM}) {
+        QProcess process;
+        process.start(QStringLiteral(IGN_CLI), {"monitor", "--port", "simulator", "--csv"});
+        QVERIFY(process.waitForStarted());
+        QByteArray out;
+        while (out.count('\n') < 4 && process.waitForReadyRead(3000)) out += process.readAllStandardOutput();
+        QVERIFY(out.count('\n') >= 4);
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        QVERIFY(process.waitForFinished(3000));
+        out += process.readAllStandardOutput();
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(out.endsWith('\n'));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
