@@ -10,6 +10,8 @@
 #include "Jazyk3.h"
 #include "MonitorLabels.h"
 #include "New.h"
+#include "OpenSerialLine.h"
+#include "SettingsLocation.h"
 #include "SpinButton.h"
 #include "ToolIcons.h"
 #include "Validation.h"
@@ -25,15 +27,29 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QFile>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace ign {
 namespace {
+
+// An older installation kept its settings in the Windows directory; they are taken over once.
+std::filesystem::path LegacySettingsFile() {
+#if defined(_WIN32)
+    const QString windows = qEnvironmentVariable("SystemRoot", QStringLiteral("C:/Windows"));
+    return std::filesystem::path(windows.toStdWString()) / std::string(kSettingsFileName);
+#else
+    return {};
+#endif
+}
 
 // The window's design: client area 659 x 506 below the menu bar, at (219, 117).
 constexpr int kDesignClientWidth = 659;
@@ -42,11 +58,18 @@ constexpr QPoint kDesignPosition{219, 117};
 
 }  // namespace
 
-TFormHlav::TFormHlav(QWidget* parent) : QMainWindow(parent), fields_(EditorFields().size(), nullptr) {
+TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
+
+TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
+    : QMainWindow(parent), openLine_(std::move(openLine)), fields_(EditorFields().size(), nullptr) {
+    if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
     ConnectSignals();
     parameterFilePath_.clear();
-    // The settings file is opened here once the files part joins; LoadSettings reads it.
+    settingsFile_.emplace(OpenSettingsFile(
+        SettingsFilePath(QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).toStdString()),
+        LegacySettingsFile()));
+    WatchForQuit();
     timer_->start();
     FormCreate();
 }
@@ -143,11 +166,6 @@ FieldBox* TFormHlav::MakeField(const char* editName) {
     throw std::logic_error(std::string("no editor field named ") + editName);
 }
 
-void TFormHlav::SetParameterFilePath(const QString& path) {
-    parameterFilePath_ = path;
-    if (auto* label = findChild<QLabel*>(QStringLiteral("LabelFile2"))) label->setText(path);
-}
-
 // ---- connections ------------------------------------------------------------
 
 namespace {
@@ -239,7 +257,7 @@ void TFormHlav::FormCreate() {
     qApp->installEventFilter(hintHandler_);
     ApplyMachineDefaults(set_);
     LoadSettings();
-    for (const MonitorLabel& line : kMonitorLabels) {
+    for (const MonitorLine& line : kMonitorLines) {
         if (line.hiddenInDesign)
             if (auto* label = findChild<QLabel*>(QString::fromLatin1(line.name))) label->show();
     }
@@ -261,10 +279,18 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
     // Whatever asks for the close (Exit, the close box, the system), the set is
     // taken from the fields and stored; the close itself is never refused.
     FormClose();
+    closed_ = true;
     event->accept();
 }
 
+void TFormHlav::showEvent(QShowEvent* event) {
+    closed_ = false;
+    QMainWindow::showEvent(event);
+}
+
 void TFormHlav::Timer1Timer() { LinkTick(); }
+
+void TFormHlav::LinkTick() { link_.tick(); }
 
 void TFormHlav::HideProgress() {
     findChild<QLabel*>(QStringLiteral("LabelHlaseni"))->hide();
@@ -313,15 +339,5 @@ void TFormHlav::ApplyLanguage(std::uint8_t code) {
 void TFormHlav::MenuEnglishClick() { ApplyEnglish(); }
 void TFormHlav::MenuCzechClick() { ApplyCzech(); }
 void TFormHlav::MenuGermanClick() { ApplyGerman(); }
-
-// ---- parts that join later --------------------------------------------------
-// Until the port, the settings file and the link are wired in, these do nothing
-// and the window works as an editor on the default set.
-
-void TFormHlav::OpenPort() {}
-void TFormHlav::ClosePort() {}
-void TFormHlav::LoadSettings() {}
-void TFormHlav::SaveSettings() {}
-void TFormHlav::LinkTick() {}
 
 }  // namespace ign

@@ -2,16 +2,28 @@
 
 #include "DeviceImageCodec.h"
 #include "EditorBindings.h"
+#include "Link.h"
+#include "LinkView.h"
 #include "ParameterSet.h"
+#include "ProfileFile.h"
+#include "SerialLine.h"
+#include "Settings.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCloseEvent;
+class QShowEvent;
+class QFileDialog;
+class QPrinter;
 class QTimer;
 class QWidget;
 
@@ -23,11 +35,16 @@ class HintHandler;
 // The main window. It owns the parameter set and everything else that lives as
 // long as the program; the pages are built by their own units (Page*.cpp), the
 // menu commands live in Menu.cpp, the editor bindings in Editors.cpp.
-class TFormHlav : public QMainWindow {
+class TFormHlav : public QMainWindow, private LinkView {
     Q_OBJECT
 
 public:
+    // Opens the system port (or the simulated unit) behind a port name; null when it cannot.
+    using LineOpener = std::function<std::unique_ptr<SerialLine>(const QString& portName)>;
+
     explicit TFormHlav(QWidget* parent = nullptr);
+    // With a line opener of the caller's own, so a test can put a unit of its own behind a port name.
+    explicit TFormHlav(LineOpener openLine, QWidget* parent = nullptr);
     ~TFormHlav() override;
 
     // Start-up and close sequences. The constructor runs FormCreate once the
@@ -88,10 +105,31 @@ public:
     void SetLanguageCode(std::uint8_t code) { languageCode_ = code; }
     bool UseCom2() const { return useCom2_; }
     void SetUseCom2(bool useCom2) { useCom2_ = useCom2; }
+    // The path alone: the text beside "File:" is LabelFile2's own, since a Read clears only the label.
     const QString& ParameterFilePath() const { return parameterFilePath_; }
-    void SetParameterFilePath(const QString& path);
+    void SetParameterFilePath(const QString& path) { parameterFilePath_ = path; }
+    Link& DeviceLink() { return link_; }
+    // The open line, null while the program runs without a port.
+    SerialLine* Line() const { return line_.get(); }
     // Texts of the unit's program from the last completed read; shown by RefreshEditors.
     void SetUnitIdentification(const UnitIdentification& id) { unitIdentification_ = id; }
+
+    // The names the Open and Save dialogs start with. The settings give both at
+    // start-up; a Save hands its path to the Open dialog and an Open to the Save dialog.
+    const QString& OpenDialogFileName() const { return openDialogFileName_; }
+    const QString& SaveDialogFileName() const { return saveDialogFileName_; }
+    void SetDialogFileNames(const QString& path) {
+        openDialogFileName_ = path;
+        saveDialogFileName_ = path;
+    }
+
+    // Seams for tests (FileCommands.cpp, Print.cpp). A dialog runner shows the
+    // configured dialog and returns the chosen path, "" when cancelled; a printer
+    // source returns the printer to use, null when there is none.
+    using FileDialogRunner = std::function<QString(QFileDialog&)>;
+    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+    void SetFileDialogRunner(FileDialogRunner runner) { fileDialogRunner_ = std::move(runner); }
+    void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
 
     // Shows a message box titled with the program's name, in front of the window.
     void ShowMessage(const QString& text);
@@ -101,6 +139,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -130,8 +169,27 @@ private:
     void ShowExcitationColour();
     void ShowGasFields();
 
+    // FileCommands.cpp and Print.cpp.
+    QString AskForPath(QFileDialog& dialog);
+    void BuildPrintTimeLabel();
+    void PrintWindowImage(QPrinter& printer);
+
     void UpdatePortMarks();
     void HideProgress();
+    // DeviceCommands.cpp.
+    void PrepareDeviceImage();
+    void ProgramLiveChange();
+    // Closes the window as the close box does, when the session or a signal ends the program.
+    void CloseForQuit();
+    void WatchForQuit();
+
+    // LinkView: what the device link shows (LinkDisplay.cpp).
+    void showStatus(MessageId id) override;
+    void hideStatus() override;
+    void setProgress(int position) override;
+    void showProgress(bool visible) override;
+    void readCompleted() override;
+    void monitorUpdated() override;
     void StoreLanguage(std::uint8_t code);
 
     ParameterSet set_{};
@@ -139,6 +197,16 @@ private:
     bool useCom2_ = false;
     QString parameterFilePath_;
     UnitIdentification unitIdentification_;
+    QString openDialogFileName_;
+    QString saveDialogFileName_;
+    FileDialogRunner fileDialogRunner_;  // empty: the real dialog
+    PrinterSource printerSource_;        // empty: the system's default printer
+    LineOpener openLine_;
+    std::optional<ProfileFile> settingsFile_;
+    WindowState settings_;  // what the settings carry that the window keeps nowhere else
+    bool closed_ = false;
+    std::unique_ptr<SerialLine> line_;
+    Link link_{set_, nullptr, this};
 
     std::vector<FieldBox*> fields_;  // parallel to EditorFields()
     QTimer* timer_ = nullptr;

@@ -47,16 +47,5 @@ void TFormHlav::MenuCom2Click() {
 void TFormHlav::MenuOpenClick() {}
 void TFormHlav::MenuSaveClick() {}
 void TFormHlav::SpeedButtonPrintClick() {}
-void TFormHlav::MenuReadClick() {}
-void TFormHlav::MenuVerifyClick() {}
-void TFormHlav::MenuProgramClick() {}
-void TFormHlav::CurveMinusClick() {}
-void TFormHlav::CurvePlusClick() {}
-void TFormHlav::ButtonJetMinusClick() {}
-void TFormHlav::ButtonJetPlusClick() {}
-void TFormHlav::CSpinButtonUpClick(int /*column*/) {}
-void TFormHlav::CSpinButtonDownClick(int /*column*/) {}
-void TFormHlav::BitBtnTps0Click() {}
-void TFormHlav::BitBtnTps100Click() {}
 
 }  // namespace ign

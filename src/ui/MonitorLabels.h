@@ -6,7 +6,7 @@ namespace ign {
 
 // One live-value line of the Monitor page, as designed: its place in the two
 // columns, its font and the caption it shows until the first frame arrives.
-struct MonitorLabel {
+struct MonitorLine {
     const char* name;
     const char* caption;  // UTF-8
     int column;           // 0 left, 1 right
@@ -16,7 +16,7 @@ struct MonitorLabel {
     bool hiddenInDesign;  // made visible at start-up
 };
 
-inline constexpr std::array<MonitorLabel, 13> kMonitorLabels{{
+inline constexpr std::array<MonitorLine, 13> kMonitorLines{{
     {"LabelTps", "Tps= --- [%]= --- [mV]", 0, 0, 23, true, false},
     {"LabelVoda", "Voda= --- [°]= --- [mV]", 0, 1, 23, true, false},
     {"LabelVzduch", "Vzduch= --- [°]= --- [mV]", 0, 2, 19, false, false},

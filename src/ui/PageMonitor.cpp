@@ -12,7 +12,7 @@ QWidget* TFormHlav::BuildMonitorPage() {
     grid->setContentsMargins(20, 16, 20, 16);
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(8);
-    for (const MonitorLabel& line : kMonitorLabels) {
+    for (const MonitorLine& line : kMonitorLines) {
         QLabel* label = MakeLabel(page, line.caption, line.name);
         QFont font = label->font();
         font.setPixelSize(line.pixelHeight);

@@ -1,9 +1,12 @@
 #include "Application.h"
 #include "Hlav.h"
+#include "QuitSignals.h"
 
 #include <exception>
 
 int main(int argc, char** argv) {
+    // Before any thread exists, so that a stop signal reaches the window's watch only.
+    ign::QuitSignals::BlockForWatching();
     ign::Application app(argc, argv);
     // Start-up errors are shown like any other; the program still ends normally.
     try {
