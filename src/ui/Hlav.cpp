@@ -110,6 +110,7 @@ void TFormHlav::BuildWindow() {
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
+    BuildPrintTimeLabel();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));

@@ -42,10 +42,4 @@ void TFormHlav::MenuCom2Click() {
     OpenPort();
 }
 
-// ---- commands whose parts join later ------------------------------------------
-
-void TFormHlav::MenuOpenClick() {}
-void TFormHlav::MenuSaveClick() {}
-void TFormHlav::SpeedButtonPrintClick() {}
-
 }  // namespace ign

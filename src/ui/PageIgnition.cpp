@@ -158,9 +158,6 @@ QWidget* TFormHlav::BuildIgnitionPage() {
     file->addWidget(fileName, 1);
     grid->addLayout(file, 1, 0, 1, column + 1);
     grid->setRowStretch(0, 1);
-
-    QLabel* printTime = MakeLabel(page, "", "LabelCasTisku");
-    printTime->hide();
     return page;
 }
 

@@ -1,0 +1,96 @@
+#include "Hlav.h"
+#include "Messages.h"
+#include "ParameterFile.h"
+#include "Validation.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStringList>
+#include <filesystem>
+
+namespace ign {
+namespace {
+
+// The texts stay as the program has always shown them; Qt takes the patterns
+// from the parentheses, so the S29 entry names both letter cases.
+QStringList OpenFilters() {
+    return {QStringLiteral("Ignition Parametrs(*.ign)"), QStringLiteral("Ignition Parametrs(*.s29 *.S29)"),
+            QStringLiteral("All Files (*.*)")};
+}
+QStringList SaveFilters() { return {QStringLiteral("Ignition Parametrs(*.ign)")}; }
+
+void Configure(QFileDialog& dialog, const char* name, const QStringList& filters, const QString& fileName) {
+    dialog.setObjectName(QString::fromLatin1(name));
+    // Qt's own dialog behaves the same on every desktop, and tests can drive it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.front());
+    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    if (!fileName.isEmpty()) dialog.selectFile(fileName);
+}
+
+std::filesystem::path FileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+QString TFormHlav::AskForPath(QFileDialog& dialog) {
+    if (fileDialogRunner_) return fileDialogRunner_(dialog);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void TFormHlav::MenuSaveClick() {
+    QFileDialog dialog(this);
+    Configure(dialog, "SaveDialog1", SaveFilters(), saveDialogFileName_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QString chosen = AskForPath(dialog);
+    if (chosen.isEmpty()) return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+
+    // The file holds the validated set the window shows, pending edits included.
+    // A save that fails leaves everything as it was, the blocks too, so the user
+    // can pick another place without losing what was typed.
+    const ParameterSet before = set_;
+    ReadEditors();
+    ValidateParameters(set_);
+    const FileWriteResult result = SaveParameterFile(FileSystemPath(path), set_);
+    if (result != FileWriteResult::Ok) {
+        set_ = before;
+        ShowMessage(QString::fromUtf8(SaveErrorText(result)));
+        return;
+    }
+    RefreshEditors();
+    Child<QLabel>("LabelFile2")->setText(path);
+    parameterFilePath_ = path;
+    openDialogFileName_ = path;
+}
+
+void TFormHlav::MenuOpenClick() {
+    QFileDialog dialog(this);
+    Configure(dialog, "OpenDialog1", OpenFilters(), openDialogFileName_);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString chosen = AskForPath(dialog);
+    if (!chosen.isEmpty()) {
+        const QString path = QFileInfo(chosen).absoluteFilePath();
+        // The editors are not read first: what the file does not name keeps the blocks' values.
+        if (!LoadParameterFile(FileSystemPath(path), set_)) {
+            const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);
+            ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        } else {
+            ValidateParameters(set_);
+            RefreshEditors();
+            Child<QLabel>("LabelFile2")->setText(path);
+            parameterFilePath_ = path;
+            saveDialogFileName_ = path;
+        }
+    }
+    HideProgress();
+}
+
+}  // namespace ign

@@ -1,0 +1,106 @@
+#include "Hlav.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTime>
+#include <stdexcept>
+
+namespace ign {
+namespace {
+
+// The prefix of the date-and-time line by language code; null for a code no
+// table knows, which leaves the line as it was. German prints the English text.
+const char* PrintTimePrefix(std::uint8_t languageCode) {
+    switch (languageCode) {
+        case 0:
+        case 2:
+            return "Date and Time of printing:  ";
+        case 1:
+            return "Datum a čas tisku:  ";
+        default:
+            return nullptr;
+    }
+}
+
+// Short date and long time in the user's regional formats, taken now.
+QString PrintTimeLine(const char* prefix) {
+    const QLocale locale;
+    return QString::fromUtf8(prefix) + locale.toString(QDate::currentDate(), QLocale::ShortFormat) +
+           QStringLiteral("    ") + locale.toString(QTime::currentTime(), QLocale::LongFormat);
+}
+
+// Without a print server Qt has no default printer, and a QPrinter made anyway
+// quietly turns into a PDF writer with no file; that must not pass for printing.
+std::unique_ptr<QPrinter> DefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+}  // namespace
+
+void TFormHlav::BuildPrintTimeLabel() {
+    // The line stands at the right of the status line, outside the pages, so the
+    // printed image carries it whichever page is shown; the hint text keeps the
+    // left of the line and the two never overlap.
+    auto* label = new QLabel(statusBar());
+    label->setObjectName(QStringLiteral("LabelCasTisku"));
+    statusBar()->addPermanentWidget(label);
+    label->hide();
+}
+
+void TFormHlav::SpeedButtonPrintClick() {
+    auto* label = Child<QLabel>("LabelCasTisku");
+    if (const char* prefix = PrintTimePrefix(languageCode_)) label->setText(PrintTimeLine(prefix));
+    label->show();
+    // The bar stays off the paper, and hidden afterwards; the progress text is left alone.
+    Child<QProgressBar>("ProgressBar1")->hide();
+
+    std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
+    if (printer == nullptr)
+        throw std::runtime_error("No printer available: install a default printer to print");
+    PrintWindowImage(*printer);
+    label->hide();
+}
+
+void TFormHlav::PrintWindowImage(QPrinter& printer) {
+    printer.setDocName(QStringLiteral("Ignition parameters"));
+    QPainter painter;
+    if (!painter.begin(&printer)) throw std::runtime_error("The printer could not start the print job");
+    // From here on the painter ends the job however this function is left.
+
+    // Showing the date line and hiding the bar queued a new layout; the image
+    // must show the window as it now is.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    // The client area: everything below the menu bar, the status line included.
+    const int top = menuWidget() != nullptr ? menuWidget()->geometry().bottom() + 1 : 0;
+    const QPixmap image = grab(QRect(0, top, width(), height() - top));
+    if (image.isNull()) throw std::runtime_error("The window image could not be taken for printing");
+
+    // Printer dots per screen pixel keep the window's physical size on paper.
+    // A window wider or taller than the printable area (large fonts, a small
+    // sheet) is shrunk to fit as a whole rather than cut off at the paper's edge.
+    // The painter's origin is the top-left corner of the printable area.
+    const QSizeF pixels = image.deviceIndependentSize();
+    QSizeF printed(pixels.width() * printer.logicalDpiX() / logicalDpiX(),
+                   pixels.height() * printer.logicalDpiY() / logicalDpiY());
+    const QSizeF printable(printer.width(), printer.height());
+    if (printed.width() > printable.width() || printed.height() > printable.height())
+        printed.scale(printable, Qt::KeepAspectRatio);
+    const QRectF target(QPointF(0.0, 0.0), printed);
+    painter.drawPixmap(target, image, QRectF(image.rect()));
+    if (!painter.end()) throw std::runtime_error("The printer could not finish the print job");
+}
+
+}  // namespace ign
