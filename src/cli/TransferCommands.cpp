@@ -47,8 +47,9 @@ TransferResult Transfer(Link& link, Byte language, const std::function<void()>& 
     start();
     progress.update(link);
     const bool finished = DriveLink(link, [&] {
-        progress.update(link);
-        return link.state().TransferMode == TransferMode::None && !link.state().AwaitingResponse;
+        const bool done = link.state().TransferMode == TransferMode::None && !link.state().AwaitingResponse;
+        if (!done) progress.update(link);
+        return done;
     });
     progress.clear();
     return {!finished, link.display().status};

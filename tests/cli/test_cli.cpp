@@ -365,7 +365,11 @@ void TestCli::portThatCannotOpen() {
 void TestCli::programReadVerifyOverTerminal() {
     ign::UnitSimProcess sim;
     QString error;
-    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--split"}, &error), qPrintable(error));
+    // Answers in two pieces, with no monitor stream: a monitor frame read
+    // together with the first half of an answer would leave the second half at
+    // the head of the next read, and the link never resynchronises a stream.
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--split", "--monitor-ms", "0"}, &error),
+             qPrintable(error));
     const QString port = sim.terminalPath();
 
     CliRun run = RunCli({"program", "--port", port, tunedPath_});
