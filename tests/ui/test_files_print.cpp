@@ -226,6 +226,7 @@ private slots:
         const QString earlier = Path("earlier.ign");
         WriteAll(earlier, "OMEZ1 9000");
         w->SetDialogFileNames(earlier);
+        QString startsAt;
         inspect = [&](QFileDialog& dialog) {
             QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
             QCOMPARE(dialog.defaultSuffix(), QStringLiteral("ign"));
@@ -241,14 +242,15 @@ private slots:
                 QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
                 QCOMPARE(dialog.nameFilters(), QStringList({"Ignition Parametrs(*.ign)"}));
             }
-            QCOMPARE(dialog.selectedFiles().value(0),
-                     answer == Path("saved.ign") ? earlier : w->OpenDialogFileName());
+            QCOMPARE(dialog.selectedFiles().value(0), startsAt);
         };
+        startsAt = earlier;  // Save starts at the name the settings gave
         answer = Path("saved.ign");
-        QTest::mouseClick(Get("SpeedButton7"), Qt::LeftButton);  // Save starts at the settings' name
+        QTest::mouseClick(Get("SpeedButton7"), Qt::LeftButton);
         QCOMPARE(dialogs, 1);
+        startsAt = Path("saved.ign");  // Open starts at the file just saved
         answer = earlier;
-        QTest::mouseClick(Get("SpeedButton5"), Qt::LeftButton);  // Open starts at the file just saved
+        QTest::mouseClick(Get("SpeedButton5"), Qt::LeftButton);
         QCOMPARE(dialogs, 2);
         QCOMPARE(w->Parameters().ignition.OMEZ1, ign::Byte{90});
         QCOMPARE(w->SaveDialogFileName(), earlier);
@@ -286,8 +288,7 @@ private slots:
         const ign::ParameterSet before = w->Parameters();
         answer = Path("unit.S29");
         WriteAll(answer,
-                 "S00F000068656C6C6F202020202000003C\r\nS1130000285F245F2212226A000424290008237C2A\r\n\x1aOME"
-                 "Z1 9000");
+                 "S00F000068656C6C6F202020202000003C\r\nS1130000285F245F2212226A000424290008237C2A\r\n");
         ShowProgress();
         QTest::keyClick(w.get(), Qt::Key_F3);
         QVERIFY(w->Parameters() == before);
@@ -506,21 +507,29 @@ private slots:
 
     void withoutAPrinterTheErrorIsShown_data() {
         QTest::addColumn<bool>("systemDefault");
-        QTest::newRow("no printer from the source") << false;
-        QTest::newRow("this machine's default printer") << true;
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("no printer from the source, tool button") << false << false;
+        QTest::newRow("no printer from the source, Ctrl+P") << false << true;
+        QTest::newRow("this machine's default printer") << true << false;
     }
     void withoutAPrinterTheErrorIsShown() {
         QFETCH(bool, systemDefault);
+        QFETCH(bool, byKey);
         if (systemDefault && !QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a printer");
         if (!systemDefault) w->SetPrinterSource([] { return std::unique_ptr<QPrinter>(); });
         ShowProgress();
-        // Through the application's event handling, as a click of the user's goes.
-        const QString shown =
-            MessageFrom([&] { QTest::mouseClick(Get("SpeedButtonPrint"), Qt::LeftButton); });
+        // Through the application's event handling, as the user's click or key goes.
+        const QString shown = MessageFrom([&] {
+            if (byKey)
+                QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+            else
+                QTest::mouseClick(Get("SpeedButtonPrint"), Qt::LeftButton);
+        });
         QVERIFY2(shown.contains(QStringLiteral("No printer")), qPrintable(shown));
         QVERIFY(Get("LabelCasTisku")->isVisible());
         QVERIFY(Get("ProgressBar1")->isHidden());
         QVERIFY(Get("LabelHlaseni")->isVisible());
+        QVERIFY(w->isVisible());
     }
 };
 
