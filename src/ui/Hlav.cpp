@@ -22,12 +22,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -67,7 +67,9 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
     ConnectSignals();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenSettingsFile(
-        SettingsFilePath(QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).toStdString()),
+        SettingsFilePath(
+            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                .toStdString()),
         LegacySettingsFile()));
     WatchForQuit();
     timer_->start();

@@ -9,7 +9,8 @@ void TFormHlav::OpenPort() {
     line_ = openLine_(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
     link_.setLine(line_.get());
     // Without a port the program goes on: transfers run into their error texts.
-    if (line_ == nullptr) ShowMessage(QString::fromUtf8(MessageText(MessageId::ComOpeningError, languageCode_)));
+    if (line_ == nullptr)
+        ShowMessage(QString::fromUtf8(MessageText(MessageId::ComOpeningError, languageCode_)));
 }
 
 void TFormHlav::ClosePort() {

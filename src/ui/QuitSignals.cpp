@@ -3,9 +3,9 @@
 #include <QSocketNotifier>
 
 #if defined(__linux__)
-#include <csignal>
 #include <sys/signalfd.h>
 #include <unistd.h>
+#include <csignal>
 #endif
 
 namespace ign {

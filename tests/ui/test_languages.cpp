@@ -3,6 +3,7 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "ThrowawaySettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -134,8 +135,15 @@ class TestLanguages : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void init() { window_ = std::make_unique<TFormHlav>(); }
-    void cleanup() { window_.reset(); }
+    void init() {
+        settings_.reset();
+        settings_ = std::make_unique<ThrowawaySettings>();
+        window_ = std::make_unique<TFormHlav>();
+    }
+    void cleanup() {
+        window_.reset();
+        settings_.reset();
+    }
 
     void everyTargetExists_data() {
         QTest::addColumn<QString>("language");
@@ -294,6 +302,7 @@ private slots:
     }
 
 private:
+    std::unique_ptr<ThrowawaySettings> settings_;
     std::unique_ptr<TFormHlav> window_;
 };
 

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Hlav.h"
 #include "New.h"
+#include "ThrowawaySettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -65,6 +66,7 @@ public:
 class TestWindow : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<ThrowawaySettings> settings;
     std::unique_ptr<TFormHlav> w;
 
     template <typename T = QWidget>
@@ -89,11 +91,16 @@ class TestWindow : public QObject {
 
 private slots:
     void init() {
+        settings.reset();
+        settings = std::make_unique<ThrowawaySettings>();
         w = std::make_unique<TFormHlav>();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
-    void cleanup() { w.reset(); }
+    void cleanup() {
+        w.reset();
+        settings.reset();
+    }
 
     // ---- the edit cycle ----
 
