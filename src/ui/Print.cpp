@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "Hlav.h"
 
 #include <QCoreApplication>
@@ -66,10 +67,18 @@ void TFormHlav::SpeedButtonPrintClick() {
     // The bar stays off the paper, and hidden afterwards; the progress text is left alone.
     Child<QProgressBar>("ProgressBar1")->hide();
 
-    std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
-    if (printer == nullptr)
-        throw std::runtime_error("No printer available: install a default printer to print");
-    PrintWindowImage(*printer);
+    // Qt's widget modules are built without exception support, so an error must
+    // not unwind through the click or shortcut that started the print: it is
+    // shown here, the way the application shows any error, and the label stays.
+    try {
+        std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
+        if (printer == nullptr)
+            throw std::runtime_error("No printer available: install a default printer to print");
+        PrintWindowImage(*printer);
+    } catch (const std::exception& error) {
+        Application::ShowError(QString::fromUtf8(error.what()));
+        return;
+    }
     label->hide();
 }
 
