@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Start-up time, memory and idle CPU of the window on the in-process simulated
+# unit, on a virtual display. Usage: bench/window_bench.sh [path/to/ignition-programmer]
+# Needs Xvfb, xdotool and /usr/bin/time (GNU time).
+set -euo pipefail
+
+bin=${1:-build/default/bin/ignition-programmer}
+runs=${RUNS:-5}
+soak=${SOAK_SECONDS:-60}
+idle=${IDLE_SECONDS:-30}
+
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=disabled: XDG_CONFIG_HOME=$work
+mkdir -p "$work/ignition-programmer"
+sleep 1
+
+settings() {  # page
+  printf '[FORM_HLAV]\r\nActivePage=%s\r\n[PORTS]\r\nCOM1=simulator\r\n' "$1" >"$work/ignition-programmer/ZIR_OVI.ini"
+}
+window_of() {  # pid; waits until the process shows a window
+  until xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1; do sleep 0.005; done
+}
+now_ms() { date +%s%3N; }
+
+echo "== start to first shown window ($runs runs)"
+for _ in $(seq "$runs"); do
+  settings 1
+  start=$(now_ms)
+  "$bin" 2>/dev/null &
+  pid=$!
+  window_of "$pid" >/dev/null
+  echo "$(($(now_ms) - start)) ms"
+  kill -TERM "$pid"
+  wait "$pid"
+done
+
+echo "== peak memory over ${soak} s of Read, Program, Verify and live changes"
+settings 1
+/usr/bin/time -v -o "$work/time.txt" "$bin" 2>/dev/null &
+timed=$!
+sleep 0.5
+pid=$(pgrep -P "$timed")
+wid=$(window_of "$pid")
+xdotool windowfocus --sync "$wid"
+end=$(($(date +%s) + soak))
+keys=(F9 F7 F8 F12 F11 F5 F4)
+i=0
+while [ "$(date +%s)" -lt "$end" ]; do
+  xdotool key "${keys[i % ${#keys[@]}]}"
+  i=$((i + 1))
+  sleep 3
+done
+kill -TERM "$pid"
+wait "$timed"
+grep -E 'Maximum resident|Elapsed|User time|System time' "$work/time.txt"
+
+echo "== CPU while idle on the Monitor page (${idle} s, monitor frames every 100 ms)"
+settings 5
+"$bin" 2>/dev/null &
+pid=$!
+window_of "$pid" >/dev/null
+sleep 2
+ticks=$(getconf CLK_TCK)
+cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+before=$(cpu "$pid")
+sleep "$idle"
+after=$(cpu "$pid")
+kill -TERM "$pid"
+wait "$pid"
+awk -v t="$((after - before))" -v hz="$ticks" -v s="$idle" \
+  'BEGIN { printf "%.2f s of CPU in %d s: %.2f %% of one core\n", t / hz, s, 100 * t / hz / s }'
