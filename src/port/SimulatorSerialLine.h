@@ -9,6 +9,7 @@ namespace ign {
 
 // The simulated control unit inside this process, reached like a port: the
 // unit's time follows the real clock, advanced whenever the link looks at it.
+// It starts with machine 0's default set in its memory.
 class SimulatorSerialLine final : public SerialLine {
 public:
     explicit SimulatorSerialLine(UnitFaults faults = {});
