@@ -13,16 +13,18 @@ display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill "$xvfb" 2>/dev/null; cat "$work/stderr.txt" >&2 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=disabled: XDG_CONFIG_HOME=$work
-mkdir -p "$work/ignition-programmer"
+mkdir -p "$work/ignition-programmer" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
 sleep 1
 
 settings() {  # page
   printf '[FORM_HLAV]\r\nActivePage=%s\r\n[PORTS]\r\nCOM1=simulator\r\n' "$1" >"$work/ignition-programmer/ZIR_OVI.ini"
 }
 window_of() {  # pid; waits until the process shows a window
-  until xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1; do sleep 0.005; done
+  until xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1; do sleep 0.02; done
 }
 now_ms() { date +%s%3N; }
 
@@ -30,7 +32,7 @@ echo "== start to first shown window ($runs runs)"
 for _ in $(seq "$runs"); do
   settings 1
   start=$(now_ms)
-  "$bin" 2>/dev/null &
+  "$bin" 2>>"$work/stderr.txt" &
   pid=$!
   window_of "$pid" >/dev/null
   echo "$(($(now_ms) - start)) ms"
@@ -40,7 +42,7 @@ done
 
 echo "== peak memory over ${soak} s of Read, Program, Verify and live changes"
 settings 1
-/usr/bin/time -v -o "$work/time.txt" "$bin" 2>/dev/null &
+/usr/bin/time -v -o "$work/time.txt" "$bin" 2>>"$work/stderr.txt" &
 timed=$!
 sleep 0.5
 pid=$(pgrep -P "$timed")
@@ -60,7 +62,7 @@ grep -E 'Maximum resident|Elapsed|User time|System time' "$work/time.txt"
 
 echo "== CPU while idle on the Monitor page (${idle} s, monitor frames every 100 ms)"
 settings 5
-"$bin" 2>/dev/null &
+"$bin" 2>>"$work/stderr.txt" &
 pid=$!
 window_of "$pid" >/dev/null
 sleep 2
