@@ -33,8 +33,8 @@ QString AboutText(std::uint8_t languageCode, const char* buildDate, const char* 
         QString(),
         QString::fromUtf8(lines.contact),
         QStringLiteral("Documentation: README.md in the program's source tree"),
-        QStringLiteral("Source code and issue tracker: the project's repository"),
-        QStringLiteral("Licence: see the licence terms shipped with the source"),
+        QStringLiteral("Scripts and batches: ignition-cli --help"),
+        QStringLiteral("Trying without a unit: ignition-unit-sim --help"),
     };
     // Every line ends with a line break, the last one too.
     return text.join(QLatin1Char('\n')) + QLatin1Char('\n');
