@@ -1,4 +1,5 @@
 #include "Conversion.h"
+#include "FileSizeLimit.h"
 #include "New.h"
 #include "ParameterFile.h"
 #include "ProfileFile.h"
@@ -139,28 +140,6 @@ int FileCount(const fs::path& folder) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++n;
     return n;
 }
-
-// Makes every write beyond `bytes` fail as on a full disk, even for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 fs::path Path(const QTemporaryDir& dir, const char* name) {
     return fs::path(dir.path().toStdString()) / name;

@@ -2,7 +2,9 @@
 // once for real), the blocks, the file label and path, the failures, and the
 // printed page rasterised back into pixels.
 #include "Application.h"
+#include "FileSizeLimit.h"
 #include "Hlav.h"
+#include "MessageBoxes.h"
 #include "New.h"
 #include "SerialLine.h"
 #include "Validation.h"
@@ -46,43 +48,6 @@ public:
     std::size_t bytesQueued() override { return 0; }
     std::size_t read(ign::Byte*, std::size_t) override { return 0; }
     void write(const ign::Byte*, std::size_t) override {}
-};
-
-// Runs `action` and answers the first message box it opens; returns the box's text.
-QString MessageFrom(const std::function<void()>& action) {
-    QString text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->done(0);
-        }
-    });
-    poll.start(10);
-    action();
-    return text;
-}
-
-// Writing more than `bytes` to any file fails (with SIGXFSZ ignored) while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 QByteArray ReadAll(const QString& path) {

@@ -2,6 +2,7 @@
 // close, the message boxes, the error guard and the status line.
 #include "Application.h"
 #include "Hlav.h"
+#include "MessageBoxes.h"
 #include "New.h"
 #include "ThrowawaySettings.h"
 
@@ -33,22 +34,6 @@ ign::ParameterSet DefaultSet(ign::Byte keying = 0) {
     set.ignition.KEYING = keying;
     ign::ApplyMachineDefaults(set);
     return set;
-}
-
-// Runs `action`, which is expected to open a modal message box, and returns the
-// box's text after closing it. Empty when no box appeared.
-QString MessageFrom(const std::function<void()>& action) {
-    QString text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->done(0);
-        }
-    });
-    poll.start(10);
-    action();
-    return text;
 }
 
 // A control of the window whose handler fails, as a file or printer error would.
