@@ -25,11 +25,11 @@ Byte AnswerCode(Byte requestCode) { return static_cast<Byte>(requestCode ^ kAnsw
 
 Link::Link(ParameterSet& set, SerialLine* line, LinkView* view) : set_(set), line_(line), view_(view) {}
 
-void Link::StartRead() { start(TransferMode::Read, kReadCode, MessageId::ReadStarted); }
+void Link::StartRead() { startCommand(TransferMode::Read, kReadCode, MessageId::ReadStarted); }
 
-void Link::StartVerify() { start(TransferMode::Verify, kReadCode, MessageId::VerifyCommand); }
+void Link::StartVerify() { startCommand(TransferMode::Verify, kReadCode, MessageId::VerifyCommand); }
 
-void Link::StartProgram() { start(TransferMode::Program, 0, MessageId::ProgramStarted); }
+void Link::StartProgram() { startCommand(TransferMode::Program, 0, MessageId::ProgramStarted); }
 
 void Link::StartLiveProgram() {
     PackDeviceImage(set_);
@@ -44,10 +44,18 @@ void Link::start(ign::TransferMode mode, Byte firstCode, MessageId message) {
     state_.StatusHideTicks = 0;
     SendFrame();
     showStatus(message);
-    setProgress(0, true);
+    setProgress(0);
+}
+
+void Link::startCommand(ign::TransferMode mode, Byte firstCode, MessageId message) {
+    start(mode, firstCode, message);
+    // Shown even when the owner hid the bar on its own (printing does), so the
+    // link's idea of it may be stale.
+    showProgress(true);
 }
 
 void Link::startVerifyAfterTransfer() {
+    // The bar stays as the transfer left it.
     start(TransferMode::Verify, kReadCode, MessageId::VerifyAfterTransfer);
 }
 
@@ -171,14 +179,14 @@ void Link::nextBlock() {
 }
 
 void Link::finish(MessageId message, bool hideProgress) {
-    if (hideProgress) setProgress(display_.progress, false);
+    if (hideProgress) showProgress(false);
     showStatus(message);
     state_.StatusHideTicks = kStatusTicks;
     state_.TransferMode = TransferMode::None;
     state_.AwaitingResponse = false;
 }
 
-void Link::stepProgress() { setProgress(std::min(display_.progress + kProgressStep, kProgressMax), true); }
+void Link::stepProgress() { setProgress(std::min(display_.progress + kProgressStep, kProgressMax)); }
 
 void Link::showStatus(MessageId message) {
     display_.status = message;
@@ -186,13 +194,14 @@ void Link::showStatus(MessageId message) {
     if (view_ != nullptr) view_->showStatus(message);
 }
 
-void Link::setProgress(int position, bool visible) {
+void Link::setProgress(int position) {
     display_.progress = position;
     if (view_ != nullptr) view_->setProgress(position);
-    if (display_.progressVisible != visible) {
-        display_.progressVisible = visible;
-        if (view_ != nullptr) view_->showProgress(visible);
-    }
+}
+
+void Link::showProgress(bool visible) {
+    display_.progressVisible = visible;
+    if (view_ != nullptr) view_->showProgress(visible);
 }
 
 }  // namespace ign

@@ -84,12 +84,14 @@ public:
 
 private:
     void start(ign::TransferMode mode, Byte firstCode, MessageId message);
+    void startCommand(ign::TransferMode mode, Byte firstCode, MessageId message);
     void startVerifyAfterTransfer();
     void nextBlock();
     void stepProgress();
     void finish(MessageId message, bool hideProgress);
     void showStatus(MessageId message);
-    void setProgress(int position, bool visible);
+    void setProgress(int position);
+    void showProgress(bool visible);
     void showMonitorFrame(bool fresh);
     void handleRead(const Byte* frame, int block);
     void handleVerify(const Byte* frame, int block);

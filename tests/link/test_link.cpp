@@ -18,7 +18,9 @@ public:
     void hideStatus() override { ++hides; }
     void readCompleted() override { ++reads; }
     void monitorUpdated() override { ++monitorUpdates; }
+    void showProgress(bool visible) override { barShown = visible; }
     std::vector<MessageId> statuses;
+    bool barShown = false;
     int hides = 0, reads = 0, monitorUpdates = 0;
 };
 
@@ -339,7 +341,9 @@ private slots:
         b.runToEnd();
         for (int t = 0; t < 100; ++t) b.tick();
         b.unit.faults().silent = false;
+        b.view.barShown = false;  // the owner hid the bar itself, as printing does
         b.link.StartProgram();
+        QVERIFY(b.view.barShown);
         QCOMPARE(b.link.state().StatusHideTicks, Byte(0));
         for (int t = 0; t < 150 && b.link.state().TransferMode != TransferMode::None; ++t) {
             b.tick();
