@@ -2,6 +2,7 @@
 
 #include "Conversion.h"
 
+#include <QApplication>
 #include <QString>
 
 namespace ign {
@@ -25,6 +26,11 @@ FieldBox::FieldBox(const EditorField& field, QWidget* parent) : QSpinBox(parent)
 void FieldBox::stepBy(int steps) {
     QSpinBox::stepBy(steps);
     emit stepped();
+}
+
+bool FieldBox::leftForAnotherControl() const {
+    const QWidget* now = QApplication::focusWidget();
+    return !hasFocus() && now != nullptr && now->window() == window();
 }
 
 }  // namespace ign

@@ -16,6 +16,10 @@ public:
     FieldBox(const EditorField& field, QWidget* parent);
 
     void stepBy(int steps) override;
+    // After a focus loss: true when the focus went to another control of the
+    // same window. A dialog, a message box or another program taking the focus
+    // is not leaving the box, so pending text stays pending until then.
+    bool leftForAnotherControl() const;
 
 signals:
     void stepped();

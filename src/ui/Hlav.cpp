@@ -224,9 +224,10 @@ void TFormHlav::ConnectSignals() {
         FieldBox* box = fields_[i];
         connect(box, &FieldBox::stepped, this, &TFormHlav::EditCycle);
         if (TriggerOf(all[i].page) == CycleTrigger::OnLeave) {
-            // editingFinished also comes with Return; only leaving the box counts.
+            // editingFinished also comes with Return and when a dialog takes the
+            // focus; only moving to another control of the window counts.
             connect(box, &FieldBox::editingFinished, this, [this, box] {
-                if (!box->hasFocus()) EditCycle();
+                if (box->leftForAnotherControl()) EditCycle();
             });
         } else {
             box->findChild<QLineEdit*>()->setProperty(kCycleOnClick, true);
