@@ -32,11 +32,14 @@ void ReportOpenFileError(const std::string& path) {
                  path.empty() ? "standard input" : path.c_str());
 }
 
-int WriteToStandardOutput(std::string_view bytes) {
-    if (WriteBytes(stdout, bytes)) return kExitOk;
+int ReportStandardOutputError() {
     const std::string_view text = MessageText(MessageId::WriteFileError, 0);
     std::fprintf(stderr, "ignition-cli: %.*s: standard output\n", static_cast<int>(text.size()), text.data());
     return kExitUsage;
+}
+
+int WriteToStandardOutput(std::string_view bytes) {
+    return WriteBytes(stdout, bytes) ? kExitOk : ReportStandardOutputError();
 }
 
 int RunDefaults(const CliOptions& options) {

@@ -18,6 +18,8 @@ int RunImage(const CliOptions& options);
 
 // "Open file error: <path>" on standard error, for a file that cannot be opened.
 void ReportOpenFileError(const std::string& path);
+// "Write file error: standard output" on standard error; gives kExitUsage.
+int ReportStandardOutputError();
 // Writes bytes to standard output; on failure reports it and gives kExitUsage.
 int WriteToStandardOutput(std::string_view bytes);
 

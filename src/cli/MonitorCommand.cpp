@@ -1,6 +1,7 @@
 #include "MonitorCommand.h"
 
 #include "ConsoleOutput.h"
+#include "FileCommands.h"
 #include "Link.h"
 #include "LinkDriver.h"
 #include "MonitorOutput.h"
@@ -10,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace ign::cli {
 
@@ -24,14 +26,19 @@ public:
     void monitorUpdated() override {
         const int type = link_.state().ReceiveBuffer[0] & 0x0F;
         const Monitor& monitor = link_.monitor();
-        WriteBytes(stdout,
-                   csv_ ? MonitorCsvRow(clock_.elapsed(), type, monitor) : MonitorTextLines(monitor, type));
+        const std::string text =
+            csv_ ? MonitorCsvRow(clock_.elapsed(), type, monitor) : MonitorTextLines(monitor, type);
+        if (!failed_ && !text.empty()) failed_ = !WriteBytes(stdout, text);
     }
+
+    // Standard output refused a line (a full disk, a closed reader).
+    bool failed() const { return failed_; }
 
 private:
     const Link& link_;
     bool csv_;
     const QElapsedTimer& clock_;
+    bool failed_ = false;
 };
 
 }  // namespace
@@ -39,7 +46,7 @@ private:
 int RunMonitor(const CliOptions& options) {
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;
-    if (options.csv) WriteBytes(stdout, MonitorCsvHeader());
+    if (options.csv && WriteToStandardOutput(MonitorCsvHeader()) != kExitOk) return kExitUsage;
     ParameterSet set;
     Link link(set, line.get());
     QElapsedTimer clock;
@@ -48,8 +55,9 @@ int RunMonitor(const CliOptions& options) {
     const qint64 limitMs =
         options.seconds ? static_cast<qint64>(std::llround(*options.seconds * 1000.0)) : -1;
     clock.start();
-    DriveLink(link, [&] { return limitMs >= 0 && clock.elapsed() >= limitMs; });
-    std::fflush(stdout);
+    DriveLink(link, [&] { return printer.failed() || (limitMs >= 0 && clock.elapsed() >= limitMs); });
+    // Values that never reached the reader are no success; the report matches the file commands'.
+    if (printer.failed()) return ReportStandardOutputError();
     return kExitOk;
 }
 

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 
 namespace ign::cli {
@@ -88,8 +89,29 @@ int SendSet(const CliOptions& options, bool program) {
     return ReportOutcome(result, options.language);
 }
 
+// A device or pipe named by -o (/dev/null, /dev/stdout, a FIFO) cannot be
+// replaced by a renamed temporary file as a saved file is; it takes the bytes directly.
+bool IsStreamTarget(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    return !error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+           !std::filesystem::is_directory(status);
+}
+
 int WriteReadSet(const CliOptions& options, const ParameterSet& set) {
     if (options.output.empty()) return WriteToStandardOutput(WriteParameterFile(set));
+    if (IsStreamTarget(options.output)) {
+        std::FILE* stream = std::fopen(options.output.c_str(), "wb");
+        if (stream == nullptr) {
+            ReportOpenFileError(options.output);
+            return kExitUsage;
+        }
+        const bool written = WriteBytes(stream, WriteParameterFile(set));
+        if (std::fclose(stream) == 0 && written) return kExitOk;
+        std::fprintf(stderr, "ignition-cli: %s: %s\n", SaveErrorText(FileWriteResult::WriteFailed),
+                     options.output.c_str());
+        return kExitUsage;
+    }
     const FileWriteResult written = SaveParameterFile(options.output, set);
     if (written == FileWriteResult::Ok) return kExitOk;
     std::fprintf(stderr, "ignition-cli: %s: %s\n", SaveErrorText(written), options.output.c_str());

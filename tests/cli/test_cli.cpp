@@ -425,6 +425,18 @@ void TestCli::inProcessSimulator() {
     QVERIFY(run.err.endsWith("Verify OK\n"));
     QVERIFY(run.err.startsWith("Version: SIM12\n"));
     QCOMPARE(run.out, RunCli({"defaults", "0"}).out);
+
+    // A device as -o takes the bytes; it cannot be replaced by a renamed file.
+    QCOMPARE(RunCli({"read", "--port", "simulator", "-o", "/dev/null"}).exitCode, 0);
+
+    // Monitor values that standard output refuses are a failure, not a silent success.
+    if (!QFile::exists(QStringLiteral("/dev/full"))) return;
+    QProcess monitor;
+    monitor.setStandardOutputFile(QStringLiteral("/dev/full"));
+    monitor.start(QStringLiteral(IGN_CLI), {"monitor", "--port", "simulator", "--seconds", "20"});
+    QVERIFY(monitor.waitForFinished(5000));
+    QCOMPARE(monitor.exitCode(), 2);
+    QCOMPARE(monitor.readAllStandardError(), QByteArray("ignition-cli: Write file error: standard output\n"));
 }
 
 void TestCli::silentUnit_data() {
