@@ -14,9 +14,10 @@ namespace ign {
 namespace {
 
 // The texts stay as the program has always shown them; Qt takes the patterns
-// from the parentheses, so the S29 entry names both letter cases.
+// from the parentheses and matches them without regard to letter case, so
+// "*.s29" also lists the units' own "*.S29" files.
 QStringList OpenFilters() {
-    return {QStringLiteral("Ignition Parametrs(*.ign)"), QStringLiteral("Ignition Parametrs(*.s29 *.S29)"),
+    return {QStringLiteral("Ignition Parametrs(*.ign)"), QStringLiteral("Ignition Parametrs(*.s29)"),
             QStringLiteral("All Files (*.*)")};
 }
 QStringList SaveFilters() { return {QStringLiteral("Ignition Parametrs(*.ign)")}; }

@@ -199,9 +199,8 @@ private slots:
             if (dialog.acceptMode() == QFileDialog::AcceptOpen) {
                 QCOMPARE(dialog.objectName(), QStringLiteral("OpenDialog1"));
                 QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
-                QCOMPARE(dialog.nameFilters(),
-                         QStringList({"Ignition Parametrs(*.ign)", "Ignition Parametrs(*.s29 *.S29)",
-                                      "All Files (*.*)"}));
+                QCOMPARE(dialog.nameFilters(), QStringList({"Ignition Parametrs(*.ign)",
+                                                            "Ignition Parametrs(*.s29)", "All Files (*.*)"}));
             } else {
                 QCOMPARE(dialog.objectName(), QStringLiteral("SaveDialog1"));
                 QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
