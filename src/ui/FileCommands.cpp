@@ -52,6 +52,8 @@ void TFormHlav::MenuSaveClick() {
     const QString chosen = AskForPath(dialog);
     if (chosen.isEmpty()) return;
     const QString path = QFileInfo(chosen).absoluteFilePath();
+    // Like any file dialog, this one starts next time where the user last confirmed it.
+    saveDialogFileName_ = path;
 
     // The file holds the validated set the window shows, pending edits included.
     // A save that fails leaves everything as it was, the blocks too, so the user
@@ -79,6 +81,7 @@ void TFormHlav::MenuOpenClick() {
     const QString chosen = AskForPath(dialog);
     if (!chosen.isEmpty()) {
         const QString path = QFileInfo(chosen).absoluteFilePath();
+        openDialogFileName_ = path;
         // The editors are not read first: what the file does not name keeps the blocks' values.
         if (!LoadParameterFile(FileSystemPath(path), set_)) {
             const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);

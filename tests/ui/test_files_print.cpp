@@ -217,8 +217,14 @@ private slots:
         QTest::mouseClick(Get("SpeedButton5"), Qt::LeftButton);
         QCOMPARE(dialogs, 2);
         QCOMPARE(w->Parameters().ignition.OMEZ1, ign::Byte{90});
+        // Each dialog also starts again at the name last confirmed in it.
         QCOMPARE(w->SaveDialogFileName(), earlier);
-        QCOMPARE(w->OpenDialogFileName(), Path("saved.ign"));
+        QCOMPARE(w->OpenDialogFileName(), earlier);
+        startsAt = earlier;
+        answer = Path("again.ign");
+        QTest::mouseClick(Get("SpeedButton7"), Qt::LeftButton);
+        QCOMPARE(dialogs, 3);
+        QCOMPARE(w->SaveDialogFileName(), Path("again.ign"));
     }
 
     void realSaveDialogAddsTheSuffixAndAsksBeforeReplacing() {
@@ -312,8 +318,10 @@ private slots:
         QVERIFY(w->Parameters() == before);
         QCOMPARE(Label(), known);
         QCOMPARE(w->ParameterFilePath(), known);
-        QCOMPARE(w->OpenDialogFileName(), known);
-        QCOMPARE(w->SaveDialogFileName(), known);
+        // The dialog used starts next time at the name tried, so the user can
+        // correct it; the other dialog is not handed a file that was not written.
+        QCOMPARE(w->OpenDialogFileName(), save ? known : answer);
+        QCOMPARE(w->SaveDialogFileName(), save ? answer : known);
         QCOMPARE(ReadAll(Path("old.ign")), QByteArray("OMEZ1 9000"));
         QVERIFY(!QFile::exists(Path("missing")));
         QCOMPARE(ProgressHidden(), !save);  // Open hides the progress area in every case
