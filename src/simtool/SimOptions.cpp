@@ -33,7 +33,10 @@ const char* SimUsage() {
            "Serves a simulated ignition/injection control unit on a pseudo-terminal.\n"
            "The first line printed is the terminal's path; open it at 9600 baud.\n"
            "\n"
+           "The unit starts with machine 0's default set in its memory.\n"
+           "\n"
            "  --monitor-ms N   interval of monitor frames in ms (0 = none, default 100)\n"
+           "  --blank          start with an all-zero memory instead\n"
            "  --silent         never answer\n"
            "  --drop RATE      drop this share of answers (0..1)\n"
            "  --corrupt RATE   damage this share of answers (0..1)\n"
@@ -65,6 +68,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         long long number = 0;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--blank") {
+            options.blank = true;
         } else if (arg == "--silent") {
             options.faults.silent = true;
         } else if (arg == "--split") {

@@ -2,6 +2,7 @@
 // window, the command-line tool and the end-to-end test can reach a unit
 // through a real serial device path.
 
+#include "FactorySet.h"
 #include "PseudoTerminal.h"
 #include "SimOptions.h"
 #include "SimulatedUnit.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     ign::SimulatedUnit unit(options.faults);
+    if (!options.blank) ign::LoadFactorySet(unit);
     unit.setMonitorIntervalMs(options.monitorMs);
     ign::UnitServer(unit, terminal.master()).run(g_stop);
 

@@ -29,7 +29,7 @@ void TestUnitSimOptions::accepted() {
     ign::SimOptions options;
     std::string error;
     QVERIFY(ign::ParseSimOptions(Split("--silent --drop 0.25 --corrupt 1 --split --delay 40 --wrong-echo "
-                                       "--stuck 220 --seed 4294967295 --monitor-ms 0 --link /tmp/x"),
+                                       "--stuck 220 --seed 4294967295 --monitor-ms 0 --link /tmp/x --blank"),
                                  options, error));
     QVERIFY(options.faults.silent);
     QCOMPARE(options.faults.dropRate, 0.25);
@@ -41,12 +41,14 @@ void TestUnitSimOptions::accepted() {
     QCOMPARE(options.faults.seed, 4294967295u);
     QCOMPARE(options.monitorMs, 0);
     QCOMPARE(options.linkPath, std::string("/tmp/x"));
+    QVERIFY(options.blank);
     QVERIFY(!options.help);
 
     ign::SimOptions plain;
     QVERIFY(ign::ParseSimOptions({}, plain, error));
     QCOMPARE(plain.monitorMs, 100);
     QVERIFY(!plain.faults.silent);
+    QVERIFY(!plain.blank);
     QVERIFY(ign::ParseSimOptions({"--help"}, plain, error));
     QVERIFY(plain.help);
 }
