@@ -27,8 +27,10 @@ SpinButton::SpinButton(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(up_);
     layout->addWidget(down_);
-    connect(up_, &QToolButton::clicked, this, &SpinButton::upClicked);
-    connect(down_, &QToolButton::clicked, this, &SpinButton::downClicked);
+    // A half acts the moment it is pressed, then again at every auto-repeat
+    // (Qt emits pressed() for each repeat too, and nothing more on release).
+    connect(up_, &QToolButton::pressed, this, &SpinButton::upClicked);
+    connect(down_, &QToolButton::pressed, this, &SpinButton::downClicked);
 }
 
 }  // namespace ign

@@ -332,7 +332,8 @@ private slots:
         const ign::ParameterSet before = w->Parameters();
         const QByteArray name = "CSpinButton" + QByteArray::number(column);
         auto* spin = Get<ign::SpinButton>(name.constData());
-        QTest::mouseClick(up ? spin->upButton() : spin->downButton(), Qt::LeftButton);
+        // The change comes with the press, before any repeat or the release.
+        QTest::mousePress(up ? spin->upButton() : spin->downButton(), Qt::LeftButton);
 
         ign::InjectionBlock expected = before.injection;
         for (int row = 0; row < 10; ++row) {
@@ -343,6 +344,8 @@ private slots:
         QVERIFY(w->Parameters().injection == expected);
         QCOMPARE(Link().TransferMode, ign::TransferMode::Program);
         QCOMPARE(Link().FrameCode, Byte{0});
+        QTest::mouseRelease(up ? spin->upButton() : spin->downButton(), Qt::LeftButton);
+        QVERIFY(w->Parameters().injection == expected);  // the release adds nothing
     }
 
     void spinButtonsRepeatAfter400msThenEvery100ms() {
