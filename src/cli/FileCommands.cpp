@@ -59,23 +59,22 @@ int RunDefaults(const CliOptions& options) {
     return WriteToStandardOutput(WriteParameterFile(set));
 }
 
+bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set) {
+    std::string failed;
+    if (LoadInputSet(options, set, failed)) return true;
+    ReportOpenFileError(failed);
+    return false;
+}
+
 int RunNormalize(const CliOptions& options) {
     ParameterSet set;
-    std::string failed;
-    if (!LoadInputSet(options, set, failed)) {
-        ReportOpenFileError(failed);
-        return kExitUsage;
-    }
+    if (!LoadInputSetOrReport(options, set)) return kExitUsage;
     return WriteToStandardOutput(WriteParameterFile(set));
 }
 
 int RunImage(const CliOptions& options) {
     ParameterSet set;
-    std::string failed;
-    if (!LoadInputSet(options, set, failed)) {
-        ReportOpenFileError(failed);
-        return kExitUsage;
-    }
+    if (!LoadInputSetOrReport(options, set)) return kExitUsage;
     // A fresh set's image is all zeros, so offsets the packing leaves alone print as 00.
     PackDeviceImage(set);
     return WriteToStandardOutput(FormatImage(set.image));

@@ -18,6 +18,8 @@ int RunImage(const CliOptions& options);
 
 // "Open file error: <path>" on standard error, for a file that cannot be opened.
 void ReportOpenFileError(const std::string& path);
+// LoadInputSet that reports a file it cannot open; false means exit with a usage status.
+bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set);
 // "Write file error: standard output" on standard error; gives kExitUsage.
 int ReportStandardOutputError();
 // Writes bytes to standard output; on failure reports it and gives kExitUsage.

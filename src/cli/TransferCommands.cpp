@@ -70,11 +70,7 @@ int ReportOutcome(const TransferResult& result, Byte language) {
 // its edit cycle: validated, packed into an image that no read has filled.
 int SendSet(const CliOptions& options, bool program) {
     ParameterSet set;
-    std::string failed;
-    if (!LoadInputSet(options, set, failed)) {
-        ReportOpenFileError(failed);
-        return kExitUsage;
-    }
+    if (!LoadInputSetOrReport(options, set)) return kExitUsage;
     PackDeviceImage(set);
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;

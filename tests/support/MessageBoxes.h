@@ -3,22 +3,29 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
 
-// Runs `action`, which may open a modal message box, and returns the box's
-// text after closing it; empty when no box appeared.
-inline QString MessageFrom(const std::function<void()>& action) {
-    QString text;
+// Runs `action` and closes every modal message box it opens; returns their
+// texts in the order shown.
+inline QStringList MessagesFrom(const std::function<void()>& action) {
+    QStringList texts;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
+            texts << box->text();
             box->done(0);
         }
     });
-    poll.start(10);
+    poll.start(5);
     action();
-    return text;
+    return texts;
+}
+
+// The text of the last message box `action` opened; empty when none appeared.
+inline QString MessageFrom(const std::function<void()>& action) {
+    const QStringList texts = MessagesFrom(action);
+    return texts.isEmpty() ? QString() : texts.last();
 }

@@ -6,6 +6,7 @@
 #include "DeviceImageCodec.h"
 #include "EditorBindings.h"
 #include "Hlav.h"
+#include "MessageBoxes.h"
 #include "New.h"
 #include "QuitSignals.h"
 #include "SimulatedLine.h"
@@ -117,17 +118,7 @@ class TestIntegration : public QObject {
 
     // Builds the window on the current settings folder, answering (and noting) any message box.
     void Open() {
-        boxes.clear();
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes << box->text();
-                box->done(0);
-            }
-        });
-        poll.start(5);
-        w = std::make_unique<TFormHlav>(Opener());
-        poll.stop();
+        boxes = MessagesFrom([&] { w = std::make_unique<TFormHlav>(Opener()); });
         Get<QTimer>("Timer1")->stop();
         w->show();
     }
@@ -570,16 +561,7 @@ private slots:
         // A folder where the file should be: the settings cannot be replaced.
         QFile::remove(settings->FilePath());
         QVERIFY(QDir().mkpath(settings->FilePath()));
-        boxes.clear();
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes << box->text();
-                box->done(0);
-            }
-        });
-        poll.start(5);
-        Get<QAction>("MenuExit")->trigger();
+        boxes = MessagesFrom([&] { Get<QAction>("MenuExit")->trigger(); });
         QVERIFY(!w->isVisible());
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes[0].startsWith("Unable to write to "));
