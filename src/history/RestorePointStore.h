@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ParameterSet.h"
+#include "RestorePointName.h"
+#include "Retention.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ign {
+
+// One restore point in the folder.
+struct RestorePoint {
+    std::filesystem::path path;
+    RestorePointName name;
+};
+
+struct RestorePointList {
+    std::vector<RestorePoint> points;  // newest first
+    std::string error;                 // empty, or why (part of) the folder could not be read
+};
+
+enum class HistoryStatus : std::uint8_t {
+    Written,    // done: a new point, a renamed one
+    Unchanged,  // the set equals the newest point of its reason byte for byte: nothing written
+    Failed,     // nothing changed on disk; error says why
+};
+
+struct HistoryResult {
+    HistoryStatus status = HistoryStatus::Written;
+    std::filesystem::path path;  // the point written or renamed, or the identical one found
+    std::string error;           // for Failed: "<what>: <path>: <reason>", English
+
+    bool failed() const { return status == HistoryStatus::Failed; }
+};
+
+struct RetentionResult {
+    int deleted = 0;
+    std::string error;  // empty, or the first point that could not be deleted and why
+};
+
+// The folder of restore points: each a parameter file in the program's own
+// format (so Open and LoadParameterFile read it), named by RestorePointName.
+// Files of any other name in the folder are left alone and not listed.
+//
+// Nothing here throws or waits for the user: every failure comes back as a
+// result, so the command that asked for a restore point always goes on.
+// Writes are atomic (ReplaceFileContents) and never replace another point.
+class RestorePointStore {
+public:
+    explicit RestorePointStore(std::filesystem::path folder, RetentionRules rules = {});
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    const RetentionRules& Rules() const { return rules_; }
+    void SetRules(const RetentionRules& rules) { rules_ = rules; }
+
+    // Every restore point, newest first. A folder that does not exist yet is
+    // an empty history, not an error.
+    RestorePointList List() const;
+
+    // Takes a restore point of the set's blocks, named by `now` (the caller's
+    // local time), the reason and the unit's version text (empty: none known).
+    // Creates the folder when needed. When the newest point of the same
+    // reason holds the same bytes, writes nothing and says Unchanged. After a
+    // write, applies the retention rules (their outcome does not change the result).
+    HistoryResult Write(const ParameterSet& set, RestoreReason reason, std::string_view unitVersion,
+                        const LocalTime& now);
+
+    // Marks a point keep, or takes the mark off, by renaming it; the result's
+    // path is the new one. Refused when a file of the new name exists already.
+    HistoryResult SetKeep(const RestorePoint& point, bool keep);
+
+    // Deletes what the rules let go (see RetentionRules), at `now`.
+    RetentionResult ApplyRetention(const LocalTime& now);
+
+private:
+    HistoryResult write(const ParameterSet& set, RestoreReason reason, std::string_view unitVersion,
+                        const LocalTime& now);
+    RestorePointName freeName(const std::vector<RestorePoint>& points, RestorePointName name) const;
+
+    std::filesystem::path folder_;
+    RetentionRules rules_;
+};
+
+}  // namespace ign
