@@ -6,139 +6,95 @@ namespace ign {
 
 namespace {
 
+using Texts = std::array<std::string_view, 3>;  // English, Czech, German
+
+struct ParamCaption {
+    Param param;
+    Texts texts;
+};
+
 // Captions as the window shows them in each language (its language tables
 // where they set one, else the page's fixed text), the unit in brackets left off.
-constexpr std::array<DifferenceCaptions, 3> kCaptions{{
-    {{
-         "Curve A",
-         "Curve A",
-         "Curve B",
-         "Curve B",
-         "Limiter 1",
-         "Limiter 2",
-         "Limiter D",
-         "Clutch m.",
-         "Pilot light",
-         "Gas 1",
-         "Gas 2",
-         "Gas Trans.",
-         "Gas Delay",
-         "Keying system",
-         "Act. by closing, Limiter 1",
-         "Act. by closing, Pilot light",
-         "Act. by closing, Clutch m.",
-         "Act. by closing, Blocking",
-         "Gas enable",
-         "Tachometer 2x",
-         "Excitation High",
-         "Width of triger",
-         "Corrections of Cylinder 2 and 3",
-         "Position of Injection",
-         "Injection map",
-         "Injection map",
-         "Water Temperature",
-         "Air Temperature",
-         "Cooling",
-         "Start Injection",
-         "Position of",
-         "Dead Injection Time",
-         "Acceleration, Práh přístřiku",
-         "Acceleration, Perioda přístřiku",
-         "Acceleration, Velikost přístřiku",
-         "TPS",
-         "TPS",
-     },
-     "point",
-     "on",
-     "off",
-     {"Beginning", "Centre", "End"}},
-    {{
-         "Křivka A",
-         "Křivka A",
-         "Křivka B",
-         "Křivka B",
-         "Omezovač 1",
-         "Omezovač 2",
-         "Omezovač D",
-         "Clutch m.",
-         "K. řazení",
-         "Plyn 1",
-         "Plyn 2",
-         "Plyn náběh",
-         "Plyn zpož.",
-         "Klíčovací systém",
-         "Akt. sepnutím, Omezovač 1",
-         "Akt. sepnutím, Kontr. řazení",
-         "Akt. sepnutím, Clutch m.",
-         "Akt. sepnutím, Blokování",
-         "Plyn povolen",
-         "Otáčkoměr 2x",
-         "Vysoké buzení",
-         "Šířka palce",
-         "Korekce válců 2 a 3",
-         "Poloha vstřiku",
-         "Vstřikovací mapa",
-         "Vstřikovací mapa",
-         "Teplota vody",
-         "Teplota vzduchu",
-         "Chlazení",
-         "Startovní přístřik",
-         "Poloha zadána pro",
-         "Mrtvý čas vstřikovače",
-         "Akcelerace, Práh přístřiku",
-         "Akcelerace, Perioda přístřiku",
-         "Akcelerace, Velikost přístřiku",
-         "TPS",
-         "TPS",
-     },
-     "bod",
-     "zapnuto",
-     "vypnuto",
-     {"Počátek", "Střed", "Konec"}},
-    {{
-         "Kurve A",
-         "Kurve A",
-         "Kurve B",
-         "Kurve B",
-         "Begrenzer 1",
-         "Begrenzer 2",
-         "Begrenzer D",
-         "Clutch m.",
-         "Schaltblitz",
-         "Gemisch 1",
-         "Gemisch 2",
-         "G.Anlauf.",
-         "G.Verspät.",
-         "Keying system",
-         "Schaltautomatik, Begrenzer 1",
-         "Schaltautomatik, Schaltblitz",
-         "Schaltautomatik, Clutch m.",
-         "Schaltautomatik, Blockierung",
-         "Gemisch zugelast",
-         "Drehzahl verdoppeln",
-         "Erregung Groß",
-         "Triggerbreite",
-         "Korrektion des Zylinders 2 und 3",
-         "Einspritzlage",
-         "Einspritzkennfeld",
-         "Einspritzkennfeld",
-         "Wasser Temperatur",
-         "Luft Temperatur",
-         "Kühlung",
-         "Start Einspritz",
-         "Lage für",
-         "Tote Einspritz Zeit",
-         "Acceleration, Práh přístřiku",
-         "Acceleration, Perioda přístřiku",
-         "Acceleration, Velikost přístřiku",
-         "TPS",
-         "TPS",
-     },
-     "Punkt",
-     "ein",
-     "aus",
-     {"Beginn", "Mitte", "Ende"}},
+constexpr std::array<ParamCaption, kParamCount> kParamCaptions{{
+    {Param::RPM_A, {"Curve A", "Křivka A", "Kurve A"}},
+    {Param::ADV_A, {"Curve A", "Křivka A", "Kurve A"}},
+    {Param::RPM_B, {"Curve B", "Křivka B", "Kurve B"}},
+    {Param::ADV_B, {"Curve B", "Křivka B", "Kurve B"}},
+    {Param::OMEZ1, {"Limiter 1", "Omezovač 1", "Begrenzer 1"}},
+    {Param::OMEZ2, {"Limiter 2", "Omezovač 2", "Begrenzer 2"}},
+    {Param::OMEZ_D, {"Limiter D", "Omezovač D", "Begrenzer D"}},
+    {Param::CLUTCH, {"Clutch m.", "Clutch m.", "Clutch m."}},
+    {Param::NA, {"Pilot light", "K. řazení", "Schaltblitz"}},
+    {Param::Gas1, {"Gas 1", "Plyn 1", "Gemisch 1"}},
+    {Param::Gas2, {"Gas 2", "Plyn 2", "Gemisch 2"}},
+    {Param::GasT, {"Gas Trans.", "Plyn náběh", "G.Anlauf."}},
+    {Param::GasD, {"Gas Delay", "Plyn zpož.", "G.Verspät."}},
+    {Param::KEYING, {"Keying system", "Klíčovací systém", "Keying system"}},
+    {Param::POV_OM,
+     {"Act. by closing, Limiter 1", "Akt. sepnutím, Omezovač 1", "Schaltautomatik, Begrenzer 1"}},
+    {Param::LED_RAZ,
+     {"Act. by closing, Pilot light", "Akt. sepnutím, Kontr. řazení", "Schaltautomatik, Schaltblitz"}},
+    {Param::CAS_IN, {"Act. by closing, Clutch m.", "Akt. sepnutím, Clutch m.", "Schaltautomatik, Clutch m."}},
+    {Param::BLOK, {"Act. by closing, Blocking", "Akt. sepnutím, Blokování", "Schaltautomatik, Blockierung"}},
+    {Param::GasEnable, {"Gas enable", "Plyn povolen", "Gemisch zugelast"}},
+    {Param::RPM2, {"Tachometer 2x", "Otáčkoměr 2x", "Drehzahl verdoppeln"}},
+    {Param::EXCITATION, {"Excitation High", "Vysoké buzení", "Erregung Groß"}},
+    {Param::PALEC, {"Width of triger", "Šířka palce", "Triggerbreite"}},
+    {Param::KOR_23,
+     {"Corrections of Cylinder 2 and 3", "Korekce válců 2 a 3", "Korrektion des Zylinders 2 und 3"}},
+    {Param::POLOHA, {"Position of Injection", "Poloha vstřiku", "Einspritzlage"}},
+    // The map's group has no caption in the window; these are new texts.
+    {Param::RPM_JET, {"Injection map", "Vstřikovací mapa", "Einspritzkennfeld"}},
+    {Param::JET, {"Injection map", "Vstřikovací mapa", "Einspritzkennfeld"}},
+    {Param::WATER, {"Water Temperature", "Teplota vody", "Wasser Temperatur"}},
+    {Param::AIR, {"Air Temperature", "Teplota vzduchu", "Luft Temperatur"}},
+    {Param::CHLAZENI, {"Cooling", "Chlazení", "Kühlung"}},
+    {Param::START_JET, {"Start Injection", "Startovní přístřik", "Start Einspritz"}},
+    {Param::POLOHA_PRO, {"Position of", "Poloha zadána pro", "Lage für"}},
+    {Param::DEAD_TIME, {"Dead Injection Time", "Mrtvý čas vstřikovače", "Tote Einspritz Zeit"}},
+    // The window labels the three acceleration values in Czech in every language.
+    {Param::AKCEL_PRAH,
+     {"Acceleration, Práh přístřiku", "Akcelerace, Práh přístřiku", "Acceleration, Práh přístřiku"}},
+    {Param::AKCEL_PER,
+     {"Acceleration, Perioda přístřiku", "Akcelerace, Perioda přístřiku", "Acceleration, Perioda přístřiku"}},
+    {Param::AKCEL_JET,
+     {"Acceleration, Velikost přístřiku", "Akcelerace, Velikost přístřiku",
+      "Acceleration, Velikost přístřiku"}},
+    {Param::TPS_0, {"TPS", "TPS", "TPS"}},
+    {Param::TPS_100, {"TPS", "TPS", "TPS"}},
 }};
+
+constexpr bool CaptionsInParamOrder() {
+    for (int i = 0; i < kParamCount; ++i)
+        if (static_cast<int>(kParamCaptions[static_cast<std::size_t>(i)].param) != i) return false;
+    return true;
+}
+static_assert(CaptionsInParamOrder(), "the captions must follow the Param order");
+
+// New words of the compare lines.
+constexpr Texts kPoint{"point", "bod", "Punkt"};
+constexpr Texts kOn{"on", "zapnuto", "ein"};
+constexpr Texts kOff{"off", "vypnuto", "aus"};
+// The injection-position choice's items, first to third.
+constexpr std::array<Texts, 3> kPositionChoices{{
+    {"Beginning", "Počátek", "Beginn"},
+    {"Centre", "Střed", "Mitte"},
+    {"End", "Konec", "Ende"},
+}};
+
+constexpr DifferenceCaptions CaptionsOf(std::size_t language) {
+    DifferenceCaptions captions{};
+    for (std::size_t i = 0; i < kParamCaptions.size(); ++i)
+        captions.params[i] = kParamCaptions[i].texts[language];
+    captions.point = kPoint[language];
+    captions.on = kOn[language];
+    captions.off = kOff[language];
+    for (std::size_t i = 0; i < kPositionChoices.size(); ++i)
+        captions.positionChoices[i] = kPositionChoices[i][language];
+    return captions;
+}
+
+constexpr std::array<DifferenceCaptions, 3> kCaptions{CaptionsOf(0), CaptionsOf(1), CaptionsOf(2)};
 
 // Thousands set apart by a blank in every language, so a line reads the same
 // whatever the system's digit grouping: "10 000".
