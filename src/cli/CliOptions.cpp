@@ -14,6 +14,7 @@ enum Option : unsigned {
     kBase = 1u << 2,
     kCsv = 1u << 3,
     kSeconds = 1u << 4,
+    kPortOperand = 1u << 5,  // --port may stand in for an operand
 };
 
 struct CommandInfo {
@@ -25,7 +26,7 @@ struct CommandInfo {
     std::string_view usage;
 };
 
-constexpr std::array<CommandInfo, 7> kCommands{{
+constexpr std::array<CommandInfo, 8> kCommands{{
     {Command::Defaults, "defaults", 0, 1, 1,
      "Usage: ignition-cli defaults MACHINE\n"
      "Writes the default parameter set of a machine as a parameter file to standard output.\n"
@@ -54,12 +55,19 @@ constexpr std::array<CommandInfo, 7> kCommands{{
      "Usage: ignition-cli monitor --port PORT [--csv] [--seconds N]\n"
      "Shows the unit's live values until N seconds have passed or the program is interrupted:\n"
      "the monitor page's texts, or with --csv one row per frame under a header.\n"},
+    {Command::Diff, "diff", kPort | kPortOperand, 2, 2,
+     "Usage: ignition-cli diff A B\n"
+     "Lists every difference between two parameter sets, one line each (\"Curve A, 6 000 rpm:\n"
+     "31° → 33°\"). A and B are parameter files, or one of them is --port PORT: the set the\n"
+     "unit holds, read without a verify. Exit status 0 when the sets are equal, 1 when they\n"
+     "differ, 2 on an error.\n"},
 }};
 
 constexpr std::string_view kCommonUsage =
     "\nPORT is a system port (/dev/ttyUSB0, /dev/pts/7, COM3), COM1 or COM2 as the settings\n"
     "file's [PORTS] names them, or 'simulator'. FILE '-' is standard input.\n"
-    "Options: --lang en|cs|de  language of the transfer messages (English by default)\n"
+    "Options: --lang en|cs|de  language of the transfer messages and of diff's lines\n"
+    "                          (English by default)\n"
     "         --help           this text\n"
     "Exit status: 0 done (Verify OK), 1 the transfer ended with an error, 2 usage error or\n"
     "a file or port that cannot be opened.\n";
@@ -150,6 +158,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
         } else if (name == "--port") {
             if (!value(options.port)) return false;
             given |= kPort;
+            options.portOperand = positional.empty() ? 0 : positional.size() - 1;
         } else if (name == "-o" || name == "--output") {
             if (!value(options.output)) return false;
             given |= kOutput;
@@ -193,11 +202,12 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
         error = std::string(info->name) + " does not take that option";
         return false;
     }
-    if ((info->options & kPort) != 0 && options.port.empty()) {
+    if ((info->options & (kPort | kPortOperand)) == kPort && options.port.empty()) {
         error = std::string(info->name) + " needs --port PORT";
         return false;
     }
-    const int count = static_cast<int>(positional.size());
+    const bool portIsOperand = (info->options & kPortOperand) != 0 && !options.port.empty();
+    const int count = static_cast<int>(positional.size()) + (portIsOperand ? 1 : 0);
     if (count < info->minPositional || count > info->maxPositional) {
         error = count < info->minPositional ? std::string(info->name) + ": operand missing"
                                             : "unexpected operand '" + positional.back() + "'";
@@ -208,6 +218,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
     } else if (count == 1) {
         options.file = positional.front();
     }
+    options.operands = positional;
     if (options.file == kStandardStream) options.file.clear();
     if (options.output == kStandardStream) options.output.clear();
     if (options.base == kStandardStream && options.file.empty()) {

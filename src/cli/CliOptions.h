@@ -8,7 +8,7 @@
 
 namespace ign::cli {
 
-enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor };
+enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor, Diff };
 
 // Exit statuses the scripts around the tool rely on.
 inline constexpr int kExitOk = 0;
@@ -29,6 +29,10 @@ struct CliOptions {
     std::string output;  // empty: standard output
     bool csv = false;
     std::optional<double> seconds;
+    // diff: its operands as given, and how many of them came before --port,
+    // which stands in for one of them.
+    std::vector<std::string> operands;
+    std::size_t portOperand = 0;
 };
 
 // Parses the arguments after the program name. Returns false with a one-line

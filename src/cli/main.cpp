@@ -3,6 +3,7 @@
 
 #include "CliOptions.h"
 #include "ConsoleOutput.h"
+#include "DiffCommand.h"
 #include "FileCommands.h"
 #include "MonitorCommand.h"
 #include "TransferCommands.h"
@@ -32,6 +33,8 @@ int Run(const ign::cli::CliOptions& options) {
             return ign::cli::RunVerify(options);
         case Command::Monitor:
             return ign::cli::RunMonitor(options);
+        case Command::Diff:
+            return ign::cli::RunDiff(options);
         case Command::None:
             break;
     }

@@ -157,6 +157,9 @@ private slots:
     void monitorCsv();
     void monitorText();
     void monitorEndsCleanlyOnInterrupt();
+    void diff_data();
+    void diff();
+    void diffWithUnit();
 
 private:
     QTemporaryDir dir_;
@@ -334,7 +337,8 @@ void TestCli::usageErrors() {
 }
 
 void TestCli::helpPerCommand() {
-    for (const char* command : {"defaults", "normalize", "image", "read", "program", "verify", "monitor"}) {
+    for (const char* command :
+         {"defaults", "normalize", "image", "read", "program", "verify", "monitor", "diff"}) {
         const CliRun run = RunCli({command, "--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.out.startsWith(QByteArray("Usage: ignition-cli ") + command), run.out.constData());
@@ -573,6 +577,92 @@ void TestCli::monitorEndsCleanlyOnInterrupt() {
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(out.endsWith('\n'));
     }
+}
+
+// Machine 0's set with one map cell, one flag, one axis point and TPS_100 changed.
+const QByteArray kFourChanges =
+    "GAS 1 RPM_JET 1000 2000 3000 4000 6000 8000 10000 12000 14000 17000 "
+    "JET_40 100 100 100 100 100 108 TPS 650 4100";
+const QByteArray kFourLines =
+    "Gas enable: off → on\n"
+    "Injection map, point 10: 16 000 rpm → 17 000 rpm\n"
+    "Injection map, 40 % × 8 000 rpm: 100 % → 108 %\n"
+    "TPS, 100 %: 4 030 mV → 4 100 mV\n";
+const QByteArray kFourLinesBack =
+    "Gas enable: on → off\n"
+    "Injection map, point 10: 17 000 rpm → 16 000 rpm\n"
+    "Injection map, 40 % × 8 000 rpm: 108 % → 100 %\n"
+    "TPS, 100 %: 4 100 mV → 4 030 mV\n";
+
+void TestCli::diff_data() {
+    QTest::addColumn<QStringList>("args");  // M0 and B stand for the two files
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::newRow("equal") << QStringList{"M0", "M0"} << QByteArray() << 0 << QByteArray();
+    QTest::newRow("four differences") << QStringList{"M0", "B"} << QByteArray() << 1 << kFourLines;
+    QTest::newRow("the other way, from standard input")
+        << QStringList{"B", "-"} << kMachine0File << 1 << kFourLinesBack;
+    QTest::newRow("Czech") << QStringList{"--lang", "cs", "M0", "B"} << QByteArray() << 1
+                           << QByteArray(
+                                  "Plyn povolen: vypnuto → zapnuto\n"
+                                  "Vstřikovací mapa, bod 10: 16 000 rpm → 17 000 rpm\n"
+                                  "Vstřikovací mapa, 40 % × 8 000 rpm: 100 % → 108 %\n"
+                                  "TPS, 100 %: 4 030 mV → 4 100 mV\n");
+    QTest::newRow("missing file") << QStringList{"M0", "missing.ign"} << QByteArray() << 2 << QByteArray();
+    QTest::newRow("one operand") << QStringList{"M0"} << QByteArray() << 2 << QByteArray();
+    QTest::newRow("standard input twice") << QStringList{"-", "-"} << kMachine0File << 2 << QByteArray();
+}
+
+void TestCli::diff() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QTemporaryDir dir;
+    args.replaceInStrings(QRegularExpression("^M0$"), WriteFile(dir, "m0.ign", kMachine0File));
+    args.replaceInStrings(QRegularExpression("^B$"), WriteFile(dir, "b.ign", kFourChanges));
+    args.replaceInStrings(QRegularExpression("^missing.ign$"), dir.filePath("missing.ign"));
+    const CliRun run = RunCli(QStringList{"diff"} + args, input);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err.isEmpty(), exitCode != 2);
+}
+
+void TestCli::diffWithUnit() {
+    QTemporaryDir dir;
+    const QString changed = WriteFile(dir, "b.ign", kFourChanges);
+    // A fresh in-process unit holds machine 0's set; --port takes the place it is given.
+    CliRun run = RunCli({"diff", "--port", "simulator", WriteFile(dir, "m0.ign", kMachine0File)});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    run = RunCli({"diff", "--port", "simulator", changed});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, kFourLines);
+    run = RunCli({"diff", changed, "--port", "simulator"});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out, kFourLinesBack);
+    QCOMPARE(run.err, QByteArray());  // no progress line off a terminal, no verify outcome
+
+    // Over a terminal: the unit programmed with the tuned set equals that set, read back.
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--monitor-ms", "0"}, &error), qPrintable(error));
+    QCOMPARE(RunCli({"program", "--port", sim.terminalPath(), tunedPath_}).exitCode, 0);
+    run = RunCli({"diff", "--port", sim.terminalPath(), tunedPath_});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(sim.stop());
+
+    // A unit that does not answer is an error, not "equal".
+    ign::UnitSimProcess silent;
+    QVERIFY2(silent.start(QStringLiteral(IGN_UNIT_SIM), {"--silent", "--monitor-ms", "0"}, &error),
+             qPrintable(error));
+    run = RunCli({"diff", "--lang", "de", tunedPath_, "--port", silent.terminalPath()});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, QByteArray("Lesefehler\n"));
+    QVERIFY(silent.stop());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
