@@ -64,12 +64,7 @@ constexpr std::array<ParamCaption, kParamCount> kParamCaptions{{
     {Param::TPS_100, {"TPS", "TPS", "TPS"}},
 }};
 
-constexpr bool CaptionsInParamOrder() {
-    for (int i = 0; i < kParamCount; ++i)
-        if (static_cast<int>(kParamCaptions[static_cast<std::size_t>(i)].param) != i) return false;
-    return true;
-}
-static_assert(CaptionsInParamOrder(), "the captions must follow the Param order");
+static_assert(InParamOrder(kParamCaptions), "the captions must follow the Param order");
 
 // New words of the compare lines.
 constexpr Texts kPoint{"point", "bod", "Punkt"};

@@ -69,12 +69,7 @@ constexpr std::array<Shown, kParamCount> kShown{{
     {Param::TPS_100, K::Number, U::Millivolt, Axis::TpsOpen},
 }};
 
-constexpr bool TableInParamOrder() {
-    for (int i = 0; i < kParamCount; ++i)
-        if (static_cast<int>(kShown[static_cast<std::size_t>(i)].param) != i) return false;
-    return true;
-}
-static_assert(TableInParamOrder(), "the table must follow the Param order");
+static_assert(InParamOrder(kShown), "the table must follow the Param order");
 
 // The labels the window puts beside the points; they do not follow edits of RPM_JET.
 constexpr std::array<int, 10> kFixedSpeeds{1000, 2000, 3000, 4000, 6000, 8000, 10000, 12000, 14000, 16000};

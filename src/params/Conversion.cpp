@@ -46,13 +46,7 @@ constexpr std::array<ParamInfo, kParamCount> kParams{{
     {Param::TPS_100, "TPS_100", 1, Conversion::Tps100, false},
 }};
 
-constexpr bool TableInEnumOrder() {
-    for (int i = 0; i < kParamCount; ++i) {
-        if (static_cast<int>(kParams[static_cast<std::size_t>(i)].param) != i) return false;
-    }
-    return true;
-}
-static_assert(TableInEnumOrder(), "parameter table must follow the Param order");
+static_assert(InParamOrder(kParams), "parameter table must follow the Param order");
 
 constexpr std::uint32_t Divisor(Conversion conversion) {
     switch (conversion) {

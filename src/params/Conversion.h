@@ -68,6 +68,16 @@ enum class Param : std::uint8_t {
 };
 inline constexpr int kParamCount = static_cast<int>(Param::TPS_100) + 1;
 
+// Whether a table of rows with a `param` member holds every parameter once, in Param order,
+// so that a row can be found by its parameter's number.
+template <typename Row, std::size_t N>
+constexpr bool InParamOrder(const std::array<Row, N>& rows) {
+    if (N != static_cast<std::size_t>(kParamCount)) return false;
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(rows[i].param) != i) return false;
+    return true;
+}
+
 struct ParamInfo {
     Param param;
     std::string_view name;
