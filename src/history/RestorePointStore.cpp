@@ -73,7 +73,7 @@ HistoryResult RestorePointStore::write(const ParameterSet& set, RestoreReason re
     if (error) return Failure("Cannot create folder", folder_, error.message());
 
     const std::string bytes = WriteParameterFile(set);
-    const RestorePointList list = List();
+    RestorePointList list = List();
     const auto newest = std::find_if(list.points.begin(), list.points.end(),
                                      [&](const RestorePoint& p) { return p.name.reason == reason; });
     std::string previous;
@@ -86,7 +86,11 @@ HistoryResult RestorePointStore::write(const ParameterSet& set, RestoreReason re
     const FileWriteResult written = ReplaceFileContents(path, bytes);
     if (written != FileWriteResult::Ok)
         return Failure("Restore point not written", path, SaveErrorText(written));
-    ApplyRetention(now);
+    // The listing with the new point in it spares listing a large folder twice.
+    const auto place = std::find_if(list.points.begin(), list.points.end(),
+                                    [&](const RestorePoint& p) { return NewerThan(name, p.name); });
+    list.points.insert(place, {path, name});
+    applyRetention(list, now);
     return {HistoryStatus::Written, path, {}};
 }
 
@@ -117,22 +121,25 @@ HistoryResult RestorePointStore::SetKeep(const RestorePoint& point, bool keep) {
 }
 
 RetentionResult RestorePointStore::ApplyRetention(const LocalTime& now) {
-    RetentionResult result;
     try {
-        const RestorePointList list = List();
-        std::vector<RestorePointName> names;
-        names.reserve(list.points.size());
-        for (const RestorePoint& p : list.points) names.push_back(p.name);
-        for (std::size_t i : ExpiredPoints(names, rules_, now)) {
-            std::error_code error;
-            if (fs::remove(list.points[i].path, error)) {
-                ++result.deleted;
-            } else if (error && result.error.empty()) {
-                result.error = "Cannot delete: " + list.points[i].path.string() + ": " + error.message();
-            }
-        }
+        return applyRetention(List(), now);
     } catch (const std::exception& e) {
-        result.error = e.what();
+        return {0, e.what()};
+    }
+}
+
+RetentionResult RestorePointStore::applyRetention(const RestorePointList& list, const LocalTime& now) const {
+    RetentionResult result;
+    std::vector<RestorePointName> names;
+    names.reserve(list.points.size());
+    for (const RestorePoint& p : list.points) names.push_back(p.name);
+    for (std::size_t i : ExpiredPoints(names, rules_, now)) {
+        std::error_code error;
+        if (fs::remove(list.points[i].path, error)) {
+            ++result.deleted;
+        } else if (error && result.error.empty()) {
+            result.error = "Cannot delete: " + list.points[i].path.string() + ": " + error.message();
+        }
     }
     return result;
 }

@@ -79,6 +79,7 @@ private:
     HistoryResult write(const ParameterSet& set, RestoreReason reason, std::string_view unitVersion,
                         const LocalTime& now);
     RestorePointName freeName(const std::vector<RestorePoint>& points, RestorePointName name) const;
+    RetentionResult applyRetention(const RestorePointList& list, const LocalTime& now) const;
 
     std::filesystem::path folder_;
     RetentionRules rules_;

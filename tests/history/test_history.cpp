@@ -281,6 +281,14 @@ void HistoryTest::retention() {
     for (const auto& [label, file] : points)
         if (!deleted.contains(label)) expected.insert(file);
     QCOMPARE(FileNames(folder), expected);
+
+    // A write applies the rules too, and never to the point it has just written.
+    store.SetRules({0, 0});
+    const HistoryResult written =
+        store.Write(DefaultSet(), RestoreReason::Manual, "", {2024, 6, 30, 12, 0, 0});
+    QCOMPARE(FileNames(folder),
+             (std::set<std::string>{"notes.txt", points.at("future"), points.at("january, keep"),
+                                    written.path.filename().string()}));
 }
 
 void HistoryTest::settingsSection() {
