@@ -346,8 +346,6 @@ void HistoryTest::oneDifferenceLine_data() {
         << QByteArray("RPM_B 1000 2000 3000 4000 6000 8500 ADV_B 13 14 20 28 31 35")
         << "Curve B, point 6: 8 000 rpm → 8 500 rpm|Curve B, 8 000 rpm: 33° → 35°";
     QTest::newRow("limiter D") << QByteArray("OMEZ_D 32000") << "Limiter D: 30 000 rpm/s → 32 000 rpm/s";
-    QTest::newRow("clutch") << QByteArray("CLUTCH 250") << "Clutch m.: 200 ms → 250 ms";
-    QTest::newRow("gas transition") << QByteArray("GAS 0 20 60 3100") << "Gas Trans.: 3 000 ms → 3 100 ms";
     QTest::newRow("machine") << QByteArray("KEYING 3") << "Keying system: Aprilia MILE → Kawasaki ZX12 R";
     QTest::newRow("machine off the list") << QByteArray("KEYING 9") << "Keying system: Aprilia MILE → 9";
     QTest::newRow("activation flag") << QByteArray("BLOK 0") << "Act. by closing, Blocking: on → off";
@@ -355,14 +353,11 @@ void HistoryTest::oneDifferenceLine_data() {
     QTest::newRow("position of") << QByteArray("POLOHA_PRO 2") << "Position of: Centre → End";
     QTest::newRow("injection position")
         << QByteArray("POLOHA 375") << "Position of Injection, 1 000 rpm: 372° → 375°";
-    QTest::newRow("cylinders 2 and 3")
-        << QByteArray("KOR_23 100 102") << "Corrections of Cylinder 2 and 3, 2 000 rpm: 100 % → 102 %";
     QTest::newRow("water") << QByteArray("WATER 150 140") << "Water Temperature, 20 °C: 138 % → 140 %";
     QTest::newRow("air below zero") << QByteArray("AIR 125") << "Air Temperature, -10 °C: 121 % → 125 %";
     QTest::newRow("acceleration period")
         << QByteArray("ACCEL 600 60") << "Acceleration, Perioda přístřiku: 50 ms → 60 ms";
     QTest::newRow("dead time") << QByteArray("DEAD_TIME 1000") << "Dead Injection Time: 850 µs → 1 000 µs";
-    QTest::newRow("start injection") << QByteArray("START_JET 25") << "Start Injection: 20 ms → 25 ms";
     QTest::newRow("cooling") << QByteArray("CHLAZENI 85") << "Cooling: 90 °C → 85 °C";
     QTest::newRow("TPS 0") << QByteArray("TPS 700") << "TPS, 0 %: 650 mV → 700 mV";
     QTest::newRow("a flag the unit left as its bit is still on") << QByteArray("") << "";
