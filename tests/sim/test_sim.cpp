@@ -148,6 +148,22 @@ private slots:
         QVERIFY(monitor.readings().waterC > 20);
     }
 
+    // At the shortest interval the frames follow each other back to back, as
+    // fast as 9600 baud carries them (12 bytes in 12.5 ms), and none pile up.
+    void fastestStreamIsLimitedByTheLine() {
+        SimulatedUnit unit;
+        unit.setMonitorIntervalMs(1);
+        std::size_t bytes = 0;
+        for (int ms = 0; ms < 10000; ms += 55) {
+            unit.advance(55);
+            bytes += Take(unit).size();
+        }
+        QVERIFY2(bytes / 12 >= 790 && bytes / 12 <= 800, qPrintable(QString::number(bytes / 12)));
+        unit.setMonitorIntervalMs(0);
+        unit.advance(1000);
+        QVERIFY(Take(unit).size() <= 12);  // at most the frame that was on the line
+    }
+
     // While the program talks to the unit, the stream steps aside: an answer is the first thing read.
     void streamPausesForRequests() {
         SimulatedUnit unit;
