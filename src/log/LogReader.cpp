@@ -64,6 +64,20 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// Most fields are short whole numbers: read those directly, the rest by from_chars.
+bool WholeNumber(std::string_view field, float& out) {
+    const bool negative = !field.empty() && field.front() == '-';
+    if (negative) field.remove_prefix(1);
+    if (field.empty() || field.size() > 7) return false;
+    int value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    out = static_cast<float>(negative ? -value : value);
+    return true;
+}
+
 template <typename T>
 bool Number(std::string_view field, T& out) {
     field = Trim(field);
@@ -96,7 +110,7 @@ void ReadRow(std::string_view line, LogData& log) {
     log.timeS.push_back(time);
     for (LogData::Column& column : log.columns) {
         float value = kEmpty;
-        if (fields.next(field) && !Number(field, value)) value = kEmpty;
+        if (fields.next(field) && !WholeNumber(field, value) && !Number(field, value)) value = kEmpty;
         column.values.push_back(value);
     }
 }
