@@ -13,11 +13,12 @@ std::vector<std::size_t> Reduce(std::span<const double> x, std::span<const T> y,
                                 int columns) {
     std::vector<std::size_t> out;
     const std::size_t n = std::min(x.size(), y.size());
-    if (n == 0 || columns <= 0 || !(x1 > x0)) return out;
+    if (n == 0 || columns <= 0 || !(x1 > x0) || !std::isfinite(x1 - x0)) return out;
     const double width = x1 - x0;
     auto valid = [&](std::size_t k) { return !std::isnan(static_cast<double>(y[k])); };
     auto columnOf = [&](std::size_t k) {
-        return std::min(static_cast<int>((x[k] - x0) / width * columns), columns - 1);
+        // Clamped first: a point outside the range must not overflow the conversion.
+        return std::min(static_cast<int>(std::clamp((x[k] - x0) / width, 0.0, 1.0) * columns), columns - 1);
     };
 
     std::size_t i =
