@@ -13,14 +13,6 @@ using Bytes = std::vector<Byte>;
 
 namespace {
 
-// Code and ten data bytes; the check byte makes the twelve XOR to 0xFF.
-Bytes Sealed(Bytes frame) {
-    Byte x = 0;
-    for (Byte b : frame) x ^= b;
-    frame.push_back(static_cast<Byte>(~x));
-    return frame;
-}
-
 class MemorySink : public LogSink {
 public:
     std::size_t write(std::string_view bytes) override {
@@ -39,8 +31,8 @@ std::array<double, kMapSize> DefaultSpeedAxis() {
     return MapSpeedAxis(set.injection);
 }
 
-// Frames of all four types, a marker and a frame of no known type, into a
-// writer started at 1 000 ms.
+// Frames of all four types (check bytes written out), a marker and a frame of
+// no known type, into a writer started at 1 000 ms.
 void ScriptedLog(LogWriter& writer) {
     Monitor monitor;
     auto frame = [&](std::int64_t ms, const Bytes& bytes) {
@@ -48,17 +40,17 @@ void ScriptedLog(LogWriter& writer) {
         QVERIFY(writer.addFrame(ms, bytes[0] & 0x0F, monitor.readings()));
     };
     // Throttle 12 %, intake 40 %, water 85 C, air -5 C.
-    frame(1000, Sealed({0xB3, 12, 40, 185, 95, 0, 0, 0, 0, 0, 0}));
+    frame(1000, Bytes{0xB3, 12, 40, 185, 95, 0, 0, 0, 0, 0, 0, 0x8E});
     // W1 1000, W3 2000, W5 3000, W7 1500, W9 4000.
-    frame(1013, Sealed({0xB0, 0x03, 0xE8, 0x07, 0xD0, 0x0B, 0xB8, 0x05, 0xDC, 0x0F, 0xA0}));
+    frame(1013, Bytes{0xB0, 0x03, 0xE8, 0x07, 0xD0, 0x0B, 0xB8, 0x05, 0xDC, 0x0F, 0xA0, 0xB6});
     // W1 1000, W3 0, W5 3874, W7 100, W9 800.
-    frame(1026, Sealed({0xB1, 0x03, 0xE8, 0x00, 0x00, 0x0F, 0x22, 0x00, 100, 0x03, 0x20}));
+    frame(1026, Bytes{0xB1, 0x03, 0xE8, 0x00, 0x00, 0x0F, 0x22, 0x00, 100, 0x03, 0x20, 0xCF});
     QCOMPARE(writer.addMarker(1030), 1);
     // Period 2000 (1 000 rpm), W3 1940 (3 600 us dwell), test 7.
-    frame(1039, Sealed({0xB2, 0x07, 0xD0, 0x07, 0x94, 0, 0, 0, 0, 0x00, 0x07}));
+    frame(1039, Bytes{0xB2, 0x07, 0xD0, 0x07, 0x94, 0, 0, 0, 0, 0x00, 0x07, 0x0E});
     QVERIFY(!writer.addFrame(1040, 4, monitor.readings()));
     // Lambda W7 3000 now; everything else carried.
-    frame(3500, Sealed({0xB0, 0x03, 0xE8, 0x07, 0xD0, 0x0B, 0xB8, 0x0B, 0xB8, 0x0F, 0xA0}));
+    frame(3500, Bytes{0xB0, 0x03, 0xE8, 0x07, 0xD0, 0x0B, 0xB8, 0x0B, 0xB8, 0x0F, 0xA0, 0xDC});
 }
 
 constexpr char kScriptedLog[] =
