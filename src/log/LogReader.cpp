@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace ign {
