@@ -56,6 +56,7 @@ struct CellFilterCounts {
 // one), time spent, samples, mean lambda and the share above the rich
 // threshold. Feed it samples in time order, from a log or live; a sample is
 // entered once the next one gives its weight, and finish() enters the last.
+// The speed axis stays as given: after a change of RPM_JET start a new table.
 class CellStatistics {
 public:
     explicit CellStatistics(const std::array<double, kMapSize>& speedAxis,

@@ -34,8 +34,9 @@ std::string LogFileName(const LogStartTime& started, int duplicate = 0);
 // Times are seconds since the start with a point and three decimals, lines
 // end in LF. Values are the Monitor page's: the percentages and temperatures
 // of a status frame (type 3) appear with the next type-0 or type-1 row, as
-// they do on the page; the type-3 row itself carries everything forward. Rows gather in memory until flush() hands them to the sink; the
-// window calls it every second, so a crash loses at most that much.
+// they do on the page; the type-3 row itself carries everything forward.
+// Rows gather in memory until flush() hands them to the sink; the window
+// calls it every second, so a crash loses at most that much.
 class LogWriter {
 public:
     // startMs is the frames' clock at the moment recording began.
