@@ -20,9 +20,13 @@ void CellStatistics::add(const LambdaSample& sample) {
     pending_ = Pending{sample, p.nearestRow, p.nearestColumn};
 }
 
-void CellStatistics::addFrame(double timeS, int type, const MonitorReadings& r) {
+void CellStatistics::addFrame(std::int64_t timeMs, int type, const MonitorReadings& r) {
     if (type != 0) return;
-    LambdaSample s{timeS, static_cast<double>(r.tpsPercent), static_cast<double>(r.lambdaMv), {}, {}};
+    LambdaSample s{static_cast<double>(timeMs) / 1000,
+                   static_cast<double>(r.tpsPercent),
+                   static_cast<double>(r.lambdaMv),
+                   {},
+                   {}};
     if (r.haveType2) s.rpm = r.rpm;
     if (r.haveType1) s.waterC = r.waterC;
     add(s);

@@ -63,10 +63,12 @@ public:
                             CellStatisticsSettings settings = {});
 
     void add(const LambdaSample& sample);
-    // Live: a monitor frame of the given type with the readings after it.
+    // Live: a monitor frame of the given type that arrived at timeMs (the
+    // frames' clock, as the log writer takes it), with the readings after it.
     // Only type 0 is a sample; the rest only bring speed and temperature.
-    void addFrame(double timeS, int type, const MonitorReadings& readings);
-    // The last sample held back for its weight goes in, weighted up to endS.
+    void addFrame(std::int64_t timeMs, int type, const MonitorReadings& readings);
+    // The last sample held back for its weight goes in, weighted up to endS
+    // (seconds on the samples' clock).
     void finish(double endS);
 
     const CellFigures& cell(int row, int column) const;

@@ -301,8 +301,9 @@ private slots:
             r.tpsPercent = int(s.throttle);
             r.lambdaMv = int(s.lambda);
             r.waterC = int(s.water);
-            live.addFrame(s.time, 0, r);
-            live.addFrame(s.time + 0.01, 2, r);
+            const auto ms = static_cast<std::int64_t>(s.time * 1000);
+            live.addFrame(ms, 0, r);
+            live.addFrame(ms + 10, 2, r);
         }
         live.finish(samples.back().time + 0.125);
         QCOMPARE(live.cell(row, column).samples, cell.samples);

@@ -212,7 +212,7 @@ private slots:
             const Bytes bytes = Take(unit);
             for (std::size_t i = 0; i + 12 <= bytes.size(); i += 12) {
                 QVERIFY(monitor.ShowMonitorFrame(bytes.data() + i));
-                table.addFrame(double(unit.nowMs()) / 1000, bytes[i] & 0x0F, monitor.readings());
+                table.addFrame(unit.nowMs(), bytes[i] & 0x0F, monitor.readings());
             }
         }
         // Only those two stand out; an untouched cell reads a little lean of 450 mV.
