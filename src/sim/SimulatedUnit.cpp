@@ -81,7 +81,11 @@ std::size_t SimulatedUnit::take(Byte* buffer, std::size_t maxBytes) {
 void SimulatedUnit::step() {
     engine_.update(nowUs_ / 1000, memory_);
     takeIncoming();
-    if (monitorIntervalMs_ > 0 && nowUs_ >= nextMonitorUs_) {
+    // A frame falls due only once the line has room for it: the unit cannot
+    // send faster than 9600 baud carries, so at short intervals the frames
+    // follow each other back to back instead of piling up without end.
+    const bool lineFree = outboundFreeUs_ <= nowUs_ + 1000;
+    if (monitorIntervalMs_ > 0 && nowUs_ >= nextMonitorUs_ && lineFree) {
         nextMonitorUs_ = nowUs_ + std::int64_t{monitorIntervalMs_} * 1000;
         if (nowUs_ >= monitorPausedUntilUs_ && incoming_.empty() && frame_.empty()) emitMonitorFrame();
     }

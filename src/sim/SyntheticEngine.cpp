@@ -1,5 +1,7 @@
 #include "SyntheticEngine.h"
 
+#include "MapGeometry.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,7 +9,107 @@ namespace ign {
 
 namespace {
 
-constexpr std::int64_t kSweepMs = 20000;  // idle to limiter and back
+// One stretch of the cycle: the throttle moves to its opening in its first
+// kThrottleMoveMs and stays; the speed (0 idle, 1 top of the range) holds
+// for kSpeedHoldMs at each end and moves evenly in between.
+struct Stretch {
+    std::int64_t ms;
+    int throttle;
+    double speedFrom, speedTo;
+};
+
+constexpr std::int64_t kThrottleMoveMs = 250;
+constexpr std::int64_t kSpeedHoldMs = 1500;
+
+constexpr std::array<Stretch, 12> kCycle{{
+    {4000, 0, 0, 0},     // idle
+    {10000, 100, 0, 1},  // full throttle to the top
+    {8000, 0, 1, 0},     // overrun
+    {10000, 10, 0, 1},   // the part-throttle rows, up and down in turn
+    {10000, 20, 1, 0},
+    {10000, 30, 0, 1},
+    {10000, 40, 1, 0},
+    {10000, 50, 0, 1},
+    {10000, 60, 1, 0},
+    {10000, 70, 0, 1},
+    {10000, 80, 1, 0},
+    {1000, 0, 0, 0},  // closing to idle again
+}};
+
+constexpr std::int64_t CycleMs() {
+    std::int64_t total = 0;
+    for (const Stretch& s : kCycle) total += s.ms;
+    return total;
+}
+static_assert(CycleMs() == SyntheticEngine::kCycleMs);
+
+struct Place {
+    double throttle;
+    double speed;  // 0..1
+};
+
+Place PlaceAt(std::int64_t timeMs) {
+    std::int64_t t = timeMs % CycleMs();
+    int previousThrottle = kCycle.back().throttle;
+    for (const Stretch& s : kCycle) {
+        if (t < s.ms) {
+            const double move = std::min(1.0, static_cast<double>(t) / kThrottleMoveMs);
+            const double run =
+                std::clamp(static_cast<double>(t - kSpeedHoldMs) / (s.ms - 2 * kSpeedHoldMs), 0.0, 1.0);
+            return {previousThrottle + (s.throttle - previousThrottle) * move,
+                    s.speedFrom + (s.speedTo - s.speedFrom) * (s.ms > 2 * kSpeedHoldMs ? run : 0.0)};
+        }
+        t -= s.ms;
+        previousThrottle = s.throttle;
+    }
+    return {0, 0};
+}
+
+Byte Mem(const std::array<Byte, 220>& memory, int offset) {
+    return memory[static_cast<std::size_t>(offset - 1)];
+}
+
+std::array<double, kMapSize> SpeedAxis(const std::array<Byte, 220>& memory) {
+    return MapSpeedAxis(std::span<const Byte, kMapSize>(memory.data() + 200, kMapSize));
+}
+
+// The map's speed points, when they rise from the idle range to well above it.
+bool UsableAxis(const std::array<double, kMapSize>& axis) {
+    for (std::size_t i = 1; i < axis.size(); ++i) {
+        if (axis[i] <= axis[i - 1]) return false;
+    }
+    return axis.back() >= SyntheticEngine::kIdleRpm + 1000;
+}
+
+int SpeedRpm(double speed, const std::array<Byte, 220>& memory) {
+    const std::array<double, kMapSize> axis = SpeedAxis(memory);
+    if (UsableAxis(axis)) {
+        // Evenly over the columns from idle to the last point.
+        const double idle = AxisPosition(axis, SyntheticEngine::kIdleRpm);
+        const double position = idle + speed * (kMapSize - 1 - idle);
+        return std::max(static_cast<int>(std::lround(AxisValue(axis, position))), SyntheticEngine::kIdleRpm);
+    }
+    int limiter = Mem(memory, 42) * 100;
+    if (limiter < SyntheticEngine::kIdleRpm + 1000) limiter = 10000;
+    return SyntheticEngine::kIdleRpm + static_cast<int>(speed * (limiter - SyntheticEngine::kIdleRpm));
+}
+
+// The sensor's voltage for a cell's share of the nominal injection: steep
+// near the switching point as a narrow-band sensor is, towards 800 mV richer
+// and 100 mV leaner. The switching point lies at 102 %, so an untouched map
+// (100 %) reads a little lean (about 360 mV) and a cell made richer by a few
+// percent crosses the usual 450 mV threshold: every cell is clearly one side.
+double MixtureMv(int cellPercent) { return 450 + 350 * std::tanh((cellPercent - 102) / 8.0); }
+
+// Noise of a few mV that a given moment always gets, so runs repeat.
+int NoiseMv(std::int64_t timeMs) {
+    auto x = static_cast<std::uint32_t>(timeMs) * 2654435761u;
+    x ^= x >> 15;
+    return static_cast<int>(x % 31) - 15;
+}
+
+// The sensor follows the mixture with this time constant.
+constexpr double kSensorLagMs = 100;
 
 // The sensor word that the program's scaling (word * 2430 / 8184) turns back into mv.
 std::uint16_t SensorWord(int mv) {
@@ -21,20 +123,12 @@ void PutWord(std::array<Byte, 12>& frame, int at, int word) {
     frame[static_cast<std::size_t>(at + 1)] = static_cast<Byte>(w & 0xFF);
 }
 
-Byte Mem(const std::array<Byte, 220>& memory, int offset) {
-    return memory[static_cast<std::size_t>(offset - 1)];
-}
-
 }  // namespace
 
 void SyntheticEngine::update(std::int64_t timeMs, const std::array<Byte, 220>& memory) {
-    const double phase = static_cast<double>(timeMs % kSweepMs) / kSweepMs;
-    const double sweep = phase < 0.5 ? 2 * phase : 2 - 2 * phase;
-
-    int limiter = Mem(memory, 42) * 100;
-    if (limiter < kIdleRpm + 1000) limiter = 10000;
-    rpm_ = kIdleRpm + static_cast<int>(sweep * (limiter - kIdleRpm));
-    throttlePercent_ = static_cast<int>(sweep * 100 + 0.5);
+    const Place place = PlaceAt(std::max<std::int64_t>(timeMs, 0));
+    rpm_ = SpeedRpm(place.speed, memory);
+    throttlePercent_ = static_cast<int>(std::lround(place.throttle));
     iapPercent_ = 30 + throttlePercent_ * 6 / 10;
 
     int tps0 = Mem(memory, 171) * 10;
@@ -45,8 +139,8 @@ void SyntheticEngine::update(std::int64_t timeMs, const std::array<Byte, 220>& m
     }
     tpsMv_ = tps0 + throttlePercent_ * (tps100 - tps0) / 100;
 
-    waterC_ = 20 + static_cast<int>(65 * (1 - std::exp(-static_cast<double>(timeMs) / 120000)));
-    lambdaMv_ = (timeMs / 300) % 2 ? 600 : 300;
+    // Warm enough to count (60 degrees) after about half a minute.
+    waterC_ = 20 + static_cast<int>(65 * (1 - std::exp(-static_cast<double>(timeMs) / 30000)));
 
     // The map cell under the current speed and throttle; the speed axis travels in block 20.
     int column = 0;
@@ -57,6 +151,20 @@ void SyntheticEngine::update(std::int64_t timeMs, const std::array<Byte, 220>& m
     injectionTimeUs_ = 2500 * Mem(memory, 61 + 10 * row + column) / 100;
     injectionPositionDeg_ = std::min(Mem(memory, 51 + column) * 3, 720);
     counter_ = static_cast<int>((timeMs / 100) & 0xFFFF);
+    followMixture(timeMs, memory);
+}
+
+void SyntheticEngine::followMixture(std::int64_t timeMs, const std::array<Byte, 220>& memory) {
+    const MapPoint cell = MapPosition(SpeedAxis(memory), rpm_, throttlePercent_);
+    const double target = MixtureMv(Mem(memory, 61 + 10 * cell.nearestRow + cell.nearestColumn));
+    if (lastMs_ < 0 || timeMs <= lastMs_) {
+        if (lastMs_ < 0) sensorMv_ = target;
+    } else {
+        sensorMv_ +=
+            (target - sensorMv_) * (1 - std::exp(-static_cast<double>(timeMs - lastMs_) / kSensorLagMs));
+    }
+    lastMs_ = std::max(lastMs_, timeMs);
+    lambdaMv_ = std::max(0, static_cast<int>(std::lround(sensorMv_)) + NoiseMv(timeMs));
 }
 
 std::array<Byte, 12> SyntheticEngine::frame(int type) const {

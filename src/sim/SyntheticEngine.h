@@ -7,13 +7,19 @@
 
 namespace ign {
 
-// A running engine just good enough to give the monitor plausible numbers:
-// the speed sweeps between idle and the first limiter, throttle and intake
-// pressure follow it, the water warms up, and the injection follows the map
-// held in the unit's memory.
+// A running engine just good enough to give the monitor plausible numbers
+// that answer the set in the unit's memory. It drives a fixed cycle of
+// kCycleMs: idle, a full-throttle run, the overrun back to idle, then one
+// sweep of the speed range at each part-throttle row of the injection map,
+// so every cell of the map is passed through. The speed range is the map's
+// speed points (the limiter's range when they do not rise), each column
+// taking about the same time. The water warms up, the injection follows the
+// map, and lambda follows the map cell the engine is in: a richer cell gives
+// a higher voltage, with the sensor's lag and a little noise.
 class SyntheticEngine {
 public:
     static constexpr int kIdleRpm = 1200;
+    static constexpr std::int64_t kCycleMs = 103000;
 
     // Moves the engine to the time given, reading the settings it follows from memory.
     void update(std::int64_t timeMs, const std::array<Byte, 220>& memory);
@@ -25,10 +31,13 @@ public:
     int tpsMv() const { return tpsMv_; }
     int waterC() const { return waterC_; }
     int airC() const { return airC_; }
+    int lambdaMv() const { return lambdaMv_; }
     int injectionTimeUs() const { return injectionTimeUs_; }
     int injectionPositionDeg() const { return injectionPositionDeg_; }
 
 private:
+    void followMixture(std::int64_t timeMs, const std::array<Byte, 220>& memory);
+
     int rpm_ = kIdleRpm;
     int throttlePercent_ = 0;
     int iapPercent_ = 30;
@@ -36,6 +45,8 @@ private:
     int waterC_ = 20;
     int airC_ = 25;
     int lambdaMv_ = 450;
+    double sensorMv_ = 450;  // the sensor's output before noise, lagging the mixture
+    std::int64_t lastMs_ = -1;
     int injectionTimeUs_ = 0;
     int injectionPositionDeg_ = 0;
     int counter_ = 0;

@@ -1,4 +1,6 @@
+#include "CellStatistics.h"
 #include "DeviceImageCodec.h"
+#include "FactorySet.h"
 #include "Link.h"
 #include "Monitor.h"
 #include "New.h"
@@ -146,6 +148,89 @@ private slots:
         QVERIFY(std::abs(monitor.readings().supplyV - 13.5f) < 0.2f);
         QCOMPARE(monitor.readings().dwellUs, 3000);
         QVERIFY(monitor.readings().waterC > 20);
+    }
+
+    // At the shortest interval the frames follow each other back to back, as
+    // fast as 9600 baud carries them (12 bytes in 12.5 ms), and none pile up.
+    void fastestStreamIsLimitedByTheLine() {
+        SimulatedUnit unit;
+        unit.setMonitorIntervalMs(1);
+        std::size_t bytes = 0;
+        for (int ms = 0; ms < 10000; ms += 55) {
+            unit.advance(55);
+            bytes += Take(unit).size();
+        }
+        QVERIFY2(bytes / 12 >= 790 && bytes / 12 <= 800, qPrintable(QString::number(bytes / 12)));
+        unit.setMonitorIntervalMs(0);
+        unit.advance(1000);
+        QVERIFY(Take(unit).size() <= 12);  // at most the frame that was on the line
+    }
+
+    // Over one cycle the engine passes through every cell of the part- and
+    // full-throttle rows, and idles in the 0 % row.
+    void engineSweepsTheWholeMap() {
+        SimulatedUnit unit;
+        LoadFactorySet(unit);
+        ParameterSet set;
+        ApplyMachineDefaults(set);
+        SyntheticEngine engine;
+        std::array<int, 100> msInCell{};
+        int lowest = 1 << 30, highest = 0;
+        for (std::int64_t t = 0; t < SyntheticEngine::kCycleMs; t += 10) {
+            engine.update(t, unit.memory());
+            const MapPoint p = MapPosition(set.injection, engine.rpm(), engine.throttlePercent());
+            msInCell[std::size_t(p.nearestRow * 10 + p.nearestColumn)] += 10;
+            lowest = std::min(lowest, engine.rpm());
+            highest = std::max(highest, engine.rpm());
+        }
+        QCOMPARE(lowest, SyntheticEngine::kIdleRpm);
+        QCOMPARE(highest, 16000);      // the map's last speed point
+        QVERIFY(msInCell[0] >= 4000);  // idle
+        for (int row = 1; row < 10; ++row) {
+            for (int column = 0; column < 10; ++column) {
+                QVERIFY2(msInCell[std::size_t(row * 10 + column)] >= 500,
+                         qPrintable(QString("cell %1/%2").arg(row).arg(column)));
+            }
+        }
+    }
+
+    // Lambda, as the program decodes it from the stream, follows the cell the
+    // engine is in: high in a cell made rich, low in one made lean.
+    void lambdaAnswersTheMap() {
+        SimulatedUnit unit;
+        LoadFactorySet(unit);
+        unit.setMemory(61 + 10 * 5 + 4, 130);  // 50 %, 6 000 rpm
+        unit.setMemory(61 + 10 * 6 + 7, 70);   // 60 %, 12 000 rpm
+        unit.setMonitorIntervalMs(1);
+        ParameterSet set;
+        ApplyMachineDefaults(set);
+        CellStatistics table(MapSpeedAxis(set.injection));
+        Monitor monitor;
+        // Warm up to 60 degrees, then one whole cycle.
+        for (std::int64_t ms = 0; ms < 30000 + SyntheticEngine::kCycleMs; ms += 55) {
+            unit.advance(55);
+            const Bytes bytes = Take(unit);
+            for (std::size_t i = 0; i + 12 <= bytes.size(); i += 12) {
+                QVERIFY(monitor.ShowMonitorFrame(bytes.data() + i));
+                table.addFrame(unit.nowMs(), bytes[i] & 0x0F, monitor.readings());
+            }
+        }
+        // Only those two stand out; an untouched cell reads a little lean of 450 mV.
+        for (int row = 1; row < 10; ++row) {
+            for (int column = 0; column < 10; ++column) {
+                const std::optional<CellFigures> cell = table.figures(row, column);
+                QVERIFY2(cell, qPrintable(QString("cell %1/%2").arg(row).arg(column)));
+                const double mean = cell->meanLambdaMv();
+                if (row == 5 && column == 4) {
+                    QVERIFY2(mean > 700 && cell->richShare() > 0.9, qPrintable(QString::number(mean)));
+                } else if (row == 6 && column == 7) {
+                    QVERIFY2(mean < 200, qPrintable(QString::number(mean)));
+                } else {
+                    QVERIFY2(mean > 300 && mean < 420 && cell->richShare() < 0.25,
+                             qPrintable(QString("cell %1/%2: %3").arg(row).arg(column).arg(mean)));
+                }
+            }
+        }
     }
 
     // While the program talks to the unit, the stream steps aside: an answer is the first thing read.

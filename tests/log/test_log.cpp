@@ -1,0 +1,370 @@
+#include "CellStatistics.h"
+#include "ChartReduction.h"
+#include "LogReader.h"
+#include "LogWriter.h"
+#include "New.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace ign;
+using Bytes = std::vector<Byte>;
+
+namespace {
+
+class MemorySink : public LogSink {
+public:
+    std::size_t write(std::string_view bytes) override {
+        const std::size_t n = std::min(bytes.size(), room);
+        text.append(bytes.substr(0, n));
+        room -= n;
+        return n;
+    }
+    std::string text;
+    std::size_t room = std::string::npos;
+};
+
+std::array<double, kMapSize> DefaultSpeedAxis() {
+    ParameterSet set;
+    ApplyMachineDefaults(set.ignition, set.injection);
+    return MapSpeedAxis(set.injection);
+}
+
+// Frames of all four types (check bytes written out), a marker and a frame of
+// no known type, into a writer started at 1 000 ms.
+void ScriptedLog(LogWriter& writer) {
+    Monitor monitor;
+    auto frame = [&](std::int64_t ms, const Bytes& bytes) {
+        QVERIFY(monitor.ShowMonitorFrame(bytes.data()));
+        QVERIFY(writer.addFrame(ms, bytes[0] & 0x0F, monitor.readings()));
+    };
+    // Throttle 12 %, intake 40 %, water 85 C, air -5 C.
+    frame(1000, Bytes{0xB3, 12, 40, 185, 95, 0, 0, 0, 0, 0, 0, 0x8E});
+    // W1 1000, W3 2000, W5 3000, W7 1500, W9 4000.
+    frame(1013, Bytes{0xB0, 0x03, 0xE8, 0x07, 0xD0, 0x0B, 0xB8, 0x05, 0xDC, 0x0F, 0xA0, 0xB6});
+    // W1 1000, W3 0, W5 3874, W7 100, W9 800.
+    frame(1026, Bytes{0xB1, 0x03, 0xE8, 0x00, 0x00, 0x0F, 0x22, 0x00, 100, 0x03, 0x20, 0xCF});
+    QCOMPARE(writer.addMarker(1030), 1);
+    // Period 2000 (1 000 rpm), W3 1940 (3 600 us dwell), test 7.
+    frame(1039, Bytes{0xB2, 0x07, 0xD0, 0x07, 0x94, 0, 0, 0, 0, 0x00, 0x07, 0x0E});
+    QVERIFY(!writer.addFrame(1040, 4, monitor.readings()));
+    // Lambda W7 3000 now; everything else carried.
+    frame(3500, Bytes{0xB0, 0x03, 0xE8, 0x07, 0xD0, 0x0B, 0xB8, 0x0B, 0xB8, 0x0F, 0xA0, 0xDC});
+}
+
+constexpr char kScriptedLog[] =
+    "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07\"\n"
+    "time\ttype\tstps_mv\tiaps_percent\tiaps_mv\taps_mv\tlambda_mv\ttps_percent\ttps_mv\twater_c\twater_mv\t"
+    "air_c\tair_mv\tsupply_v\tsupply_mv\tinjection_time_us\tinjection_position_deg\trpm\tdwell_us\ttest\n"
+    "s\t\tmV\t%\tmV\tmV\tmV\t%\tmV\tC\tmV\tC\tmV\tV\tmV\tus\tdeg\trpm\tus\t\n"
+    "0.000\t3\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\n"
+    "0.013\t0\t592\t40\t1186\t1780\t445\t12\t2374\t\t\t\t\t\t\t\t\t\t\t\n"
+    "0.026\t1\t592\t40\t1186\t1780\t445\t12\t2374\t85\t296\t-5\t0\t13.3\t1150\t3000\t-80\t\t\t\n"
+    "MARK 001\t0.030\n"
+    "0.039\t2\t592\t40\t1186\t1780\t445\t12\t2374\t85\t296\t-5\t0\t13.3\t1150\t3000\t-80\t1000\t3600\t7\n"
+    "2.500\t0\t592\t40\t1186\t1780\t890\t12\t2374\t85\t296\t-5\t0\t13.3\t1150\t3000\t-80\t1000\t3600\t7\n";
+
+constexpr LogStartTime kStart{2024, 3, 14, 9, 5, 7};
+
+std::string ScriptedLogText() {
+    MemorySink sink;
+    LogWriter writer(sink, "ignition-programmer 1.0.0", kStart, 1000);
+    ScriptedLog(writer);
+    writer.flush();
+    return sink.text;
+}
+
+// A made-up log of lambda samples every 0.125 s from 1 s on, in one cell
+// unless a row says otherwise, ending with a speed frame 0.125 s after the
+// last sample. Sample k: throttle 30 %, 3 000 rpm, water 80 C, lambda 400 + 10 k.
+struct Sample {
+    double time, throttle, lambda, water, rpm;  // rpm NaN: none yet
+};
+using Samples = QList<Sample>;
+
+Samples SteadySamples() {
+    Samples s;
+    for (int k = 0; k < 12; ++k) s.append({1 + 0.125 * k, 30, 400.0 + 10 * k, 80, 3000});
+    return s;
+}
+
+std::string LogOf(const Samples& samples) {
+    std::string text = "\"made up\"\ntime\ttype\ttps_percent\tlambda_mv\twater_c\trpm\ns\t\t%\tmV\tC\trpm\n";
+    char row[160];
+    for (const Sample& s : samples) {
+        std::snprintf(row, sizeof row, "%.3f\t0\t%g\t%g\t%g\t", s.time, s.throttle, s.lambda, s.water);
+        text += row;
+        if (!std::isnan(s.rpm)) text += std::to_string(static_cast<int>(s.rpm));
+        text += '\n';
+    }
+    std::snprintf(row, sizeof row, "%.3f\t2\t\t\t\t%d\n", samples.back().time + 0.125, 3000);
+    return text + row;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Samples)
+
+class LogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writesEveryFrameWithTheLatestValues() {
+        QCOMPARE(QString::fromStdString(ScriptedLogText()), QString(kScriptedLog));
+    }
+
+    // A sink that takes only part (a full disk) loses nothing: the rest goes first next time.
+    void flushKeepsWhatTheSinkRefused() {
+        MemorySink sink;
+        sink.room = 100;
+        LogWriter writer(sink, "ignition-programmer 1.0.0", kStart, 1000);
+        ScriptedLog(writer);
+        QVERIFY(!writer.flush());
+        QCOMPARE(writer.bytesWritten(), std::uint64_t{100});
+        QCOMPARE(writer.pendingBytes(), std::strlen(kScriptedLog) - 100);
+        sink.room = std::string::npos;
+        QVERIFY(writer.flush());
+        QCOMPARE(QString::fromStdString(sink.text), QString(kScriptedLog));
+        QCOMPARE(writer.bytesWritten(), std::uint64_t{std::strlen(kScriptedLog)});
+    }
+
+    void fileNamesSortByTime() {
+        QCOMPARE(LogFileName(kStart), std::string("2024-03-14_09.05.07.msl"));
+        QCOMPARE(LogFileName(kStart, 1), std::string("2024-03-14_09.05.07_2.msl"));
+        QVERIFY(LogFileName(kStart) < LogFileName(kStart, 1));
+        QVERIFY(LogFileName(kStart, 1) < LogFileName({2024, 3, 14, 9, 5, 8}));
+    }
+
+    void reads_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("truncated");
+        QTest::addColumn<int>("markers");
+        QTest::addColumn<double>("lastLambda");  // NaN: empty
+        const QByteArray log(kScriptedLog);
+        QTest::newRow("whole") << log << 5 << false << 1 << 890.0;
+        QTest::newRow("cut in the last value") << log.left(log.size() - 3) << 4 << true << 1 << 445.0;
+        QTest::newRow("cut right after a line end")
+            << log.left(log.indexOf("2.500")) << 4 << false << 1 << 445.0;
+        QTest::newRow("cut in the marker") << log.left(log.indexOf("MARK") + 6) << 3 << true << 0 << 445.0;
+        QByteArray crlf = log;
+        QTest::newRow("CR LF line ends") << crlf.replace("\n", "\r\n") << 5 << false << 1 << 890.0;
+        // Another program's log: two quoted lines, capitals, a row with a bad time and a short row.
+        QTest::newRow("same layout from elsewhere") << QByteArray(
+                                                           "\"Other tool\"\n\"Capture Date: today\"\n"
+                                                           "Time\tRPM\tlambda_mv\ns\trpm\tmV\n"
+                                                           "0.5\t1000\t300\nbad\t1\t2\n1.5\t2000\n")
+                                                    << 2 << false << 0 << std::nan("");
+    }
+    void reads() {
+        QFETCH(QByteArray, text);
+        QFETCH(double, lastLambda);
+        LogReadError error = LogReadError::CannotOpen;
+        const std::optional<LogData> log = ReadLog(std::string_view(text.constData(), text.size()), error);
+        QVERIFY(log);
+        QCOMPARE(error, LogReadError::None);
+        QTEST(int(log->rows()), "rows");
+        QTEST(log->truncated, "truncated");
+        QTEST(int(log->markers.size()), "markers");
+        const int lambda = log->columnIndex("lambda_mv");
+        QVERIFY(lambda >= 0);
+        QCOMPARE(log->columns[std::size_t(lambda)].unit, std::string("mV"));
+        const float last = log->columns[std::size_t(lambda)].values.back();
+        if (std::isnan(lastLambda)) {
+            QVERIFY(std::isnan(last));
+        } else {
+            QCOMPARE(double(last), lastLambda);
+        }
+    }
+
+    // What the reader makes of the scripted log, field by field.
+    void readsWhatWasWritten() {
+        LogReadError error{};
+        const std::string text = ScriptedLogText();
+        const std::optional<LogData> log = ReadLog(text, error);
+        QVERIFY(log);
+        QCOMPARE(log->headerLines.size(), std::size_t{1});
+        QCOMPARE(log->columns.size(), std::size_t{19});  // type and the eighteen channels
+        QCOMPARE(log->timeS, (std::vector<double>{0.0, 0.013, 0.026, 0.039, 2.5}));
+        const auto& rpm = log->columns[std::size_t(log->columnIndex("rpm"))].values;
+        QVERIFY(std::isnan(rpm[2]));
+        QCOMPARE(rpm[3], 1000.0f);
+        QCOMPARE(log->columns[std::size_t(log->columnIndex("supply_v"))].values[2], 13.3f);
+        QCOMPARE(log->markers.front().number, 1);
+        QCOMPARE(log->markers.front().timeS, 0.030);
+        QCOMPARE(log->rowAt(1.0), std::size_t{3});
+        QCOMPARE(log->rowAt(-1.0), std::size_t{0});
+    }
+
+    void refusesWhatIsNoLog_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << QByteArray("\"ignition-programmer\"\n");
+        QTest::newRow("names without units") << QByteArray("time\trpm\n");
+        QTest::newRow("one column") << QByteArray("time\ns\n1.0\n");
+    }
+    void refusesWhatIsNoLog() {
+        QFETCH(QByteArray, text);
+        LogReadError error{};
+        QVERIFY(!ReadLog(std::string_view(text.constData(), text.size()), error));
+        QCOMPARE(error, LogReadError::NoChannels);
+    }
+
+    void cellTable_data() {
+        QTest::addColumn<Samples>("samples");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<double>("timeS");
+        QTest::addColumn<double>("meanMv");
+        QTest::addColumn<double>("richShare");
+        QTest::addColumn<bool>("figure");
+        QTest::addColumn<QList<int>>("filtered");  // no speed, transient, cold, overrun, lambda, hold-off
+
+        const Samples steady = SteadySamples();
+        QTest::newRow("steady") << steady << 3 << 2 << 12 << 1.5 << 455.0 << 0.5 << true
+                                << QList<int>{0, 0, 0, 0, 0, 0};
+        Samples fast = steady, slow = steady;
+        for (int k = 4; k < 12; ++k) {
+            fast[k].throttle = 33;  // 24 %/s
+            slow[k].throttle = 32;  // 16 %/s
+        }
+        // Out: 4 (transient), 5..7 (within 0.5 s of it).
+        QTest::newRow("throttle faster than 20 %/s")
+            << fast << 3 << 2 << 8 << 1.0 << 455.0 << 0.5 << false << QList<int>{0, 1, 0, 0, 0, 3};
+        QTest::newRow("throttle slower")
+            << slow << 3 << 2 << 12 << 1.5 << 455.0 << 0.5 << true << QList<int>{0, 0, 0, 0, 0, 0};
+        Samples cold = steady;
+        for (int k = 0; k < 3; ++k) cold[k].water = 55;
+        for (int k = 3; k < 12; ++k) cold[k].water = 60;
+        QTest::newRow("below 60 C, then 60")
+            << cold << 3 << 2 << 6 << 0.75 << 485.0 << 1.0 << false << QList<int>{0, 0, 3, 0, 0, 3};
+        Samples overrun = steady, closedAt2000 = steady, openedAt2500 = steady;
+        for (int k = 0; k < 12; ++k) {
+            overrun[k].throttle = 2;
+            overrun[k].rpm = 2500;
+            closedAt2000[k].throttle = 2;
+            closedAt2000[k].rpm = 2000;
+            openedAt2500[k].throttle = 3;
+            openedAt2500[k].rpm = 2500;
+        }
+        QTest::newRow("overrun: 2 % above 2000 rpm")
+            << overrun << 0 << 2 << 0 << 0.0 << 0.0 << 0.0 << false << QList<int>{0, 0, 0, 12, 0, 0};
+        QTest::newRow("2 % at 2000 rpm")
+            << closedAt2000 << 0 << 1 << 12 << 1.5 << 455.0 << 0.5 << true << QList<int>{0, 0, 0, 0, 0, 0};
+        QTest::newRow("3 % above 2000 rpm")
+            << openedAt2500 << 0 << 2 << 12 << 1.5 << 455.0 << 0.5 << true << QList<int>{0, 0, 0, 0, 0, 0};
+        Samples lambda = steady;
+        lambda[0].lambda = 50;    // kept
+        lambda[3].lambda = 49;    // out, and 4..6 after it
+        lambda[8].lambda = 1000;  // kept
+        lambda[9].lambda = 1001;  // out, and 10, 11 after it
+        // In: 50, 410, 420, 470, 1000.
+        QTest::newRow("lambda outside 50..1000 mV")
+            << lambda << 3 << 2 << 5 << 0.625 << 470.0 << 0.4 << false << QList<int>{0, 0, 0, 0, 2, 5};
+        Samples noSpeed = steady;
+        noSpeed[0].rpm = noSpeed[1].rpm = std::nan("");
+        QTest::newRow("no speed yet, exactly 10 samples")
+            << noSpeed << 3 << 2 << 10 << 1.25 << 465.0 << 0.6 << true << QList<int>{2, 0, 0, 0, 0, 0};
+        Samples gap = steady;
+        for (int k = 6; k < 12; ++k) gap[k].time += 2;
+        // Sample 5 stands for 0.5 s, not 2.125 s.
+        QTest::newRow("a gap counts 0.5 s")
+            << gap << 3 << 2 << 12 << 1.875 << 454.0 << 0.4 << true << QList<int>{0, 0, 0, 0, 0, 0};
+    }
+    void cellTable() {
+        QFETCH(Samples, samples);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QList<int>, filtered);
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(LogOf(samples), error);
+        QVERIFY(log);
+        const std::optional<CellStatistics> table = CellStatisticsOfLog(*log, DefaultSpeedAxis());
+        QVERIFY(table);
+        const CellFigures& cell = table->cell(row, column);
+        QTEST(cell.samples, "count");
+        QTEST(cell.timeS, "timeS");
+        QTEST(cell.meanLambdaMv(), "meanMv");
+        QTEST(cell.richShare(), "richShare");
+        QTEST(table->figures(row, column).has_value(), "figure");
+        const CellFilterCounts& f = table->filtered();
+        QCOMPARE((QList<int>{f.noSpeed, f.transient, f.cold, f.overrun, f.lambdaRange, f.holdOff}), filtered);
+
+        // Live, frame by frame, the same table; frames of other types are no samples.
+        CellStatistics live(DefaultSpeedAxis());
+        MonitorReadings r;
+        r.haveType1 = true;
+        for (const Sample& s : samples) {
+            r.haveType2 = !std::isnan(s.rpm);
+            r.rpm = r.haveType2 ? int(s.rpm) : 0;
+            r.tpsPercent = int(s.throttle);
+            r.lambdaMv = int(s.lambda);
+            r.waterC = int(s.water);
+            const auto ms = static_cast<std::int64_t>(s.time * 1000);
+            live.addFrame(ms, 0, r);
+            live.addFrame(ms + 10, 2, r);
+        }
+        live.finish(samples.back().time + 0.125);
+        QCOMPARE(live.cell(row, column).samples, cell.samples);
+        QCOMPARE(live.cell(row, column).timeS, cell.timeS);
+        QCOMPARE(live.cell(row, column).lambdaSum, cell.lambdaSum);
+    }
+
+    void reductionKeepsEveryMinimumAndMaximum_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<double>("x0");
+        QTest::addColumn<double>("x1");
+        QTest::newRow("an hour on 800 columns") << 288000 << 800 << 0.0 << 3600.0;
+        QTest::newRow("a window inside, few points a column") << 20000 << 700 << 100.0 << 130.0;
+        QTest::newRow("one column") << 5000 << 1 << 10.0 << 20.0;
+        QTest::newRow("more columns than points") << 50 << 400 << 0.0 << 0.6;
+    }
+    void reductionKeepsEveryMinimumAndMaximum() {
+        QFETCH(int, points);
+        QFETCH(int, columns);
+        QFETCH(double, x0);
+        QFETCH(double, x1);
+        std::vector<double> x(static_cast<std::size_t>(points));
+        std::vector<float> y(x.size());
+        std::uint32_t seed = 12345;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            x[i] = 0.0125 * double(i) + 0.001;  // off the column edges, so rounding cannot move a point
+            seed = seed * 1664525u + 1013904223u;
+            // Noise on a slow wave, and now and then no value.
+            y[i] = seed % 97 == 0 ? NAN : float(1000 * std::sin(x[i] / 7) + (seed >> 20) % 200);
+        }
+        const std::vector<std::size_t> kept = ReduceToColumns(x, y, x0, x1, columns);
+        QVERIFY(std::is_sorted(kept.begin(), kept.end()));
+        QVERIFY(std::adjacent_find(kept.begin(), kept.end()) == kept.end());
+        QVERIFY(kept.size() <= std::size_t(4 * columns + 2));
+
+        auto columnOf = [&](std::size_t i) {
+            return std::min(int((x[i] - x0) / (x1 - x0) * columns), columns - 1);
+        };
+        std::vector<float> low(std::size_t(columns), INFINITY), high(std::size_t(columns), -INFINITY);
+        std::vector<float> keptLow = low, keptHigh = high;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            if (x[i] < x0 || x[i] > x1 || std::isnan(y[i])) continue;
+            const auto c = std::size_t(columnOf(i));
+            low[c] = std::min(low[c], y[i]);
+            high[c] = std::max(high[c], y[i]);
+        }
+        for (std::size_t i : kept) {
+            QVERIFY(!std::isnan(y[i]));
+            if (x[i] < x0 || x[i] > x1) continue;
+            const auto c = std::size_t(columnOf(i));
+            keptLow[c] = std::min(keptLow[c], y[i]);
+            keptHigh[c] = std::max(keptHigh[c], y[i]);
+        }
+        QCOMPARE(keptLow, low);
+        QCOMPARE(keptHigh, high);
+        // The line runs on past both edges when there is data there.
+        if (x0 > 0) QVERIFY(x[kept.front()] < x0);
+        if (x1 < x.back()) QVERIFY(x[kept.back()] > x1);
+    }
+};
+
+QTEST_GUILESS_MAIN(LogTest)
+#include "test_log.moc"
