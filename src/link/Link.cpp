@@ -23,7 +23,26 @@ Byte AnswerCode(Byte requestCode) { return static_cast<Byte>(requestCode ^ kAnsw
 
 }  // namespace
 
-Link::Link(ParameterSet& set, SerialLine* line, LinkView* view) : set_(set), line_(line), view_(view) {}
+Link::Link(ParameterSet& set, SerialLine* line, LinkView* view) : set_(set), line_(line) { setView(view); }
+
+void Link::setView(LinkView* view) {
+    views_.clear();
+    addView(view);
+}
+
+void Link::addView(LinkView* view) {
+    if (view != nullptr && std::find(views_.begin(), views_.end(), view) == views_.end())
+        views_.push_back(view);
+}
+
+void Link::removeView(LinkView* view) { std::erase(views_, view); }
+
+template <typename Event>
+void Link::tell(Event event) {
+    // A copy, so a view may remove itself (or another) while being told.
+    const std::vector<LinkView*> views = views_;
+    for (LinkView* view : views) event(*view);
+}
 
 void Link::StartRead() { startCommand(TransferMode::Read, kReadCode, MessageId::ReadStarted); }
 
@@ -67,6 +86,7 @@ void Link::SendFrame() {
 }
 
 void Link::tick() {
+    ++ticks_;
     showMonitorFrame(false);
     PollPort();
     if (state_.AwaitingResponse) {
@@ -85,7 +105,7 @@ void Link::tick() {
         if (state_.StatusHideTicks == 0) {
             display_.statusVisible = false;
             display_.progressVisible = false;
-            if (view_ != nullptr) view_->hideStatus();
+            tell([](LinkView& v) { v.hideStatus(); });
         }
     }
 }
@@ -102,14 +122,36 @@ void Link::PollPort() {
         HandleResponse();
     } else {
         showMonitorFrame(true);
+        reportMonitorFrames();
     }
 }
 
 void Link::showMonitorFrame(bool fresh) {
     // A short read leaves the previous read's bytes behind it; they are no frame.
     if (state_.ReceivedCount < kFrameSize) return;
-    if (monitor_.ShowMonitorFrame(state_.ReceiveBuffer.data()) && fresh && view_ != nullptr) {
-        view_->monitorUpdated();
+    if (monitor_.ShowMonitorFrame(state_.ReceiveBuffer.data()) && fresh) {
+        tell([](LinkView& v) { v.monitorUpdated(); });
+    }
+}
+
+void Link::reportMonitorFrames() {
+    if (views_.empty()) return;
+    // A stream can put several frames into one read, and a read may start
+    // mid-frame; every valid frame found is one event. A frame taken at 0 is
+    // the one the page shows.
+    const Byte* bytes = state_.ReceiveBuffer.data();
+    const std::size_t count = state_.ReceivedCount;
+    std::optional<std::int64_t> now;
+    for (std::size_t at = 0; at + kFrameSize <= count;) {
+        const Byte* frame = bytes + at;
+        if (!frameDecoder_.ShowMonitorFrame(frame)) {
+            ++at;
+            continue;
+        }
+        if (!now) now = clock_ ? clock_() : ticks_ * kTickMs;
+        MonitorFrameEvent event{frame[0] & 0x0F, frameDecoder_.readings(), *now, at == 0};
+        tell([&event](LinkView& v) { v.monitorFrame(event); });
+        at += kFrameSize;
     }
 }
 
@@ -144,7 +186,7 @@ void Link::handleRead(const Byte* frame, int block) {
     UnpackDeviceImage(set_);
     identification_ = DecodeUnitIdentification(set_.image);
     ValidateParameters(set_);
-    if (view_ != nullptr) view_->readCompleted();
+    tell([](LinkView& v) { v.readCompleted(); });
     PackDeviceImage(set_);
     startVerifyAfterTransfer();
 }
@@ -191,17 +233,17 @@ void Link::stepProgress() { setProgress(std::min(display_.progress + kProgressSt
 void Link::showStatus(MessageId message) {
     display_.status = message;
     display_.statusVisible = true;
-    if (view_ != nullptr) view_->showStatus(message);
+    tell([message](LinkView& v) { v.showStatus(message); });
 }
 
 void Link::setProgress(int position) {
     display_.progress = position;
-    if (view_ != nullptr) view_->setProgress(position);
+    tell([position](LinkView& v) { v.setProgress(position); });
 }
 
 void Link::showProgress(bool visible) {
     display_.progressVisible = visible;
-    if (view_ != nullptr) view_->showProgress(visible);
+    tell([visible](LinkView& v) { v.showProgress(visible); });
 }
 
 }  // namespace ign

@@ -7,11 +7,15 @@
 #include "Monitor.h"
 #include "ParameterSet.h"
 #include "SerialLine.h"
+#include "Tick.h"
 #include "TransferMode.h"
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace ign {
 
@@ -40,7 +44,8 @@ struct LinkDisplay {
 
 // Read, Verify and Program over a serial line, one 10-byte block per frame.
 // Stepped by tick() every 55 ms; it has no clock and never waits. It works on
-// the owner's parameter set and tells the owner what to show through a LinkView.
+// the owner's parameter set and tells every LinkView that follows it what
+// happened, in the order the views were added.
 class Link {
 public:
     static constexpr int kTimeoutTicks = 3;    // a request is resent after more ticks than this
@@ -55,7 +60,15 @@ public:
 
     void setLine(SerialLine* line) { line_ = line; }
     SerialLine* line() const { return line_; }
-    void setView(LinkView* view) { view_ = view; }
+    // Makes view the only one that follows the link (none when null).
+    void setView(LinkView* view);
+    // Views follow the link until they are removed; each is told once per event.
+    void addView(LinkView* view);
+    void removeView(LinkView* view);
+    // The clock that stamps monitor frames, in ms; without one, the ticks so far times kTickMs.
+    void setClock(std::function<std::int64_t()> nowMs) { clock_ = std::move(nowMs); }
+    // No transfer runs: a new command would start afresh rather than replace one.
+    bool idle() const { return state_.TransferMode == ign::TransferMode::None; }
 
     // Transfers. A transfer started while another runs replaces it. The caller
     // readies the image before Verify and Program (editors read, set
@@ -93,17 +106,25 @@ private:
     void setProgress(int position);
     void showProgress(bool visible);
     void showMonitorFrame(bool fresh);
+    void reportMonitorFrames();
+    template <typename Event>
+    void tell(Event event);
     void handleRead(const Byte* frame, int block);
     void handleVerify(const Byte* frame, int block);
     void handleProgram(const Byte* frame, int block);
 
     ParameterSet& set_;
     SerialLine* line_;
-    LinkView* view_;
+    std::vector<LinkView*> views_;
+    std::function<std::int64_t()> clock_;
+    std::int64_t ticks_ = 0;
     LinkState state_;
     LinkDisplay display_;
     UnitIdentification identification_;
     Monitor monitor_;
+    // Decodes every frame of every read for the views, so the page's own
+    // monitor sees only what it always saw.
+    Monitor frameDecoder_;
 };
 
 }  // namespace ign

@@ -1,8 +1,19 @@
 #pragma once
 
 #include "Messages.h"
+#include "Monitor.h"
+
+#include <cstdint>
 
 namespace ign {
+
+// One valid monitor frame as numbers, as it arrived.
+struct MonitorFrameEvent {
+    int type = 0;              // 0..3
+    MonitorReadings readings;  // every channel's latest value once this frame is taken in
+    std::int64_t timeMs = 0;   // arrival, by the clock of whoever drives the link
+    bool shown = false;        // the frame the Monitor page shows (the first of its read)
+};
 
 // What the link asks its owner to show. The link keeps the same facts in its
 // own state (Link::display()), so an owner may also just look after each call.
@@ -24,6 +35,9 @@ public:
     virtual void readCompleted() {}
     // A fresh monitor frame was accepted: the monitor's texts may have changed.
     virtual void monitorUpdated() {}
+    // Every valid monitor frame of a read, in arrival order, the shown one
+    // included; the page's re-show of its last frame on each tick is none.
+    virtual void monitorFrame(const MonitorFrameEvent& /*frame*/) {}
 };
 
 }  // namespace ign

@@ -24,6 +24,25 @@ public:
     int hides = 0, reads = 0, monitorUpdates = 0;
 };
 
+// Every event as one line, so two views can be compared whole.
+class EventLog : public LinkView {
+public:
+    void showStatus(MessageId id) override { add("status " + std::to_string(static_cast<int>(id))); }
+    void hideStatus() override { add("hide"); }
+    void setProgress(int position) override { add("progress " + std::to_string(position)); }
+    void showProgress(bool visible) override { add(visible ? "bar on" : "bar off"); }
+    void readCompleted() override { add("read"); }
+    void monitorUpdated() override { add("monitor"); }
+    void monitorFrame(const MonitorFrameEvent& f) override {
+        frames.push_back(f);
+        add("frame " + std::to_string(f.type) + " at " + std::to_string(f.timeMs) +
+            (f.shown ? " shown" : ""));
+    }
+    void add(std::string line) { lines.push_back(std::move(line)); }
+    std::vector<std::string> lines;
+    std::vector<MonitorFrameEvent> frames;
+};
+
 ParameterSet DefaultSet() {
     ParameterSet set;
     ApplyMachineDefaults(set);
@@ -57,6 +76,11 @@ struct Bench {
     Link link;
     int ticks = 0;
 };
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 Bytes Sealed(Bytes frame) {
     Byte x = 0;
@@ -167,6 +191,85 @@ private slots:
         link.tick();
         link.tick();
         QCOMPARE(view.monitorUpdates, 1);
+    }
+
+    // Listeners get every valid frame of a read; the page still shows only a frame at its start.
+    void everyFrameOfAReadReachesTheViews_data() {
+        QTest::addColumn<Bytes>("read");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("rpmLabel");
+        const Bytes type0 =
+            Sealed({0xB0, 0, 0, 0, 0, 0, 0, 0x0D, 0x2C, 0, 0});  // lambda word 3372 -> 1001 mV
+        const Bytes rpm1000 = Sealed({0xB2, 0x07, 0xD0, 0, 0, 0, 0, 0, 0, 0, 0});
+        const Bytes type3 = Sealed({0xB3, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        Bytes badCheck = rpm1000;
+        badCheck.back() ^= 1;
+        QTest::newRow("two frames") << type0 + rpm1000
+                                    << QStringList{"monitor", "frame 0 at 55 shown", "frame 2 at 55"}
+                                    << "RPM = ---";
+        QTest::newRow("page frame is type 2")
+            << rpm1000 + type3 << QStringList{"monitor", "frame 2 at 55 shown", "frame 3 at 55"}
+            << "RPM = 1000 ";
+        QTest::newRow("stray byte first")
+            << Bytes{0x00} + rpm1000 << QStringList{"frame 2 at 55"} << "RPM = ---";
+        QTest::newRow("bad check byte") << badCheck + type3 << QStringList{"frame 3 at 55"} << "RPM = ---";
+        QTest::newRow("frame and a half") << rpm1000 + Bytes(type0.begin(), type0.begin() + 6)
+                                          << QStringList{"monitor", "frame 2 at 55 shown"} << "RPM = 1000 ";
+    }
+    void everyFrameOfAReadReachesTheViews() {
+        QFETCH(Bytes, read);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, rpmLabel);
+        ParameterSet set;
+        ScriptedLine line;
+        EventLog log;
+        Link link(set, &line, &log);
+        line.push(read);
+        link.tick();
+        link.tick();  // the page shows its frame again: no new frame for the views
+        QStringList lines;
+        for (const std::string& l : log.lines) lines << QString::fromStdString(l);
+        QCOMPARE(lines, expected);
+        QCOMPARE(QString::fromStdString(link.monitor().text(MonitorLabel::Rpm)), rpmLabel);
+    }
+
+    void frameEventsCarryEveryChannel() {
+        ParameterSet set;
+        ScriptedLine line;
+        EventLog log;
+        Link link(set, &line, &log);
+        link.setClock([] { return std::int64_t{123456}; });
+        line.push(Sealed({0xB3, 40, 0, 125, 0, 0, 0, 0, 0, 0, 0}) +
+                  Sealed({0xB0, 0, 0, 0, 0, 0, 0, 0x0D, 0x2C, 0, 0}) +
+                  Sealed({0xB1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0xD0}));
+        link.tick();
+        QCOMPARE(log.frames.size(), std::size_t{3});
+        const MonitorReadings& r = log.frames[2].readings;
+        QCOMPARE(log.frames[2].timeMs, std::int64_t{123456});
+        QVERIFY(r.haveType0 && r.haveType1 && r.haveType3 && !r.haveType2);
+        QCOMPARE(r.tpsPercent, 40);  // the status of the type-3 frame before it
+        QCOMPARE(r.lambdaMv, 1001);
+        QCOMPARE(r.waterC, 25);
+        QCOMPARE(r.injectionPositionDeg, 0);
+    }
+
+    void twoViewsFollowOneLink() {
+        Bench b;
+        EventLog first, second;
+        b.link.setView(&first);
+        b.link.addView(&second);
+        b.unit.setMonitorIntervalMs(100);
+        for (int i = 0; i < 10; ++i) b.tick();
+        b.link.StartRead();
+        b.runToEnd();
+        for (int i = 0; i < 205; ++i) b.tick();
+        QVERIFY(first.lines.size() > 60);
+        QVERIFY(std::count(first.lines.begin(), first.lines.end(), "read") == 1);
+        QVERIFY(!first.frames.empty());
+        QCOMPARE(second.lines, first.lines);
+        b.link.removeView(&first);
+        b.link.StartVerify();
+        QCOMPARE(second.lines.size(), first.lines.size() + 3);  // status, progress, bar
     }
 
     void longQueueIsReadInSlicesOf1024() {
