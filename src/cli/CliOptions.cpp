@@ -69,6 +69,7 @@ constexpr std::string_view kCommonUsage =
     "Options: --lang en|cs|de  language of the transfer messages and of diff's lines\n"
     "                          (English by default)\n"
     "         --help           this text\n"
+    "         --version        the program's version\n"
     "Exit status: 0 done (Verify OK), 1 the transfer ended with an error, 2 usage error or\n"
     "a file or port that cannot be opened.\n";
 
@@ -149,6 +150,9 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
         } else if (name == "--help" || name == "-h") {
             if (!flag()) return false;
             options.help = true;
+        } else if (name == "--version") {
+            if (!flag()) return false;
+            options.version = true;
         } else if (name == "--lang") {
             if (!value(text)) return false;
             if (!ParseLanguage(text, options.language)) {
@@ -185,7 +189,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
     }
 
     if (positional.empty()) {
-        if (options.help) return true;
+        if (options.help || options.version) return true;
         error = "no command given";
         return false;
     }
@@ -196,7 +200,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
     }
     options.command = info->command;
     positional.erase(positional.begin());
-    if (options.help) return true;
+    if (options.help || options.version) return true;
 
     if ((given & ~info->options) != 0) {
         error = std::string(info->name) + " does not take that option";

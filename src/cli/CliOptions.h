@@ -21,6 +21,7 @@ inline constexpr const char* kStandardStream = "-";
 struct CliOptions {
     Command command = Command::None;
     bool help = false;
+    bool version = false;
     Byte language = 0;  // 0 English, 1 Czech, 2 German
     std::string machine;
     std::string file;  // empty: standard input

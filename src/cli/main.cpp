@@ -61,5 +61,9 @@ int main(int argc, char** argv) {
         std::fputs(ign::cli::UsageText(options.command).c_str(), stdout);
         return ign::cli::kExitOk;
     }
+    if (options.version) {
+        std::printf("ignition-cli %s\n", IGN_VERSION);
+        return ign::cli::kExitOk;
+    }
     return Run(options);
 }

@@ -46,7 +46,8 @@ const char* SimUsage() {
            "  --stuck OFFSET   image byte (1..220) that keeps its value when written\n"
            "  --seed N         seed of the fault schedule\n"
            "  --link PATH      also make PATH a symbolic link to the terminal\n"
-           "  --help           show this text\n";
+           "  --help           show this text\n"
+           "  --version        show the program's version\n";
 }
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
@@ -68,6 +69,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         long long number = 0;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--blank") {
             options.blank = true;
         } else if (arg == "--silent") {

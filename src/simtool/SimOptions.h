@@ -15,6 +15,7 @@ struct SimOptions {
     std::string linkPath;                          // optional symbolic link to the terminal, removed on exit
     bool blank = false;                            // all-zero memory instead of machine 0's default set
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name. Returns false with a

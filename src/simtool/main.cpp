@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
         std::fputs(ign::SimUsage(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::printf("ignition-unit-sim %s\n", IGN_VERSION);
+        return 0;
+    }
 
     InstallStopHandlers();
     ign::PseudoTerminal terminal;

@@ -1,5 +1,6 @@
 #include "ToolIcons.h"
 
+#include <QDirIterator>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -86,14 +87,10 @@ QIcon PrintIcon() {
 }
 
 QIcon WindowIcon() {
-    return Render([](QPainter& p) {
-        // A spark over a dark disc: the ignition.
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(35, 45, 70));
-        p.drawEllipse(QRectF(0.5, 0.5, 15.0, 15.0));
-        p.setBrush(QColor(255, 200, 40));
-        p.drawPolygon(QPolygonF{{9.5, 1.5}, {4.0, 9.0}, {7.5, 9.0}, {6.0, 14.5}, {12.0, 6.5}, {8.5, 6.5}});
-    });
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")});
+    while (sizes.hasNext()) icon.addFile(sizes.next());
+    return icon;
 }
 
 }  // namespace ign
