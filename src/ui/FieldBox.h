@@ -9,6 +9,10 @@ namespace ign {
 // A numeric editor field: text box and up/down arrows in one, set up from its
 // row of the field table. It reports arrow steps separately from typing,
 // because a step runs the edit cycle at once while typed text waits.
+//
+// Typed text is kept as typed: a number beyond the field's range stays in the
+// box until it is taken, and is then taken as the nearest limit, so no digit
+// is ever dropped on the way. Only what is no number at all (letters) is refused.
 class FieldBox : public QSpinBox {
     Q_OBJECT
 
@@ -21,8 +25,14 @@ public:
     // is not leaving the box, so pending text stays pending until then.
     bool leftForAnotherControl() const;
 
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+
 signals:
     void stepped();
+
+protected:
+    int valueFromText(const QString& text) const override;
 };
 
 }  // namespace ign

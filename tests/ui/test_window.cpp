@@ -1,6 +1,7 @@
 // The main window driven through its widgets: the edit cycle, start-up and
 // close, the message boxes, the error guard and the status line.
 #include "Application.h"
+#include "EditorBindings.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
 #include "New.h"
@@ -73,6 +74,17 @@ class TestWindow : public QObject {
         QTest::keyClicks(box, text);
     }
     void Leave(QSpinBox* box) { QTest::keyClick(box, Qt::Key_Tab); }
+    static const ign::EditorField& FieldNamed(const QString& name) {
+        for (const ign::EditorField& field : ign::EditorFields())
+            if (QString::fromStdString(field.edit) == name) return field;
+        qFatal("no field %s", qPrintable(name));
+    }
+    // Another box of the same page.
+    static const ign::EditorField& NeighbourOf(const ign::EditorField& field) {
+        for (const ign::EditorField& other : ign::EditorFields())
+            if (other.page == field.page && other.edit != field.edit) return other;
+        qFatal("%s is alone on its page", field.edit.c_str());
+    }
 
 private slots:
     void init() {
@@ -115,6 +127,60 @@ private slots:
         TypeInto(field, typed);
         Leave(field);
         QCOMPARE(field->text(), shown);
+    }
+
+    // A number typed beyond a field's range stays in the box as typed until the
+    // cycle takes it, and is taken as the nearest limit; letters are refused.
+    void typedNumbersAreTakenAtTheNearestLimit_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("visible");  // the box's text until it is taken
+        QTest::addColumn<QString>("shown");    // its text after the cycle
+        QTest::addColumn<int>("byte");
+        const auto row = [](const char* name, const char* box, const char* typed, const char* visible,
+                            const char* shown,
+                            int byte) { QTest::newRow(name) << box << typed << visible << shown << byte; };
+        row("limiter above maximum", "EditOmez1", "30000", "30000", "25,000", 250);
+        row("limiter above maximum, grouped", "EditOmez1", "30,000", "30,000", "25,000", 250);
+        row("limiter at maximum", "EditOmez1", "25000", "25000", "25,000", 250);
+        row("limiter at minimum, then validated", "EditOmez1", "999", "999", "1,000", 10);
+        row("limiter below minimum", "EditOmez1", "5", "5", "1,000", 10);
+        row("limiter negative", "EditOmez1", "-5", "-5", "1,000", 10);
+        row("advance above maximum, then trigger width", "Edit11", "130", "130", "75", 75);
+        row("advance at minimum", "Edit11", "0", "0", "0", 0);
+        row("letters refused", "Edit11", "1x2", "12", "12", 12);
+        row("last speed point above maximum", "Edit10", "99999", "99999", "20,000", 200);
+        row("last speed point at maximum", "Edit10", "21000", "21000", "20,000", 200);
+        row("map cell above maximum", "Edit57", "300", "300", "250", 250);
+        row("map cell below minimum", "Edit57", "1", "1", "5", 5);
+        row("injection position above maximum", "Edit170", "1000", "1000", "720", 240);
+        row("cylinder correction above maximum", "Edit150", "999", "999", "250", 250);
+        row("TPS 100 above maximum", "EditTps100", "9999", "9999", "4,600", 210);
+        row("TPS 100 at minimum, grouped", "EditTps100", "2,500", "2,500", "2,500", 0);
+        row("TPS 100 below minimum", "EditTps100", "100", "100", "2,500", 0);
+    }
+    void typedNumbersAreTakenAtTheNearestLimit() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, visible);
+        QFETCH(QString, shown);
+        QFETCH(int, byte);
+        const ign::EditorField& field = FieldNamed(box);
+        QSpinBox* edit = Field(box.toLatin1().constData());
+        Get<QTabWidget>("PageControl1")->setCurrentIndex(static_cast<int>(field.page));
+        TypeInto(edit, typed);
+        QCOMPARE(edit->text(), visible);
+        if (ign::TriggerOf(field.page) == ign::CycleTrigger::OnLeave) {
+            Leave(edit);
+        } else {
+            // These pages run the cycle on the next click into one of their boxes.
+            Leave(edit);
+            QSpinBox* other = Field(NeighbourOf(field).edit.c_str());
+            QTest::mouseClick(other->findChild<QLineEdit*>(), Qt::LeftButton);
+        }
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(int{ign::BytesOf(w->Parameters(), field.param)[static_cast<std::size_t>(field.point)]},
+                 byte);
     }
 
     void typedTextWaitsUntilTheBoxIsLeft() {
