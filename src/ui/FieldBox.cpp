@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QLocale>
 #include <QString>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 namespace ign {
 namespace {
@@ -66,6 +68,8 @@ FieldBox::FieldBox(const EditorField& field, QWidget* parent) : QSpinBox(parent)
     setWrapping(false);
     setKeyboardTracking(false);
     setAccelerated(false);
+    // A wheel turned over the window must not give a box the focus, and with it the wheel.
+    setFocusPolicy(Qt::StrongFocus);
     // The map and the cylinder corrections stay below 1 000; everything that can
     // reach it shows the system's thousands separator.
     const bool neverGrouped = field.param == Param::JET || field.param == Param::KOR_23;
@@ -110,6 +114,23 @@ int FieldBox::valueFromText(const QString& text) const {
     const TypedText typed = ReadTyped(text, locale());
     if (typed.kind != TypedText::Kind::Number) return value();
     return static_cast<int>(std::clamp<qint64>(typed.value, minimum(), maximum()));
+}
+
+void FieldBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    // Each notch is one arrow click, with the edit cycle a click runs.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    const int step = notches > 0 ? 1 : -1;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        if (!(stepEnabled() & (step > 0 ? StepUpEnabled : StepDownEnabled))) break;
+        stepBy(step);
+    }
+    event->accept();
 }
 
 }  // namespace ign

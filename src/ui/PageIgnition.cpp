@@ -1,11 +1,11 @@
 #include "FieldBox.h"
+#include "FocusedComboBox.h"
 #include "Hint.h"
 #include "Hlav.h"
 #include "New.h"
 #include "PageParts.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -76,7 +76,7 @@ QWidget* TFormHlav::BuildIgnitionPage() {
         form->addWidget(MakeLabel(other, r.caption, r.label), row, 0);
         form->addWidget(MakeField(r.edit), row++, 1);
     }
-    auto* machines = new QComboBox(other);
+    auto* machines = new FocusedComboBox(other);
     machines->setObjectName(QStringLiteral("ComboBox1"));
     for (std::string_view name : kMachineNames)
         machines->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));

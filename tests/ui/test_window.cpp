@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -84,6 +85,24 @@ class TestWindow : public QObject {
         for (const ign::EditorField& other : ign::EditorFields())
             if (other.page == field.page && other.edit != field.edit) return other;
         qFatal("%s is alone on its page", field.edit.c_str());
+    }
+    // A wheel turned with the pointer over the middle of `control`, delivered as
+    // the window system's is: to the innermost widget there and, while ignored,
+    // on to its parents. Returns the widget that took it, null if none did.
+    static QWidget* TurnWheel(QWidget* control, int angle) {
+        QWidget* under = control->childAt(control->rect().center());
+        QWidget* receiver = under != nullptr ? under : control;
+        QPointF local = receiver->rect().center();
+        const QPointF global = receiver->mapToGlobal(local);
+        for (; receiver != nullptr; receiver = receiver->parentWidget()) {
+            QWheelEvent wheel(local, global, QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(receiver, &wheel);
+            if (wheel.isAccepted()) return receiver;
+            if (receiver->isWindow()) break;
+            local += receiver->pos();
+        }
+        return nullptr;
     }
 
 private slots:
@@ -181,6 +200,38 @@ private slots:
         QCOMPARE(edit->text(), shown);
         QCOMPARE(int{ign::BytesOf(w->Parameters(), field.param)[static_cast<std::size_t>(field.point)]},
                  byte);
+    }
+
+    // The wheel changes nothing it passes over; only a focused control takes it.
+    void wheelActsOnlyOnTheFocusedControl_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("advance, unfocused") << "Edit15" << false;
+        QTest::newRow("speed point, unfocused") << "Edit8" << false;
+        QTest::newRow("machine list, unfocused") << "ComboBox1" << false;
+        QTest::newRow("advance, focused") << "Edit15" << true;
+        QTest::newRow("machine list, focused") << "ComboBox1" << true;
+    }
+    void wheelActsOnlyOnTheFocusedControl() {
+        QFETCH(QString, target);
+        QFETCH(bool, focused);
+        QWidget* control = Get(target.toLatin1().constData());
+        QVERIFY(control->focusPolicy() == Qt::StrongFocus);
+        QSpinBox* elsewhere = Field("Edit1");
+        (focused ? control : elsewhere)->setFocus(Qt::TabFocusReason);
+        const ign::ParameterSet before = w->Parameters();
+        TurnWheel(control, -120);  // one notch towards the user
+        QCOMPARE(control->hasFocus(), focused);
+        ign::ParameterSet expected = before;
+        if (focused && target == "Edit15") {
+            expected.ignition.ADV_A[4] = static_cast<ign::Byte>(before.ignition.ADV_A[4] - 1);
+        } else if (focused) {
+            expected.ignition.KEYING = 1;
+            expected.ignition.PALEC = 90;
+        }
+        QVERIFY(w->Parameters() == expected);
+        w->ReadEditors();  // nor did the wheel leave anything in the fields to be taken later
+        QVERIFY(w->Parameters() == expected);
     }
 
     void typedTextWaitsUntilTheBoxIsLeft() {
