@@ -112,7 +112,7 @@ void TFormHlav::BuildWindow() {
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
-    BuildPrintTimeLabel();
+    BuildPrintParts();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));

@@ -171,7 +171,9 @@ private:
 
     // FileCommands.cpp and Print.cpp.
     QString AskForPath(QFileDialog& dialog);
-    void BuildPrintTimeLabel();
+    void BuildPrintParts();
+    // The current language's text of one of the program's own messages (OwnText), for an error to carry.
+    std::string OwnMessage(const char* name) const;
     void PrintWindowImage(QPrinter& printer);
 
     void UpdatePortMarks();

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Hlav.h"
+#include "OwnText.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -33,11 +34,32 @@ const char* PrintTimePrefix(std::uint8_t languageCode) {
     }
 }
 
-// Short date and long time in the user's regional formats, taken now.
+// A locale's time format without its time-zone fields: the runs of "t"
+// outside quoted text, and the blanks that set them apart.
+QString WithoutTimeZone(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u't') {
+            out += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u't') ++i;
+        while (!out.isEmpty() && out.back().isSpace()) out.chop(1);
+    }
+    return out.trimmed();
+}
+
+// Short date and long time in the user's regional formats, taken now. The
+// zone's name says nothing on paper that the user does not know, and Qt's
+// long format ends with it ("08:16:29 UTC").
 QString PrintTimeLine(const char* prefix) {
     const QLocale locale;
     return QString::fromUtf8(prefix) + locale.toString(QDate::currentDate(), QLocale::ShortFormat) +
-           QStringLiteral("    ") + locale.toString(QTime::currentTime(), QLocale::LongFormat);
+           QStringLiteral("    ") +
+           locale.toString(QTime::currentTime(), WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
 // Without a print server Qt has no default printer, and a QPrinter made anyway
@@ -50,7 +72,13 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
 
 }  // namespace
 
-void TFormHlav::BuildPrintTimeLabel() {
+void TFormHlav::BuildPrintParts() {
+    // The print's messages, switched with the language like the window's texts.
+    new OwnText("MessageNoPrinter", "No printer available: install a default printer to print", this);
+    new OwnText("MessagePrintNotStarted", "The printer could not start the print job", this);
+    new OwnText("MessagePrintImageFailed", "The window image could not be taken for printing", this);
+    new OwnText("MessagePrintNotFinished", "The printer could not finish the print job", this);
+
     // The line stands at the right of the status line, outside the pages, so the
     // printed image carries it whichever page is shown; the hint text keeps the
     // left of the line and the two never overlap.
@@ -58,6 +86,10 @@ void TFormHlav::BuildPrintTimeLabel() {
     label->setObjectName(QStringLiteral("LabelCasTisku"));
     statusBar()->addPermanentWidget(label);
     label->hide();
+}
+
+std::string TFormHlav::OwnMessage(const char* name) const {
+    return Child<OwnText>(name)->text().toStdString();
 }
 
 void TFormHlav::SpeedButtonPrintClick() {
@@ -72,8 +104,7 @@ void TFormHlav::SpeedButtonPrintClick() {
     // shown here, the way the application shows any error, and the label stays.
     try {
         std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
-        if (printer == nullptr)
-            throw std::runtime_error("No printer available: install a default printer to print");
+        if (printer == nullptr) throw std::runtime_error(OwnMessage("MessageNoPrinter"));
         PrintWindowImage(*printer);
     } catch (const std::exception& error) {
         Application::ShowError(QString::fromUtf8(error.what()));
@@ -85,7 +116,7 @@ void TFormHlav::SpeedButtonPrintClick() {
 void TFormHlav::PrintWindowImage(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Ignition parameters"));
     QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error("The printer could not start the print job");
+    if (!painter.begin(&printer)) throw std::runtime_error(OwnMessage("MessagePrintNotStarted"));
     // From here on the painter ends the job however this function is left.
 
     // Showing the date line and hiding the bar queued a new layout; the image
@@ -95,7 +126,7 @@ void TFormHlav::PrintWindowImage(QPrinter& printer) {
     // The client area: everything below the menu bar, the status line included.
     const int top = menuWidget() != nullptr ? menuWidget()->geometry().bottom() + 1 : 0;
     const QPixmap image = grab(QRect(0, top, width(), height() - top));
-    if (image.isNull()) throw std::runtime_error("The window image could not be taken for printing");
+    if (image.isNull()) throw std::runtime_error(OwnMessage("MessagePrintImageFailed"));
 
     // Printer dots per screen pixel keep the window's physical size on paper.
     // A window wider or taller than the printable area (large fonts, a small
@@ -109,7 +140,7 @@ void TFormHlav::PrintWindowImage(QPrinter& printer) {
         printed.scale(printable, Qt::KeepAspectRatio);
     const QRectF target(QPointF(0.0, 0.0), printed);
     painter.drawPixmap(target, image, QRectF(image.rect()));
-    if (!painter.end()) throw std::runtime_error("The printer could not finish the print job");
+    if (!painter.end()) throw std::runtime_error(OwnMessage("MessagePrintNotFinished"));
 }
 
 }  // namespace ign
