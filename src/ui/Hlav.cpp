@@ -3,11 +3,13 @@
 #include "AccessKeys.h"
 #include "Application.h"
 #include "ApplyLanguage.h"
+#include "CaptionRoom.h"
 #include "FieldBox.h"
 #include "HintHandler.h"
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "Messages.h"
 #include "MonitorLabels.h"
 #include "New.h"
 #include "OpenSerialLine.h"
@@ -123,6 +125,7 @@ void TFormHlav::BuildWindow() {
         if (fields_[i] == nullptr)
             throw std::logic_error("editor field " + EditorFields()[i].edit + " has no place on any page");
     }
+    ReserveRoomForEveryCaption(*this, {&EnglishTable(), &CzechTable(), &GermanTable()});
     FitToContent();
 }
 
@@ -135,6 +138,18 @@ QWidget* TFormHlav::BuildProgressArea() {
     QFont big = label->font();
     big.setPointSize(10);
     label->setFont(big);
+    // As wide as the longest text a device run writes there in any language,
+    // so the bar beside it keeps one place and one width.
+    constexpr MessageId kProgressTexts[] = {MessageId::ReadStarted,   MessageId::ProgramStarted,
+                                            MessageId::VerifyCommand, MessageId::VerifyAfterTransfer,
+                                            MessageId::VerifyOk,      MessageId::ReadError,
+                                            MessageId::VerifyError,   MessageId::ProgramError};
+    std::vector<std::string_view> texts;
+    for (MessageId id : kProgressTexts)
+        for (Byte language = 0; language < kLanguageCount; ++language)
+            texts.push_back(MessageText(id, language));
+    ReserveRoom(*label, texts);
+    label->setFixedWidth(label->minimumWidth());
     auto* bar = new QProgressBar(area);
     bar->setObjectName(QStringLiteral("ProgressBar1"));
     bar->setRange(0, 40);

@@ -4,6 +4,7 @@
 #include "EditorBindings.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "New.h"
 #include "ThrowawaySettings.h"
 
@@ -325,6 +326,35 @@ private slots:
         const ign::ParameterSet before = w->Parameters();
         w->ReadEditors();
         QVERIFY(w->Parameters() == before);
+    }
+
+    // ---- layout ----
+
+    // Neither the texts beside the bar nor the captions of a language move the
+    // bar or the live buttons.
+    void barAndLiveButtonsKeepTheirPlaces() {
+        const char* const kFixed[] = {"ProgressBar1",   "Button1",       "BitBtn2",        "BitBtn1",
+                                      "BitBtnIgnMinus", "BitBtnIgnPlus", "BitBtnJetMinus", "BitBtnJetPlus"};
+        auto* label = Get<QLabel>("LabelHlaseni");
+        label->show();
+        Get("ProgressBar1")->show();
+        const auto places = [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QList<QRect> out;
+            for (const char* name : kFixed)
+                out << QRect(Get(name)->mapTo(w.get(), QPoint()), Get(name)->size());
+            return out;
+        };
+        const QList<QRect> first = places();
+        for (std::uint8_t language : {1, 2, 0}) {
+            w->ApplyLanguage(language);
+            for (int id = 0; id <= static_cast<int>(ign::MessageId::ProgramError); ++id) {
+                label->setText(
+                    QString::fromUtf8(ign::MessageText(static_cast<ign::MessageId>(id), language).data()));
+                QCOMPARE(places(), first);
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            }
+        }
     }
 
     // ---- start-up, New and close ----
