@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 using ign::TFormHlav;
 
@@ -76,6 +78,17 @@ class TestWindow : public QObject {
         QTest::keyClicks(box, text);
     }
     void Leave(QSpinBox* box) { QTest::keyClick(box, Qt::Key_Tab); }
+    // The pointer moved onto `target` as a real mouse moves it. Qt Test moves
+    // a widget's pointer through the cursor, which brings the enter and leave
+    // events but marks the move as synthesized, and the menu bar ignores such
+    // moves (they come from touch screens); moving it there once more through
+    // the window, one pixel on (Qt drops a move to where the pointer is), is
+    // what a mouse does.
+    void Hover(QWidget* target, QPoint local = QPoint(-1, -1)) {
+        if (local == QPoint(-1, -1)) local = target->rect().center();
+        QTest::mouseMove(target, local - QPoint(1, 0));
+        QTest::mouseMove(w->windowHandle(), target->mapTo(w.get(), local));
+    }
     static const ign::EditorField& FieldNamed(const QString& name) {
         for (const ign::EditorField& field : ign::EditorFields())
             if (QString::fromStdString(field.edit) == name) return field;
@@ -488,6 +501,88 @@ private slots:
         QTRY_VERIFY(file->isVisible());
         QTest::keyClick(file, Qt::Key_X);
         QTRY_VERIFY(!w->isVisible());
+    }
+
+    // A menu title shows its status text however the pointer got onto it, and
+    // keeps it.
+    void menuTitleShowsItsHintFromEveryNeighbour_data() {
+        QTest::addColumn<int>("title");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("hint");
+        const char* const kHints[] = {"", "Set number of com",    "",
+                                      "", "Set English or Czech", "Not available jet"};
+        const char* const kNames[] = {"File", "Com", "Device", "Tools", "Language", "Help"};
+        for (int i = 0; i < 6; ++i) {
+            for (const char* from : {"page", "left", "right"}) {
+                if ((i == 0 && from == std::string_view("left")) ||
+                    (i == 5 && from == std::string_view("right")))
+                    continue;
+                QTest::newRow(qPrintable(QString("%1 from %2").arg(kNames[i], from)))
+                    << i << from << kHints[i];
+            }
+        }
+    }
+    void menuTitleShowsItsHintFromEveryNeighbour() {
+        QFETCH(int, title);
+        QFETCH(QString, from);
+        QFETCH(QString, hint);
+        QMenuBar* bar = w->menuBar();
+        const QList<QAction*> titles = bar->actions();
+        if (from == "page") {
+            Hover(Get("Button1"));
+            QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
+        } else {
+            QAction* neighbour = titles[from == "left" ? title - 1 : title + 1];
+            Hover(bar, bar->actionGeometry(neighbour).center());
+            QTRY_COMPARE(bar->activeAction(), neighbour);
+        }
+        Hover(bar, bar->actionGeometry(titles[title]).center());
+        QTRY_COMPARE(bar->activeAction(), titles[title]);
+        QTRY_COMPARE(w->statusBar()->currentMessage(), hint);
+        QTest::qWait(30);  // and it stays
+        QCOMPARE(w->statusBar()->currentMessage(), hint);
+    }
+
+    // A menu opened by keyboard shows its highlighted item's text while the
+    // pointer rests inside the window; closing it gives the line back to the
+    // control under the pointer.
+    void menuOpenedByKeyboardShowsItsItem_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("File") << "MenuFile" << int{Qt::Key_F} << "Set default parametrs"
+                              << "Open file with parametrs";
+        QTest::newRow("Com") << "MenuCom" << int{Qt::Key_C} << "Set com 1"
+                             << "Set com 2";
+        QTest::newRow("Device") << "MenuDevice" << int{Qt::Key_D} << "Reading parametrs from ignition"
+                                << "Compare set parametrs  with parametrs of ignition";
+        QTest::newRow("Tools") << "MenuTools" << int{Qt::Key_T} << "Take off 1 degree of curve A"
+                               << "Add 1 degree of curve A";
+        QTest::newRow("Language") << "MenuLanguage" << int{Qt::Key_L} << "Set Englich menu"
+                                  << "Set Czech menu";
+        QTest::newRow("Help") << "MenuHelp" << int{Qt::Key_H} << ""
+                              << "";
+    }
+    void menuOpenedByKeyboardShowsItsItem() {
+        QFETCH(QString, menu);
+        QFETCH(int, key);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        Hover(Get("Button1"));
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
+        QTest::keyClick(w.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+        auto* opened = Get<QMenu>(menu.toLatin1().constData());
+        QTRY_VERIFY(opened->isVisible());
+        QTRY_COMPARE(w->statusBar()->currentMessage(), first);
+        QTest::qWait(30);
+        QCOMPARE(w->statusBar()->currentMessage(), first);
+        QTest::keyClick(opened, Qt::Key_Down);
+        QTRY_COMPARE(w->statusBar()->currentMessage(), second);
+        QTest::keyClick(opened, Qt::Key_Escape);
+        QTRY_VERIFY(!opened->isVisible());
+        if (w->menuBar()->activeAction() != nullptr) QTest::keyClick(w->menuBar(), Qt::Key_Escape);
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
     }
 
     void statusLineShowsTheHintUnderTheMouse() {
