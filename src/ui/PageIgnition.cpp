@@ -27,7 +27,8 @@ std::string Numbered(int number) { return "Edit" + std::to_string(number); }
 QWidget* TFormHlav::BuildIgnitionPage() {
     QWidget* page = MakePage(this, "TabSheet1");
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
 
     // The two curves: speed points and their advances, one row per point.
     struct Curve {
