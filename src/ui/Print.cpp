@@ -13,6 +13,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTime>
 #include <stdexcept>
@@ -113,19 +115,53 @@ void TFormHlav::SpeedButtonPrintClick() {
     label->hide();
 }
 
+QPixmap TFormHlav::ClientImage() {
+    // Showing the date line and hiding the bar queued a new layout; the image
+    // must show the window as it now is.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    // The client area as laid out at the size that shows all of it, whatever
+    // the window's size and scroll position: everything below the menu bar,
+    // the status line with the date line at the bottom. The scroll area is
+    // told to leave its contents alone while they are laid out at that size,
+    // and gets them back as they were.
+    auto* area = Child<QScrollArea>("ClientArea");
+    QWidget* content = area->widget();
+    const QSize full = ClientContentSize();
+    const QSize shown = content->size();
+    const QPoint scrolled(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+    area->setWidgetResizable(false);
+    content->resize(full);
+    const QPixmap top = content->grab();
+    QStatusBar* line = statusBar();
+    const QRect lineShown = line->geometry();
+    line->resize(full.width(), line->height());
+    const QPixmap bottom = line->grab();
+    line->setGeometry(lineShown);
+    content->resize(shown);
+    area->setWidgetResizable(true);
+    area->horizontalScrollBar()->setValue(scrolled.x());
+    area->verticalScrollBar()->setValue(scrolled.y());
+    if (top.isNull() || bottom.isNull()) return {};
+
+    const qreal ratio = top.devicePixelRatio();
+    QPixmap image((QSizeF(full.width(), full.height() + line->height()) * ratio).toSize());
+    image.setDevicePixelRatio(ratio);
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, top);
+    painter.drawPixmap(0, full.height(), bottom);
+    painter.end();
+    return image;
+}
+
 void TFormHlav::PrintWindowImage(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Ignition parameters"));
     QPainter painter;
     if (!painter.begin(&printer)) throw std::runtime_error(OwnMessage("MessagePrintNotStarted"));
     // From here on the painter ends the job however this function is left.
 
-    // Showing the date line and hiding the bar queued a new layout; the image
-    // must show the window as it now is.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-
-    // The client area: everything below the menu bar, the status line included.
-    const int top = menuWidget() != nullptr ? menuWidget()->geometry().bottom() + 1 : 0;
-    const QPixmap image = grab(QRect(0, top, width(), height() - top));
+    const QPixmap image = ClientImage();
     if (image.isNull()) throw std::runtime_error(OwnMessage("MessagePrintImageFailed"));
 
     // Printer dots per screen pixel keep the window's physical size on paper.

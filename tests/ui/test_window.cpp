@@ -19,6 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -246,6 +248,22 @@ private slots:
         QVERIFY(w->Parameters() == expected);
         w->ReadEditors();  // nor did the wheel leave anything in the fields to be taken later
         QVERIFY(w->Parameters() == expected);
+    }
+
+    // In a window smaller than its contents the wheel over an unfocused field
+    // scrolls the window, and the field stays as it was.
+    void wheelOverAnUnfocusedFieldScrollsTheWindow() {
+        w->resize(400, 300);
+        auto* area = Get<QScrollArea>("ClientArea");
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
+        Field("Edit1")->setFocus(Qt::TabFocusReason);
+        const ign::ParameterSet before = w->Parameters();
+        TurnWheel(Field("Edit12"), -120);
+        QVERIFY(area->verticalScrollBar()->value() > 0);
+        QVERIFY(w->Parameters() == before);
+        w->ReadEditors();
+        QVERIFY(w->Parameters() == before);
     }
 
     void typedTextWaitsUntilTheBoxIsLeft() {
