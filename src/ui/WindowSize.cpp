@@ -1,6 +1,6 @@
 // How big the window is: as big as it takes to show every control without
-// scrolling, never bigger than the screen's room, and able to shrink far
-// below that, with the client area scrolling.
+// scrolling, but never reaching past the screen's available area from where
+// it stands, and able to shrink far below that, with the client area scrolling.
 #include "Hlav.h"
 
 #include <QGuiApplication>
@@ -17,6 +17,7 @@ namespace {
 
 // Small enough for any laptop beside other windows; the menu bar still fits.
 constexpr QSize kSmallestSize{400, 300};
+constexpr QSize kFloorSize{240, 180};
 
 }  // namespace
 
@@ -38,12 +39,24 @@ void TFormHlav::FitToScreen() {
     // The screen that holds the window's top-left corner, where the settings put it.
     QScreen* screen = QGuiApplication::screenAt(geometry().topLeft());
     if (screen == nullptr) screen = this->screen();
-    QSize room = screen->availableGeometry().size();
+    const QRect available = screen->availableGeometry();
+    QSize frame(0, 0);
     if (const QWindow* handle = windowHandle()) {
-        const QMargins frame = handle->frameMargins();
-        room -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+        const QMargins margins = handle->frameMargins();
+        frame = QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
     }
-    setMinimumSize(kSmallestSize.boundedTo(room));
+    // The room from where the window stands to the far edges of the screen's
+    // available area, so that the status line and the right-hand controls
+    // stay on it. Where a position near an edge leaves less room than the
+    // window's usual smallest size, the smallest size gives way, down to a
+    // floor below which the window would be of no use.
+    const QPoint corner = frameGeometry().topLeft();
+    const QSize onScreen = (available.size() - frame).expandedTo(QSize(1, 1));
+    const QSize fromCorner =
+        QSize(available.right() + 1 - corner.x(), available.bottom() + 1 - corner.y()) - frame;
+    const QSize smallest = kSmallestSize.boundedTo(fromCorner.expandedTo(kFloorSize)).boundedTo(onScreen);
+    const QSize room = onScreen.boundedTo(fromCorner).expandedTo(smallest);
+    setMinimumSize(smallest);
 
     // Where the screen is too narrow, the horizontal scroll bar takes room
     // from the height, and the other way round; where the screen has that

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QWindow>
 #include <memory>
+#include <optional>
 
 using ign::TFormHlav;
 
@@ -28,15 +29,13 @@ class TestWindowSize : public QObject {
     std::unique_ptr<TFormHlav> w;
     QScrollArea* area = nullptr;
 
-    // A window whose stored position is the top-left corner of `screen`.
-    void Open(const QScreen& screen) {
-        const QPoint at = screen.availableGeometry().topLeft();
-        settings = std::make_unique<ThrowawaySettings>(
-            QStringLiteral(
-                "[FORM_HLAV]\r\nLeft=%1\r\nTop=%2\r\n[PORTS]\r\nCOM1=simulator\r\nCOM2=simulator\r\n")
-                .arg(at.x())
-                .arg(at.y())
-                .toLatin1());
+    // A window whose stored position is `at`; none stored: the first start's.
+    void Open(std::optional<QPoint> at) {
+        QByteArray text = "[PORTS]\r\nCOM1=simulator\r\nCOM2=simulator\r\n";
+        if (at)
+            text +=
+                QStringLiteral("[FORM_HLAV]\r\nLeft=%1\r\nTop=%2\r\n").arg(at->x()).arg(at->y()).toLatin1();
+        settings = std::make_unique<ThrowawaySettings>(text);
         w = std::make_unique<TFormHlav>();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -72,29 +71,39 @@ private slots:
 
     void opensShowingEverythingWithinTheScreen_data() {
         QTest::addColumn<QString>("screen");
-        QTest::newRow("laptop 1366 x 768") << "Laptop";
-        QTest::newRow("desk 1280 x 1024") << "Desk";
+        QTest::addColumn<bool>("atCorner");  // else at the first start's position, 219, 117
+        QTest::newRow("laptop 1366 x 768, at its corner") << "Laptop" << true;
+        QTest::newRow("desk 1280 x 1024, at its corner") << "Desk" << true;
+        QTest::newRow("laptop 1366 x 768, first start") << "Laptop" << false;
     }
     void opensShowingEverythingWithinTheScreen() {
         QFETCH(QString, screen);
+        QFETCH(bool, atCorner);
         const QScreen& on = ScreenNamed(screen);
-        Open(on);
-        const QSize room = on.availableGeometry().size() - Frame();
+        const QRect available = on.availableGeometry();
+        Open(atCorner ? std::optional(available.topLeft()) : std::nullopt);
+        const QRect frame = w->frameGeometry();
         const QSize opened = w->size();
-        qInfo("scale %s, %s: available %s, opens at %s, minimum %s", qgetenv("QT_SCALE_FACTOR").constData(),
-              qPrintable(on.name()), qPrintable(Text(on.availableGeometry().size())),
-              qPrintable(Text(opened)), qPrintable(Text(w->minimumSize())));
+        qInfo("scale %s, %s: available %s, opens at %d, %d, %s, minimum %s",
+              qgetenv("QT_SCALE_FACTOR").constData(), qPrintable(on.name()),
+              qPrintable(Text(available.size())), frame.x(), frame.y(), qPrintable(Text(opened)),
+              qPrintable(Text(w->minimumSize())));
         QCOMPARE(w->screen(), &on);
-        QVERIFY(w->frameGeometry().width() <= on.availableGeometry().width());
-        QVERIFY(w->frameGeometry().height() <= on.availableGeometry().height());
-        QCOMPARE(w->minimumSize(), QSize(400, 300).boundedTo(room));
+        QCOMPARE(frame.topLeft(), atCorner ? available.topLeft() : QPoint(219, 117));  // the position is kept
+        // 400 x 300 where the screen has that room from the window's corner.
+        const QSize fromCorner(available.right() + 1 - frame.x() - Frame().width(),
+                               available.bottom() + 1 - frame.y() - Frame().height());
+        QCOMPARE(w->minimumSize(), QSize(400, 300).boundedTo(fromCorner));
+        // Within the available area, as far as the smallest size allows.
+        QVERIFY(opened.width() == w->minimumWidth() || frame.right() <= available.right());
+        QVERIFY(opened.height() == w->minimumHeight() || frame.bottom() <= available.bottom());
 
         // In each direction: the window either shows everything and one pixel
-        // less would not, or it is as big as the screen lets it be.
+        // less would not, or it reaches the edge of the available area.
         const bool narrow = Scrolls(Qt::Horizontal);
         const bool low = Scrolls(Qt::Vertical);
-        if (narrow) QCOMPARE(opened.width(), room.width());
-        if (low) QCOMPARE(opened.height(), room.height());
+        if (narrow) QVERIFY(frame.right() == available.right() || opened.width() == w->minimumWidth());
+        if (low) QVERIFY(frame.bottom() == available.bottom() || opened.height() == w->minimumHeight());
         if (!narrow) {
             w->resize(opened - QSize(1, 0));
             Settle();
@@ -110,7 +119,7 @@ private slots:
     // At its smallest the window still has every control within reach: each
     // can be scrolled wholly into view, and the status line stays in view.
     void everyControlReachableAtTheSmallestSize() {
-        Open(ScreenNamed(QStringLiteral("Laptop")));
+        Open(ScreenNamed(QStringLiteral("Laptop")).availableGeometry().topLeft());
         w->resize(w->minimumSize());
         Settle();
         QCOMPARE(w->size(), QSize(400, 300));
