@@ -41,10 +41,14 @@ QString HintHandler::CurrentHint() const {
 }
 
 bool HintHandler::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::StatusTip && type != QEvent::Enter && type != QEvent::Leave && type != QEvent::Show &&
+        type != QEvent::Hide)
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) return false;
     const bool ours = widget->window() == &window_;
-    switch (event->type()) {
+    switch (type) {
         case QEvent::StatusTip:
             // Qt's menus and controls announce what they highlight; the text
             // itself is decided here, so the announcement goes no further.

@@ -612,6 +612,9 @@ private slots:
                      QStringLiteral("Checked items means activation by closing"));
         QVERIFY(Get("CheckBox2")->toolTip().isEmpty());
         QCOMPARE(Get("Label1")->toolTip(), QStringLiteral("Round per Minute"));
+        // Off the window the pointer rests on no control of it: no hint.
+        QTest::mouseMove(w.get(), QPoint(w->width() + 30, w->height() + 30));
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QString());
     }
 };
 
