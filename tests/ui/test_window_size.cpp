@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -155,6 +156,25 @@ private slots:
             }
         }
         QVERIFY(checked > 250);
+    }
+
+    // Moving through the controls by keyboard brings each into view.
+    void tabbingScrollsTheFocusIntoView() {
+        Open(ScreenNamed(QStringLiteral("Laptop")).availableGeometry().topLeft());
+        w->resize(w->minimumSize());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        Settle();
+        w->findChild<QWidget*>(QStringLiteral("Button1"))->setFocus(Qt::TabFocusReason);
+        int seen = 0;
+        for (int step = 0; step < 60; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            if (focused == nullptr || !area->widget()->isAncestorOf(focused)) continue;
+            const QRect where(focused->mapTo(area->viewport(), QPoint()), focused->size());
+            QVERIFY2(area->viewport()->rect().intersects(where), qPrintable(focused->objectName()));
+            ++seen;
+        }
+        QVERIFY(seen > 40);
     }
 };
 
