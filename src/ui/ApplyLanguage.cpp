@@ -1,5 +1,7 @@
 #include "ApplyLanguage.h"
 
+#include "OwnText.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -93,6 +95,9 @@ void Apply(QObject& target, const TextAssignment& assignment) {
             break;
         case TextTarget::CheckMark:
             SetCheckMark(target, assignment.text == kCheckOn);
+            break;
+        case TextTarget::Message:
+            if (auto* own = qobject_cast<OwnText*>(&target)) own->setText(ToQString(assignment.text));
             break;
     }
 }

@@ -4,11 +4,19 @@
 
 #include <QSpinBox>
 
+class QWheelEvent;
+
 namespace ign {
 
 // A numeric editor field: text box and up/down arrows in one, set up from its
 // row of the field table. It reports arrow steps separately from typing,
 // because a step runs the edit cycle at once while typed text waits.
+//
+// Typed text is kept as typed: a number beyond the field's range stays in the
+// box until it is taken, and is then taken as the nearest limit, so no digit
+// is ever dropped on the way. Only what is no number at all (letters) is refused.
+// The wheel acts only on the box that has the keyboard focus, one step per notch;
+// over any other box it goes on to whatever scrolls.
 class FieldBox : public QSpinBox {
     Q_OBJECT
 
@@ -21,8 +29,18 @@ public:
     // is not leaving the box, so pending text stays pending until then.
     bool leftForAnotherControl() const;
 
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+
 signals:
     void stepped();
+
+protected:
+    int valueFromText(const QString& text) const override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int wheelRemainder_ = 0;  // part of a notch turned so far (high-resolution wheels)
 };
 
 }  // namespace ign

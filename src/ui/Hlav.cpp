@@ -3,11 +3,13 @@
 #include "AccessKeys.h"
 #include "Application.h"
 #include "ApplyLanguage.h"
+#include "CaptionRoom.h"
 #include "FieldBox.h"
 #include "HintHandler.h"
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "Messages.h"
 #include "MonitorLabels.h"
 #include "New.h"
 #include "OpenSerialLine.h"
@@ -23,11 +25,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -52,8 +56,6 @@ std::filesystem::path LegacySettingsFile() {
 }
 
 // The window's design: client area 659 x 506 below the menu bar, at (219, 117).
-constexpr int kDesignClientWidth = 659;
-constexpr int kDesignClientHeight = 506;
 constexpr QPoint kDesignPosition{219, 117};
 
 }  // namespace
@@ -92,7 +94,14 @@ void TFormHlav::BuildWindow() {
     setWindowIcon(WindowIcon());
     BuildMenus();
 
-    auto* central = new QWidget(this);
+    // Everything below the menu bar but the status line scrolls, so a window
+    // smaller than its contents (a small screen, large fonts) keeps every
+    // control within reach.
+    auto* client = new QScrollArea(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFrameShape(QFrame::NoFrame);
+    client->setWidgetResizable(true);
+    auto* central = new QWidget(client);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(4);
@@ -105,14 +114,18 @@ void TFormHlav::BuildWindow() {
     pages->addTab(BuildInjection2Page(), QStringLiteral("Injection 2"));
     pages->addTab(BuildInjection3Page(), QStringLiteral("Injection 3"));
     pages->addTab(BuildMonitorPage(), QStringLiteral("Monitor"));
+    // The style's default margins inside the groups take room the pages need.
+    for (QGroupBox* group : pages->findChildren<QGroupBox*>())
+        if (QLayout* inside = group->layout()) inside->setContentsMargins(5, 3, 5, 5);
     layout->addWidget(pages, 1);
     layout->addWidget(BuildProgressArea());
-    setCentralWidget(central);
+    client->setWidget(central);
+    setCentralWidget(client);
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
-    BuildPrintTimeLabel();
+    BuildPrintParts();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -123,6 +136,7 @@ void TFormHlav::BuildWindow() {
         if (fields_[i] == nullptr)
             throw std::logic_error("editor field " + EditorFields()[i].edit + " has no place on any page");
     }
+    ReserveRoomForEveryCaption(*this, {&EnglishTable(), &CzechTable(), &GermanTable()});
     FitToContent();
 }
 
@@ -135,6 +149,18 @@ QWidget* TFormHlav::BuildProgressArea() {
     QFont big = label->font();
     big.setPointSize(10);
     label->setFont(big);
+    // As wide as the longest text a device run writes there in any language,
+    // so the bar beside it keeps one place and one width.
+    constexpr MessageId kProgressTexts[] = {MessageId::ReadStarted,   MessageId::ProgramStarted,
+                                            MessageId::VerifyCommand, MessageId::VerifyAfterTransfer,
+                                            MessageId::VerifyOk,      MessageId::ReadError,
+                                            MessageId::VerifyError,   MessageId::ProgramError};
+    std::vector<std::string_view> texts;
+    for (MessageId id : kProgressTexts)
+        for (Byte language = 0; language < kLanguageCount; ++language)
+            texts.push_back(MessageText(id, language));
+    ReserveRoom(*label, texts);
+    label->setFixedWidth(label->minimumWidth());
     auto* bar = new QProgressBar(area);
     bar->setObjectName(QStringLiteral("ProgressBar1"));
     bar->setRange(0, 40);
@@ -154,8 +180,7 @@ QWidget* TFormHlav::BuildProgressArea() {
 }
 
 void TFormHlav::FitToContent() {
-    const QSize designed(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
-    resize(designed.expandedTo(sizeHint()));
+    resize(SizeShowingEverything());
     move(kDesignPosition);
 }
 
@@ -289,6 +314,11 @@ void TFormHlav::closeEvent(QCloseEvent* event) {
 
 void TFormHlav::showEvent(QShowEvent* event) {
     closed_ = false;
+    // The screen is known once the settings have placed the window.
+    if (!fittedToScreen_) {
+        fittedToScreen_ = true;
+        FitToScreen();
+    }
     QMainWindow::showEvent(event);
 }
 

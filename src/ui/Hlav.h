@@ -22,7 +22,9 @@
 
 class QCloseEvent;
 class QShowEvent;
+class QSize;
 class QFileDialog;
+class QPixmap;
 class QPrinter;
 class QTimer;
 class QWidget;
@@ -157,7 +159,13 @@ private:
     // A control by its objectName; a missing one is a construction error.
     template <typename T>
     T* Child(const char* name) const;
+    // The window opens as big as it takes to show everything (FitToContent, at
+    // construction), within the room of its screen (FitToScreen, when first
+    // shown), and shrinks far below that (WindowSize.cpp).
     void FitToContent();
+    void FitToScreen();
+    QSize SizeShowingEverything() const;
+    QSize ClientContentSize() const;  // below the menu bar, above the status line
 
     // A numeric field by its text box name, created and registered for the table walk.
     FieldBox* MakeField(const char* editName);
@@ -171,8 +179,11 @@ private:
 
     // FileCommands.cpp and Print.cpp.
     QString AskForPath(QFileDialog& dialog);
-    void BuildPrintTimeLabel();
+    void BuildPrintParts();
+    // The current language's text of one of the program's own messages (OwnText), for an error to carry.
+    std::string OwnMessage(const char* name) const;
     void PrintWindowImage(QPrinter& printer);
+    QPixmap ClientImage();
 
     void UpdatePortMarks();
     void HideProgress();
@@ -205,6 +216,7 @@ private:
     std::optional<ProfileFile> settingsFile_;
     WindowState settings_;  // what the settings carry that the window keeps nowhere else
     bool closed_ = false;
+    bool fittedToScreen_ = false;
     std::unique_ptr<SerialLine> line_;
     Link link_{set_, nullptr, this};
 

@@ -116,6 +116,11 @@ constexpr std::array kEnglish{
     TextAssignment{StatusHint, "MenuCzech", "Set Czech menu"},
     TextAssignment{StatusHint, "MenuGerman", "Deutche Menü"},
     TextAssignment{StatusHint, "MenuHelp", "Not available jet"},
+
+    TextAssignment{Message, "MessageNoPrinter", "No printer available: install a default printer to print"},
+    TextAssignment{Message, "MessagePrintNotStarted", "The printer could not start the print job"},
+    TextAssignment{Message, "MessagePrintImageFailed", "The window image could not be taken for printing"},
+    TextAssignment{Message, "MessagePrintNotFinished", "The printer could not finish the print job"},
 };
 
 constexpr LanguageTable kEnglishTable{0, kEnglish};

@@ -120,6 +120,12 @@ constexpr std::array kCzech{
     TextAssignment{StatusHint, "MenuEnglish", "Nastavení angličtiny"},
     TextAssignment{StatusHint, "MenuCzech", "Nastavení češtiny"},
     TextAssignment{StatusHint, "MenuHelp", "Není k dispozici"},
+
+    TextAssignment{Message, "MessageNoPrinter",
+                   "Není k dispozici žádná tiskárna: pro tisk nainstalujte výchozí tiskárnu"},
+    TextAssignment{Message, "MessagePrintNotStarted", "Tiskárna nemohla zahájit tiskovou úlohu"},
+    TextAssignment{Message, "MessagePrintImageFailed", "Obraz okna pro tisk se nepodařilo pořídit"},
+    TextAssignment{Message, "MessagePrintNotFinished", "Tiskárna nemohla dokončit tiskovou úlohu"},
 };
 
 constexpr LanguageTable kCzechTable{1, kCzech};

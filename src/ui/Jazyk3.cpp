@@ -117,6 +117,14 @@ constexpr std::array kGerman{
     TextAssignment{StatusHint, "MenuCzech", "Tschechisches Menü"},
     TextAssignment{StatusHint, "MenuGerman", "Deutches Menü"},
     TextAssignment{StatusHint, "MenuHelp", "Nicht verfügbar"},
+
+    TextAssignment{Message, "MessageNoPrinter",
+                   "Kein Drucker verfügbar: zum Drucken einen Standarddrucker einrichten"},
+    TextAssignment{Message, "MessagePrintNotStarted", "Der Drucker konnte den Druckauftrag nicht beginnen"},
+    TextAssignment{Message, "MessagePrintImageFailed",
+                   "Das Fensterbild für den Druck konnte nicht erstellt werden"},
+    TextAssignment{Message, "MessagePrintNotFinished",
+                   "Der Drucker konnte den Druckauftrag nicht abschließen"},
 };
 
 constexpr LanguageTable kGermanTable{2, kGerman};

@@ -16,6 +16,7 @@ enum class TextTarget : std::uint8_t {
     Hint,         // "short|long": tooltip and status tip
     StatusHint,   // status tip only: the preset list, menus and menu items
     CheckMark,    // a language action's check mark; text is kCheckOn or kCheckOff
+    Message,      // one of the program's own message texts (an OwnText object)
 };
 
 inline constexpr std::string_view kCheckOn = "on";

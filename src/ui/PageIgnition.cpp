@@ -1,11 +1,11 @@
 #include "FieldBox.h"
+#include "FocusedComboBox.h"
 #include "Hint.h"
 #include "Hlav.h"
 #include "New.h"
 #include "PageParts.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -27,7 +27,8 @@ std::string Numbered(int number) { return "Edit" + std::to_string(number); }
 QWidget* TFormHlav::BuildIgnitionPage() {
     QWidget* page = MakePage(this, "TabSheet1");
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
 
     // The two curves: speed points and their advances, one row per point.
     struct Curve {
@@ -76,7 +77,7 @@ QWidget* TFormHlav::BuildIgnitionPage() {
         form->addWidget(MakeLabel(other, r.caption, r.label), row, 0);
         form->addWidget(MakeField(r.edit), row++, 1);
     }
-    auto* machines = new QComboBox(other);
+    auto* machines = new FocusedComboBox(other);
     machines->setObjectName(QStringLiteral("ComboBox1"));
     for (std::string_view name : kMachineNames)
         machines->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));

@@ -19,7 +19,7 @@ constexpr const char* kThrottleHeadings[kMapSize] = {"0%",  "10%", "20%", "30%",
 QWidget* TFormHlav::BuildInjection1Page() {
     QWidget* page = MakePage(this, "TabSheet2");
     auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setContentsMargins(4, 4, 4, 4);
 
     // Speed points across the top, the map below them, a live spin button under each column.
     QGroupBox* map = MakeGroup(page, "GroupBoxMap", "");

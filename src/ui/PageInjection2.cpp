@@ -29,7 +29,7 @@ void AddSpeedRow(QGroupBox* group, const std::function<FieldBox*(int)>& field, c
 QWidget* TFormHlav::BuildInjection2Page() {
     QWidget* page = MakePage(this, "TabSheet3");
     auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setContentsMargins(4, 4, 4, 4);
 
     QGroupBox* position = MakeGroup(page, "GroupBox12", "Position of Injection");
     AddSpeedRow(

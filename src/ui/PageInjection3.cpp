@@ -47,7 +47,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
 QWidget* TFormHlav::BuildInjection3Page() {
     QWidget* page = MakePage(this, "TabSheet4");
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setContentsMargins(4, 4, 4, 4);
 
     auto* top = new QHBoxLayout;
     top->addWidget(

@@ -1,8 +1,10 @@
+#include "CaptionRoom.h"
 #include "Hlav.h"
 #include "MonitorLabels.h"
 #include "PageParts.h"
 
 #include <QGridLayout>
+#include <string_view>
 
 namespace ign {
 
@@ -18,8 +20,9 @@ QWidget* TFormHlav::BuildMonitorPage() {
         font.setPixelSize(line.pixelHeight);
         font.setBold(line.bold);
         label->setFont(font);
-        // The live texts are a little longer than the captions; keep room so the columns do not jump.
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("W")) * 16);
+        // Room for the live texts as well as the caption, so the columns do not jump.
+        const std::string_view texts[] = {line.caption, line.widest};
+        ReserveRoom(*label, texts);
         if (line.hiddenInDesign) label->hide();
         grid->addWidget(label, line.row, line.column);
     }

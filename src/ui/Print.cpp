@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Hlav.h"
+#include "OwnText.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -12,6 +13,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTime>
 #include <stdexcept>
@@ -33,11 +36,32 @@ const char* PrintTimePrefix(std::uint8_t languageCode) {
     }
 }
 
-// Short date and long time in the user's regional formats, taken now.
+// A locale's time format without its time-zone fields: the runs of "t"
+// outside quoted text, and the blanks that set them apart.
+QString WithoutTimeZone(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u't') {
+            out += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u't') ++i;
+        while (!out.isEmpty() && out.back().isSpace()) out.chop(1);
+    }
+    return out.trimmed();
+}
+
+// Short date and long time in the user's regional formats, taken now. The
+// zone's name says nothing on paper that the user does not know, and Qt's
+// long format ends with it ("08:16:29 UTC").
 QString PrintTimeLine(const char* prefix) {
     const QLocale locale;
     return QString::fromUtf8(prefix) + locale.toString(QDate::currentDate(), QLocale::ShortFormat) +
-           QStringLiteral("    ") + locale.toString(QTime::currentTime(), QLocale::LongFormat);
+           QStringLiteral("    ") +
+           locale.toString(QTime::currentTime(), WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
 // Without a print server Qt has no default printer, and a QPrinter made anyway
@@ -50,7 +74,13 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
 
 }  // namespace
 
-void TFormHlav::BuildPrintTimeLabel() {
+void TFormHlav::BuildPrintParts() {
+    // The print's messages, switched with the language like the window's texts.
+    new OwnText("MessageNoPrinter", "No printer available: install a default printer to print", this);
+    new OwnText("MessagePrintNotStarted", "The printer could not start the print job", this);
+    new OwnText("MessagePrintImageFailed", "The window image could not be taken for printing", this);
+    new OwnText("MessagePrintNotFinished", "The printer could not finish the print job", this);
+
     // The line stands at the right of the status line, outside the pages, so the
     // printed image carries it whichever page is shown; the hint text keeps the
     // left of the line and the two never overlap.
@@ -58,6 +88,10 @@ void TFormHlav::BuildPrintTimeLabel() {
     label->setObjectName(QStringLiteral("LabelCasTisku"));
     statusBar()->addPermanentWidget(label);
     label->hide();
+}
+
+std::string TFormHlav::OwnMessage(const char* name) const {
+    return Child<OwnText>(name)->text().toStdString();
 }
 
 void TFormHlav::SpeedButtonPrintClick() {
@@ -72,8 +106,7 @@ void TFormHlav::SpeedButtonPrintClick() {
     // shown here, the way the application shows any error, and the label stays.
     try {
         std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
-        if (printer == nullptr)
-            throw std::runtime_error("No printer available: install a default printer to print");
+        if (printer == nullptr) throw std::runtime_error(OwnMessage("MessageNoPrinter"));
         PrintWindowImage(*printer);
     } catch (const std::exception& error) {
         Application::ShowError(QString::fromUtf8(error.what()));
@@ -82,20 +115,54 @@ void TFormHlav::SpeedButtonPrintClick() {
     label->hide();
 }
 
-void TFormHlav::PrintWindowImage(QPrinter& printer) {
-    printer.setDocName(QStringLiteral("Ignition parameters"));
-    QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error("The printer could not start the print job");
-    // From here on the painter ends the job however this function is left.
-
+QPixmap TFormHlav::ClientImage() {
     // Showing the date line and hiding the bar queued a new layout; the image
     // must show the window as it now is.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
-    // The client area: everything below the menu bar, the status line included.
-    const int top = menuWidget() != nullptr ? menuWidget()->geometry().bottom() + 1 : 0;
-    const QPixmap image = grab(QRect(0, top, width(), height() - top));
-    if (image.isNull()) throw std::runtime_error("The window image could not be taken for printing");
+    // The client area as laid out at the size that shows all of it, whatever
+    // the window's size and scroll position: everything below the menu bar,
+    // the status line with the date line at the bottom. The scroll area is
+    // told to leave its contents alone while they are laid out at that size,
+    // and gets them back as they were.
+    auto* area = Child<QScrollArea>("ClientArea");
+    QWidget* content = area->widget();
+    const QSize full = ClientContentSize();
+    const QSize shown = content->size();
+    const QPoint scrolled(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+    area->setWidgetResizable(false);
+    content->resize(full);
+    const QPixmap top = content->grab();
+    QStatusBar* line = statusBar();
+    const QRect lineShown = line->geometry();
+    line->resize(full.width(), line->height());
+    const QPixmap bottom = line->grab();
+    line->setGeometry(lineShown);
+    content->resize(shown);
+    area->setWidgetResizable(true);
+    area->horizontalScrollBar()->setValue(scrolled.x());
+    area->verticalScrollBar()->setValue(scrolled.y());
+    if (top.isNull() || bottom.isNull()) return {};
+
+    const qreal ratio = top.devicePixelRatio();
+    QPixmap image((QSizeF(full.width(), full.height() + line->height()) * ratio).toSize());
+    image.setDevicePixelRatio(ratio);
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, top);
+    painter.drawPixmap(0, full.height(), bottom);
+    painter.end();
+    return image;
+}
+
+void TFormHlav::PrintWindowImage(QPrinter& printer) {
+    printer.setDocName(QStringLiteral("Ignition parameters"));
+    QPainter painter;
+    if (!painter.begin(&printer)) throw std::runtime_error(OwnMessage("MessagePrintNotStarted"));
+    // From here on the painter ends the job however this function is left.
+
+    const QPixmap image = ClientImage();
+    if (image.isNull()) throw std::runtime_error(OwnMessage("MessagePrintImageFailed"));
 
     // Printer dots per screen pixel keep the window's physical size on paper.
     // A window wider or taller than the printable area (large fonts, a small
@@ -109,7 +176,7 @@ void TFormHlav::PrintWindowImage(QPrinter& printer) {
         printed.scale(printable, Qt::KeepAspectRatio);
     const QRectF target(QPointF(0.0, 0.0), printed);
     painter.drawPixmap(target, image, QRectF(image.rect()));
-    if (!painter.end()) throw std::runtime_error("The printer could not finish the print job");
+    if (!painter.end()) throw std::runtime_error(OwnMessage("MessagePrintNotFinished"));
 }
 
 }  // namespace ign

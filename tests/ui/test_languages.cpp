@@ -3,6 +3,7 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "OwnText.h"
 #include "ThrowawaySettings.h"
 
 #include <QAbstractButton>
@@ -74,6 +75,9 @@ QStringList Mismatches(QWidget& window, const LanguageTable& table) {
             case TextTarget::StatusHint:
                 shown = ShownStatusTip(*target);
                 break;
+            case TextTarget::Message:
+                shown = qobject_cast<OwnText*>(target)->text();
+                break;
             case TextTarget::Hint: {
                 const HintParts parts = SplitHint(a.text);
                 expected = parts.tooltip + "|" + parts.status;
@@ -110,6 +114,8 @@ bool TypeFits(QObject& target, TextTarget kind) {
             return qobject_cast<QAbstractButton*>(&target) != nullptr;
         case TextTarget::Caption:
             return ShownCaption(target) != "<no caption>";
+        case TextTarget::Message:
+            return qobject_cast<OwnText*>(&target) != nullptr;
     }
     return false;
 }

@@ -1,8 +1,10 @@
 // The main window driven through its widgets: the edit cycle, start-up and
 // close, the message boxes, the error guard and the status line.
 #include "Application.h"
+#include "EditorBindings.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "New.h"
 #include "ThrowawaySettings.h"
 
@@ -12,18 +14,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 using ign::TFormHlav;
 
@@ -73,6 +80,46 @@ class TestWindow : public QObject {
         QTest::keyClicks(box, text);
     }
     void Leave(QSpinBox* box) { QTest::keyClick(box, Qt::Key_Tab); }
+    // The pointer moved onto `target` as a real mouse moves it. Qt Test moves
+    // a widget's pointer through the cursor, which brings the enter and leave
+    // events but marks the move as synthesized, and the menu bar ignores such
+    // moves (they come from touch screens); moving it there once more through
+    // the window, one pixel on (Qt drops a move to where the pointer is), is
+    // what a mouse does.
+    void Hover(QWidget* target, QPoint local = QPoint(-1, -1)) {
+        if (local == QPoint(-1, -1)) local = target->rect().center();
+        QTest::mouseMove(target, local - QPoint(1, 0));
+        QTest::mouseMove(w->windowHandle(), target->mapTo(w.get(), local));
+    }
+    static const ign::EditorField& FieldNamed(const QString& name) {
+        for (const ign::EditorField& field : ign::EditorFields())
+            if (QString::fromStdString(field.edit) == name) return field;
+        qFatal("no field %s", qPrintable(name));
+    }
+    // Another box of the same page.
+    static const ign::EditorField& NeighbourOf(const ign::EditorField& field) {
+        for (const ign::EditorField& other : ign::EditorFields())
+            if (other.page == field.page && other.edit != field.edit) return other;
+        qFatal("%s is alone on its page", field.edit.c_str());
+    }
+    // A wheel turned with the pointer over the middle of `control`, delivered as
+    // the window system's is: to the innermost widget there and, while ignored,
+    // on to its parents. Returns the widget that took it, null if none did.
+    static QWidget* TurnWheel(QWidget* control, int angle) {
+        QWidget* under = control->childAt(control->rect().center());
+        QWidget* receiver = under != nullptr ? under : control;
+        QPointF local = receiver->rect().center();
+        const QPointF global = receiver->mapToGlobal(local);
+        for (; receiver != nullptr; receiver = receiver->parentWidget()) {
+            QWheelEvent wheel(local, global, QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(receiver, &wheel);
+            if (wheel.isAccepted()) return receiver;
+            if (receiver->isWindow()) break;
+            local += receiver->pos();
+        }
+        return nullptr;
+    }
 
 private slots:
     void init() {
@@ -115,6 +162,108 @@ private slots:
         TypeInto(field, typed);
         Leave(field);
         QCOMPARE(field->text(), shown);
+    }
+
+    // A number typed beyond a field's range stays in the box as typed until the
+    // cycle takes it, and is taken as the nearest limit; letters are refused.
+    void typedNumbersAreTakenAtTheNearestLimit_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("visible");  // the box's text until it is taken
+        QTest::addColumn<QString>("shown");    // its text after the cycle
+        QTest::addColumn<int>("byte");
+        const auto row = [](const char* name, const char* box, const char* typed, const char* visible,
+                            const char* shown,
+                            int byte) { QTest::newRow(name) << box << typed << visible << shown << byte; };
+        row("limiter above maximum", "EditOmez1", "30000", "30000", "25,000", 250);
+        row("limiter above maximum, grouped", "EditOmez1", "30,000", "30,000", "25,000", 250);
+        row("limiter at maximum", "EditOmez1", "25000", "25000", "25,000", 250);
+        row("limiter at minimum, then validated", "EditOmez1", "999", "999", "1,000", 10);
+        row("limiter below minimum", "EditOmez1", "5", "5", "1,000", 10);
+        row("limiter negative", "EditOmez1", "-5", "-5", "1,000", 10);
+        row("advance above maximum, then trigger width", "Edit11", "130", "130", "75", 75);
+        row("advance at minimum", "Edit11", "0", "0", "0", 0);
+        row("letters refused", "Edit11", "1x2", "12", "12", 12);
+        row("last speed point above maximum", "Edit10", "99999", "99999", "20,000", 200);
+        row("last speed point at maximum", "Edit10", "21000", "21000", "20,000", 200);
+        row("map cell above maximum", "Edit57", "300", "300", "250", 250);
+        row("map cell below minimum", "Edit57", "1", "1", "5", 5);
+        row("injection position above maximum", "Edit170", "1000", "1000", "720", 240);
+        row("cylinder correction above maximum", "Edit150", "999", "999", "250", 250);
+        row("TPS 100 above maximum", "EditTps100", "9999", "9999", "4,600", 210);
+        row("TPS 100 at minimum, grouped", "EditTps100", "2,500", "2,500", "2,500", 0);
+        row("TPS 100 below minimum", "EditTps100", "100", "100", "2,500", 0);
+    }
+    void typedNumbersAreTakenAtTheNearestLimit() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, visible);
+        QFETCH(QString, shown);
+        QFETCH(int, byte);
+        const ign::EditorField& field = FieldNamed(box);
+        QSpinBox* edit = Field(box.toLatin1().constData());
+        Get<QTabWidget>("PageControl1")->setCurrentIndex(static_cast<int>(field.page));
+        TypeInto(edit, typed);
+        QCOMPARE(edit->text(), visible);
+        if (ign::TriggerOf(field.page) == ign::CycleTrigger::OnLeave) {
+            Leave(edit);
+        } else {
+            // These pages run the cycle on the next click into one of their boxes.
+            Leave(edit);
+            QSpinBox* other = Field(NeighbourOf(field).edit.c_str());
+            QTest::mouseClick(other->findChild<QLineEdit*>(), Qt::LeftButton);
+        }
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(int{ign::BytesOf(w->Parameters(), field.param)[static_cast<std::size_t>(field.point)]},
+                 byte);
+    }
+
+    // The wheel changes nothing it passes over; only a focused control takes it.
+    void wheelActsOnlyOnTheFocusedControl_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("advance, unfocused") << "Edit15" << false;
+        QTest::newRow("speed point, unfocused") << "Edit8" << false;
+        QTest::newRow("machine list, unfocused") << "ComboBox1" << false;
+        QTest::newRow("advance, focused") << "Edit15" << true;
+        QTest::newRow("machine list, focused") << "ComboBox1" << true;
+    }
+    void wheelActsOnlyOnTheFocusedControl() {
+        QFETCH(QString, target);
+        QFETCH(bool, focused);
+        QWidget* control = Get(target.toLatin1().constData());
+        QVERIFY(control->focusPolicy() == Qt::StrongFocus);
+        QSpinBox* elsewhere = Field("Edit1");
+        (focused ? control : elsewhere)->setFocus(Qt::TabFocusReason);
+        const ign::ParameterSet before = w->Parameters();
+        TurnWheel(control, -120);  // one notch towards the user
+        QCOMPARE(control->hasFocus(), focused);
+        ign::ParameterSet expected = before;
+        if (focused && target == "Edit15") {
+            expected.ignition.ADV_A[4] = static_cast<ign::Byte>(before.ignition.ADV_A[4] - 1);
+        } else if (focused) {
+            expected.ignition.KEYING = 1;
+            expected.ignition.PALEC = 90;
+        }
+        QVERIFY(w->Parameters() == expected);
+        w->ReadEditors();  // nor did the wheel leave anything in the fields to be taken later
+        QVERIFY(w->Parameters() == expected);
+    }
+
+    // In a window smaller than its contents the wheel over an unfocused field
+    // scrolls the window, and the field stays as it was.
+    void wheelOverAnUnfocusedFieldScrollsTheWindow() {
+        w->resize(400, 300);
+        auto* area = Get<QScrollArea>("ClientArea");
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
+        Field("Edit1")->setFocus(Qt::TabFocusReason);
+        const ign::ParameterSet before = w->Parameters();
+        TurnWheel(Field("Edit12"), -120);
+        QVERIFY(area->verticalScrollBar()->value() > 0);
+        QVERIFY(w->Parameters() == before);
+        w->ReadEditors();
+        QVERIFY(w->Parameters() == before);
     }
 
     void typedTextWaitsUntilTheBoxIsLeft() {
@@ -208,6 +357,35 @@ private slots:
         const ign::ParameterSet before = w->Parameters();
         w->ReadEditors();
         QVERIFY(w->Parameters() == before);
+    }
+
+    // ---- layout ----
+
+    // Neither the texts beside the bar nor the captions of a language move the
+    // bar or the live buttons.
+    void barAndLiveButtonsKeepTheirPlaces() {
+        const char* const kFixed[] = {"ProgressBar1",   "Button1",       "BitBtn2",        "BitBtn1",
+                                      "BitBtnIgnMinus", "BitBtnIgnPlus", "BitBtnJetMinus", "BitBtnJetPlus"};
+        auto* label = Get<QLabel>("LabelHlaseni");
+        label->show();
+        Get("ProgressBar1")->show();
+        const auto places = [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QList<QRect> out;
+            for (const char* name : kFixed)
+                out << QRect(Get(name)->mapTo(w.get(), QPoint()), Get(name)->size());
+            return out;
+        };
+        const QList<QRect> first = places();
+        for (std::uint8_t language : {1, 2, 0}) {
+            w->ApplyLanguage(language);
+            for (int id = 0; id <= static_cast<int>(ign::MessageId::ProgramError); ++id) {
+                label->setText(
+                    QString::fromUtf8(ign::MessageText(static_cast<ign::MessageId>(id), language).data()));
+                QCOMPARE(places(), first);
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            }
+        }
     }
 
     // ---- start-up, New and close ----
@@ -343,6 +521,88 @@ private slots:
         QTRY_VERIFY(!w->isVisible());
     }
 
+    // A menu title shows its status text however the pointer got onto it, and
+    // keeps it.
+    void menuTitleShowsItsHintFromEveryNeighbour_data() {
+        QTest::addColumn<int>("title");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("hint");
+        const char* const kHints[] = {"", "Set number of com",    "",
+                                      "", "Set English or Czech", "Not available jet"};
+        const char* const kNames[] = {"File", "Com", "Device", "Tools", "Language", "Help"};
+        for (int i = 0; i < 6; ++i) {
+            for (const char* from : {"page", "left", "right"}) {
+                if ((i == 0 && from == std::string_view("left")) ||
+                    (i == 5 && from == std::string_view("right")))
+                    continue;
+                QTest::newRow(qPrintable(QString("%1 from %2").arg(kNames[i], from)))
+                    << i << from << kHints[i];
+            }
+        }
+    }
+    void menuTitleShowsItsHintFromEveryNeighbour() {
+        QFETCH(int, title);
+        QFETCH(QString, from);
+        QFETCH(QString, hint);
+        QMenuBar* bar = w->menuBar();
+        const QList<QAction*> titles = bar->actions();
+        if (from == "page") {
+            Hover(Get("Button1"));
+            QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
+        } else {
+            QAction* neighbour = titles[from == "left" ? title - 1 : title + 1];
+            Hover(bar, bar->actionGeometry(neighbour).center());
+            QTRY_COMPARE(bar->activeAction(), neighbour);
+        }
+        Hover(bar, bar->actionGeometry(titles[title]).center());
+        QTRY_COMPARE(bar->activeAction(), titles[title]);
+        QTRY_COMPARE(w->statusBar()->currentMessage(), hint);
+        QTest::qWait(30);  // and it stays
+        QCOMPARE(w->statusBar()->currentMessage(), hint);
+    }
+
+    // A menu opened by keyboard shows its highlighted item's text while the
+    // pointer rests inside the window; closing it gives the line back to the
+    // control under the pointer.
+    void menuOpenedByKeyboardShowsItsItem_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("File") << "MenuFile" << int{Qt::Key_F} << "Set default parametrs"
+                              << "Open file with parametrs";
+        QTest::newRow("Com") << "MenuCom" << int{Qt::Key_C} << "Set com 1"
+                             << "Set com 2";
+        QTest::newRow("Device") << "MenuDevice" << int{Qt::Key_D} << "Reading parametrs from ignition"
+                                << "Compare set parametrs  with parametrs of ignition";
+        QTest::newRow("Tools") << "MenuTools" << int{Qt::Key_T} << "Take off 1 degree of curve A"
+                               << "Add 1 degree of curve A";
+        QTest::newRow("Language") << "MenuLanguage" << int{Qt::Key_L} << "Set Englich menu"
+                                  << "Set Czech menu";
+        QTest::newRow("Help") << "MenuHelp" << int{Qt::Key_H} << ""
+                              << "";
+    }
+    void menuOpenedByKeyboardShowsItsItem() {
+        QFETCH(QString, menu);
+        QFETCH(int, key);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        Hover(Get("Button1"));
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
+        QTest::keyClick(w.get(), static_cast<Qt::Key>(key), Qt::AltModifier);
+        auto* opened = Get<QMenu>(menu.toLatin1().constData());
+        QTRY_VERIFY(opened->isVisible());
+        QTRY_COMPARE(w->statusBar()->currentMessage(), first);
+        QTest::qWait(30);
+        QCOMPARE(w->statusBar()->currentMessage(), first);
+        QTest::keyClick(opened, Qt::Key_Down);
+        QTRY_COMPARE(w->statusBar()->currentMessage(), second);
+        QTest::keyClick(opened, Qt::Key_Escape);
+        QTRY_VERIFY(!opened->isVisible());
+        if (w->menuBar()->activeAction() != nullptr) QTest::keyClick(w->menuBar(), Qt::Key_Escape);
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
+    }
+
     void statusLineShowsTheHintUnderTheMouse() {
         QTest::mouseMove(Get("Button1"));
         QTRY_COMPARE(w->statusBar()->currentMessage(), QStringLiteral("Reading parametrs from ignition"));
@@ -352,6 +612,9 @@ private slots:
                      QStringLiteral("Checked items means activation by closing"));
         QVERIFY(Get("CheckBox2")->toolTip().isEmpty());
         QCOMPARE(Get("Label1")->toolTip(), QStringLiteral("Round per Minute"));
+        // Off the window the pointer rests on no control of it: no hint.
+        QTest::mouseMove(w.get(), QPoint(w->width() + 30, w->height() + 30));
+        QTRY_COMPARE(w->statusBar()->currentMessage(), QString());
     }
 };
 
