@@ -23,12 +23,13 @@ using Clock = std::chrono::steady_clock;
 // `lines` entries of another program's section first, so that a lookup that
 // scans from the top passes all of them, then a whole settings file.
 std::string SettingsText(std::size_t lines) {
-    ign::ProfileFile real("", "");
+    // A folder as the target refuses the save: the text is all that is wanted.
+    ign::ProfileFile real(std::filesystem::temp_directory_path(), "");
     ign::WindowState state;
     ign::ParameterSet set;
     for (std::size_t i = 0; i < set.injection.JET.size(); ++i)
         set.injection.JET[i] = static_cast<ign::Byte>(i);
-    ign::SaveSettings(real, state, set.ignition, set.injection);  // refused (no path): only the text counts
+    ign::SaveSettings(real, state, set.ignition, set.injection);
     std::string text = "[OTHER_PROGRAM]\r\n";
     for (std::size_t i = 0; i < lines; ++i)
         text += "Entry" + std::to_string(i) + "=some value " + std::to_string(i) + "\r\n";
