@@ -3,6 +3,8 @@
 
 #include "AtomicFile.h"
 #include "BoundedRead.h"
+#include "New.h"
+#include "ParameterFile.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 
@@ -64,6 +66,8 @@ private slots:
     void tooLargeSettingsAreSetAsideOnceBeforeSaving();
     void settingsThatAreNoFileStayAsTheyAre_data();
     void settingsThatAreNoFileStayAsTheyAre();
+    void parameterFilesThatCannotBeOpened_data();
+    void parameterFilesThatCannotBeOpened();
     void staleTemporaryFilesOfOursGo();
     void savesKeepTheTargetsPermissions();
 };
@@ -140,6 +144,34 @@ void FileGuardsTest::settingsThatAreNoFileStayAsTheyAre() {
     QCOMPARE(fs::symlink_status(path).type(), type);
     QCOMPARE(Names(Folder(dir)), std::vector<std::string>{"target"});
     if (type == fs::file_type::symlink) QCOMPARE(fs::read_symlink(path), fs::path("/dev/zero"));
+}
+
+void FileGuardsTest::parameterFilesThatCannotBeOpened_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("extra");  // bytes beyond 16 MiB, for a file
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("pipe") << "pipe" << 0 << false;
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero" << 0 << false;
+    QTest::newRow("16 MiB") << "file" << 0 << true;
+    QTest::newRow("one byte more") << "file" << 1 << false;
+}
+
+void FileGuardsTest::parameterFilesThatCannotBeOpened() {
+    QFETCH(QString, kind);
+    QFETCH(int, extra);
+    QFETCH(bool, opened);
+    QTemporaryDir dir;
+    const fs::path path = Make(Folder(dir), kind);
+    if (kind == "file") {
+        std::string bytes((16U << 20U) + static_cast<std::size_t>(extra), ' ');
+        bytes.replace(bytes.size() - 10, 10, "OMEZ1 9000");
+        Spit(path, bytes);
+    }
+    ParameterSet set;
+    ApplyMachineDefaults(set);
+    const ParameterSet before = set;
+    QCOMPARE(LoadParameterFile(path, set), opened);
+    QCOMPARE(set.ignition.OMEZ1, opened ? Byte{90} : before.ignition.OMEZ1);
 }
 
 void FileGuardsTest::staleTemporaryFilesOfOursGo() {
