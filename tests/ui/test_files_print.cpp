@@ -10,6 +10,7 @@
 #include "Validation.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
@@ -289,6 +290,10 @@ private slots:
         QTest::newRow("save with the disk full") << true << "old.ign" << true << "Write file error";
         QTest::newRow("open of a vanished file") << false << "gone.ign" << false << "Open file error";
         QTest::newRow("open of a folder") << false << "folder" << false << "Open file error";
+        // Neither waits for a writer nor reads forever.
+        QTest::newRow("open of a pipe") << false << "pipe" << false << "Open file error";
+        QTest::newRow("open of a device") << false << "zero" << false << "Open file error";
+        QTest::newRow("open of a file over 16 MiB") << false << "huge.ign" << false << "Open file error";
     }
     void failuresChangeNothingButTheMessage() {
         QFETCH(bool, save);
@@ -296,6 +301,9 @@ private slots:
         QFETCH(bool, limitSize);
         QFETCH(QString, message);
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder")));
+        if (target == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+        if (target == "zero") QVERIFY(QFile::link(QStringLiteral("/dev/zero"), Path("zero")));
+        if (target == "huge.ign") WriteAll(Path("huge.ign"), QByteArray((16 << 20) + 1, ' ') + "OMEZ1 9000");
         WriteAll(Path("old.ign"), "OMEZ1 9000");
         const QString known = Path("known.ign");
         Remember(known);
