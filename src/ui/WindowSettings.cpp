@@ -1,7 +1,9 @@
 // The window's side of the settings file: what it shows and holds, to and from
 // the stored state.
+#include "Application.h"
 #include "Hlav.h"
 #include "Settings.h"
+#include "SettingsLocation.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -37,15 +39,21 @@ void TFormHlav::LoadSettings() {
 
 void TFormHlav::SaveSettings() {
     WindowState state = settings_;
-    state.left = x();
-    state.top = y();
+    // A window never shown (told to quit during start-up) has no frame yet to
+    // measure its position by: it stays where it was placed.
+    if (isVisible()) {
+        state.left = x();
+        state.top = y();
+    }
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
     state.fileLabel = ToStored(Child<QLabel>("LabelFile2")->text());
     state.parameterFilePath = ToStored(parameterFilePath_);
     state.page = Child<QTabWidget>("PageControl1")->currentIndex() + 1;
-    if (!ign::SaveSettings(*settingsFile_, state, set_.ignition, set_.injection))
-        ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
+    const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
+    const bool saved = ign::SaveSettings(*settingsFile_, state, set_.ignition, set_.injection);
+    if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
+    if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
 }
 
 }  // namespace ign
