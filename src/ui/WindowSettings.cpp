@@ -4,9 +4,14 @@
 #include "Hlav.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
+#include "WindowPlacement.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
+#include <vector>
 
 namespace ign {
 namespace {
@@ -17,6 +22,23 @@ QString FromStored(const std::string& text) {
 }
 std::string ToStored(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
+// The stored position, or the first start's where it would hide the title bar.
+QPoint PlacedOnAScreen(const QWidget& window, QPoint stored) {
+    // A position that leaves no part of the title bar on any screen would open
+    // the window where nobody can see or drag it, and store it there again at
+    // close: it opens where the first start opens it instead.
+    std::vector<Area> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const int titleHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (TitleBarOnAScreen(stored.x(), stored.y(), window.frameGeometry().width(), titleHeight, screens))
+        return stored;
+    const WindowState firstStart;
+    return {firstStart.left, firstStart.top};
+}
+
 }  // namespace
 
 void TFormHlav::LoadSettings() {
@@ -26,9 +48,12 @@ void TFormHlav::LoadSettings() {
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
     ign::LoadSettings(*settingsFile_, state, set_.ignition, set_.injection);
+    const QPoint placed = PlacedOnAScreen(*this, QPoint(state.left, state.top));
+    state.left = placed.x();
+    state.top = placed.y();
     settings_ = state;
 
-    move(state.left, state.top);
+    move(placed);
     useCom2_ = state.useCom2 != 0;
     languageCode_ = state.language;
     Child<QLabel>("LabelFile2")->setText(FromStored(state.fileLabel));

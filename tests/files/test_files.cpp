@@ -5,10 +5,12 @@
 #include "ProfileFile.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
+#include "WindowPlacement.h"
 
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <climits>
 #include <csignal>
 #include <fstream>
 
@@ -176,6 +178,8 @@ private slots:
     void settingsWithoutJetSection();
     void settingsFailedSaveKeepsFile();
     void settingsLocation();
+    void titleBarOnAScreen_data();
+    void titleBarOnAScreen();
 };
 
 void FilesTest::writeExample() {
@@ -618,6 +622,37 @@ void FilesTest::settingsLocation() {
     QVERIFY(first.Save());  // makes the folder
     QCOMPARE(Slurp(legacy), std::string("[FORM_HLAV]\r\nLeft=5\r\n"));
     QCOMPARE(OpenSettingsFile(path, legacy).ReadInteger("FORM_HLAV", "Left", 0), 6);
+}
+
+void FilesTest::titleBarOnAScreen_data() {
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<bool>("visible");
+    const QRect first(0, 0, 1280, 1024);
+    const QRect second(1280, 0, 1920, 1080);  // to the right, and taller
+    QTest::newRow("on the screen") << QPoint(219, 117) << QList{first} << true;
+    QTest::newRow("half off to the left") << QPoint(-400, 300) << QList{first} << true;
+    QTest::newRow("one pixel of it at the right") << QPoint(1279, 300) << QList{first} << true;
+    QTest::newRow("just past the right edge") << QPoint(1280, 300) << QList{first} << false;
+    QTest::newRow("title bar in part above") << QPoint(100, -19) << QList{first} << true;
+    QTest::newRow("title bar wholly above") << QPoint(100, -20) << QList{first} << false;
+    QTest::newRow("wholly off") << QPoint(-30000, -30000) << QList{first} << false;
+    QTest::newRow("on the second screen") << QPoint(2000, 500) << QList{first, second} << true;
+    QTest::newRow("second screen gone") << QPoint(2000, 500) << QList{first} << false;
+    QTest::newRow("below the first, on the taller second")
+        << QPoint(1300, 1040) << QList{first, second} << true;
+    QTest::newRow("below both") << QPoint(1300, 1080) << QList{first, second} << false;
+    QTest::newRow("at the end of the integers") << QPoint(INT_MAX, INT_MIN) << QList{first} << false;
+    QTest::newRow("no screen to judge by") << QPoint(-30000, -30000) << QList<QRect>{} << true;
+}
+
+void FilesTest::titleBarOnAScreen() {
+    QFETCH(QPoint, position);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(bool, visible);
+    std::vector<Area> areas;
+    for (const QRect& s : screens) areas.push_back({s.x(), s.y(), s.width(), s.height()});
+    QCOMPARE(TitleBarOnAScreen(position.x(), position.y(), 667, 20, areas), visible);
 }
 
 QTEST_GUILESS_MAIN(FilesTest)

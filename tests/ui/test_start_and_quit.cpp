@@ -1,6 +1,6 @@
 // The window's start and end when something is wrong: settings that are no
-// file or too large, and quit signals at the wrong moment (those with the
-// real program, whose exit status counts).
+// file or too large, a stored position on no screen, and quit signals at the
+// wrong moment (those with the real program, whose exit status counts).
 #include "Application.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
@@ -119,6 +119,8 @@ private slots:
     void initTestCase();
     void hostileSettingsStartAsWithout_data();
     void hostileSettingsStartAsWithout();
+    void storedPositions_data();
+    void storedPositions();
     void aQuitSignalDuringStartUpClosesTheWindowUnshown();
     void quitSignalEndsTheProgramAsACloseDoes_data();
     void quitSignalEndsTheProgramAsACloseDoes();
@@ -187,6 +189,33 @@ void TestStartAndQuit::hostileSettingsStartAsWithout() {
     if (kind == "folder") QVERIFY(S_ISDIR(info.st_mode) && QDir(path).isEmpty());
     QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
              QStringList{"ZIR_OVI.ini"});
+}
+
+void TestStartAndQuit::storedPositions_data() {
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("opened");
+    const QPoint firstStart(219, 117);
+    QTest::newRow("on the screen") << QPoint(300, 200) << QPoint(300, 200);
+    QTest::newRow("half off to the left") << QPoint(-300, 100) << QPoint(-300, 100);
+    QTest::newRow("title bar in part above the top") << QPoint(100, -5) << QPoint(100, -5);
+    QTest::newRow("wholly off") << QPoint(-30000, -30000) << firstStart;
+    QTest::newRow("only the title bar above the screen") << QPoint(100, -200) << firstStart;
+    QTest::newRow("far to the right") << QPoint(5000, 100) << firstStart;
+}
+
+void TestStartAndQuit::storedPositions() {
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, opened);
+    ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=" + QByteArray::number(stored.x()) +
+                               "\r\nTop=" + QByteArray::number(stored.y()) + "\r\n");
+    TFormHlav w(QuietPorts());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.pos(), opened);
+    w.close();
+    // Stored again where it opened, so a lost window is found at every start after.
+    QVERIFY(settings.Text().contains("Left=" + QByteArray::number(opened.x()) +
+                                     "\r\nTop=" + QByteArray::number(opened.y()) + "\r\n"));
 }
 
 void TestStartAndQuit::aQuitSignalDuringStartUpClosesTheWindowUnshown() {
