@@ -79,14 +79,6 @@ bool StartsSection(std::string_view line) {
     return SectionName(line, name);
 }
 
-// The form in which names are compared: letter case and blanks at the ends removed.
-std::string Fold(std::string_view name) {
-    name = Trim(name);
-    std::string folded(name);
-    for (char& c : folded) c = Lower(c);
-    return folded;
-}
-
 // "<name>.refused-20250131-142501", or with "-2", "-3" ... where that exists.
 std::filesystem::path RefusedName(const std::filesystem::path& file) {
     const std::time_t now = std::time(nullptr);
@@ -104,6 +96,26 @@ std::filesystem::path RefusedName(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+std::size_t ProfileFile::NameHash::operator()(std::string_view name) const {
+    // FNV-1a over the name as it compares.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : Trim(name)) {
+        hash ^= static_cast<unsigned char>(Lower(c));
+        hash *= 1099511628211ULL;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+bool ProfileFile::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    a = Trim(a);
+    b = Trim(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
 
 ProfileFile::ProfileFile(std::filesystem::path path, std::uintmax_t maxBytes)
     : path_(std::move(path)), maxBytes_(maxBytes) {
@@ -148,7 +160,7 @@ void ProfileFile::IndexSections() {
         if (SectionName(lines_[i], name)) {
             if (current != nullptr) current->end = i;
             // A later section of a name already seen is never looked into.
-            auto [at, fresh] = sections_.try_emplace(Fold(name));
+            auto [at, fresh] = sections_.try_emplace(std::string(Trim(name)));
             current = fresh ? &at->second : nullptr;
             if (current != nullptr) current->header = current->anchor = i;
         } else if (current != nullptr && !Trim(lines_[i]).empty()) {
@@ -159,7 +171,7 @@ void ProfileFile::IndexSections() {
 }
 
 ProfileFile::Section* ProfileFile::FindSection(std::string_view section) const {
-    const auto at = sections_.find(Fold(section));
+    const auto at = sections_.find(section);
     return at == sections_.end() ? nullptr : &at->second;
 }
 
@@ -167,7 +179,7 @@ void ProfileFile::IndexEntry(Section& section, const Slot& slot) const {
     const std::string_view line = LineAt(slot);
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos || IsComment(line)) return;
-    section.keys.try_emplace(Fold(line.substr(0, equals)), slot);
+    section.keys.try_emplace(std::string(Trim(line.substr(0, equals))), slot);
 }
 
 void ProfileFile::IndexKeys(Section& section) const {
@@ -182,7 +194,7 @@ bool ProfileFile::FindEntry(std::string_view section, std::string_view key, Slot
     Section* found = FindSection(section);
     if (found == nullptr) return false;
     if (!found->indexed) IndexKeys(*found);
-    const auto at = found->keys.find(Fold(key));
+    const auto at = found->keys.find(key);
     if (at == found->keys.end()) return false;
     slot = at->second;
     return true;
@@ -244,7 +256,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key, st
     const std::size_t header = lines_.size() - 2;
     std::string_view name;
     SectionName(lines_[header], name);
-    auto [at, fresh] = sections_.try_emplace(Fold(name));
+    auto [at, fresh] = sections_.try_emplace(std::string(Trim(name)));
     if (StartsSection(lines_.back())) {
         IndexSections();
     } else if (fresh) {

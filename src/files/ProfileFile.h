@@ -55,6 +55,19 @@ public:
     bool Save();
 
 private:
+    // Names match without regard to letter case and to blanks at their ends;
+    // lookups hash and compare them as they are, with no folded copy.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    template <typename T>
+    using ByName = std::unordered_map<std::string, T, NameHash, NameEqual>;
+
     // Where an entry's line is: a line of the file as read, or the n-th line
     // written after it (added > 0), so that adding an entry never moves the
     // lines behind it.
@@ -69,7 +82,7 @@ private:
         std::size_t end = 0;     // one past its last line as read
         std::size_t anchor = 0;  // its last non-blank line: new entries follow it
         bool indexed = false;
-        std::unordered_map<std::string, Slot> keys;
+        ByName<Slot> keys;
     };
 
     void Parse(std::string_view text);
@@ -87,7 +100,7 @@ private:
     std::vector<std::string> lines_;                         // without their line ends
     std::map<std::size_t, std::vector<std::string>> added_;  // lines written after lines_[i], in order
     // The index only speeds up lookups, which read as if the lines were scanned.
-    mutable std::unordered_map<std::string, Section> sections_;  // by folded name
+    mutable ByName<Section> sections_;
     FileReadResult readResult_ = FileReadResult::Ok;
     std::uintmax_t maxBytes_ = kNoSizeLimit;
     std::filesystem::path setAside_;
