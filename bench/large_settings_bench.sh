@@ -12,16 +12,7 @@ bin=${1:-build/default/bin/ignition-programmer}
 runs=${RUNS:-3}
 sizes=${SIZES:-1048576 10485760}
 
-display=:$((80 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=disabled: XDG_CONFIG_HOME=$work
-mkdir -p "$work/ignition-programmer" "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
-sleep 1
+source "$(dirname "$0")/virtual_display.sh"
 
 settings() {  # size in bytes, the file's own entries included
   local file=$work/ignition-programmer/ZIR_OVI.ini
@@ -35,10 +26,6 @@ settings() {  # size in bytes, the file's own entries included
   printf '%s' "$tail" >>"$file"
   rm -f "$file".refused-*
 }
-window_of() {  # pid; waits until the process shows a window
-  until xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1; do sleep 0.02; done
-}
-now_ms() { date +%s%3N; }
 
 for size in $sizes; do
   echo "== settings file of $size bytes ($runs runs)"

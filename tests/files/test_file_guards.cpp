@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "BoundedRead.h"
+#include "FileBytes.h"
 #include "New.h"
 #include "ParameterFile.h"
 #include "Settings.h"
@@ -20,16 +21,6 @@ namespace fs = std::filesystem;
 Q_DECLARE_METATYPE(ign::FileReadResult)
 
 namespace {
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Makes `name` in `folder` as the kind says; returns its path.
 fs::path Make(const fs::path& folder, const QString& kind, std::size_t size = 0) {

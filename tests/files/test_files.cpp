@@ -1,4 +1,5 @@
 #include "Conversion.h"
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "New.h"
 #include "ParameterFile.h"
@@ -126,16 +127,6 @@ const char* const kExampleFile =
     "CHLAZENI    70 \r\n"
     "WATER      120   110   100   100    95 \r\n"
     "AIR        110   105   100    98    95 ";
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 int FileCount(const fs::path& folder) {
     int n = 0;

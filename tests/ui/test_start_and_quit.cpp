@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
+#include "QuietLine.h"
 #include "QuitSignals.h"
 #include "ThrowawaySettings.h"
 
@@ -26,15 +27,6 @@
 using ign::TFormHlav;
 
 namespace {
-
-// An open port that never answers, so no "Com opening error" gets in the way.
-class QuietLine : public ign::SerialLine {
-public:
-    bool isOpen() const override { return true; }
-    std::size_t bytesQueued() override { return 0; }
-    std::size_t read(ign::Byte*, std::size_t) override { return 0; }
-    void write(const ign::Byte*, std::size_t) override {}
-};
 
 TFormHlav::LineOpener QuietPorts() {
     return [](const QString&) { return std::make_unique<QuietLine>(); };
