@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -114,6 +115,7 @@ private slots:
     void storedPositions_data();
     void storedPositions();
     void aQuitSignalDuringStartUpClosesTheWindowUnshown();
+    void aQuitSignalClosesAnOpenMessageBoxAndTheWindow();
     void quitSignalEndsTheProgramAsACloseDoes_data();
     void quitSignalEndsTheProgramAsACloseDoes();
 };
@@ -215,6 +217,18 @@ void TestStartAndQuit::aQuitSignalDuringStartUpClosesTheWindowUnshown() {
     std::raise(SIGTERM);  // pending: no event loop runs before the start-up has ended
     TFormHlav w(QuietPorts());
     QVERIFY(w.QuitRequested());  // main() then never shows it
+    QVERIFY(!w.isVisible());
+    QVERIFY(settings.Text().startsWith("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\nCom2=0\r\n"));
+}
+
+void TestStartAndQuit::aQuitSignalClosesAnOpenMessageBoxAndTheWindow() {
+    ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\n");
+    TFormHlav w(QuietPorts());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTimer::singleShot(100, [] { std::raise(SIGTERM); });
+    const Watchdog dog(std::chrono::seconds(20));
+    w.MenuAboutClick();  // returns only once its box is gone
     QVERIFY(!w.isVisible());
     QVERIFY(settings.Text().startsWith("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\nCom2=0\r\n"));
 }
