@@ -9,24 +9,12 @@ runs=${RUNS:-5}
 soak=${SOAK_SECONDS:-60}
 idle=${IDLE_SECONDS:-30}
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; cat "$work/stderr.txt" >&2 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=disabled: XDG_CONFIG_HOME=$work
-mkdir -p "$work/ignition-programmer" "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
-sleep 1
+on_exit() { cat "$work/stderr.txt" >&2 2>/dev/null || true; }
+source "$(dirname "$0")/virtual_display.sh"
 
 settings() {  # page
   printf '[FORM_HLAV]\r\nActivePage=%s\r\n[PORTS]\r\nCOM1=simulator\r\n' "$1" >"$work/ignition-programmer/ZIR_OVI.ini"
 }
-window_of() {  # pid; waits until the process shows a window
-  until xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1; do sleep 0.02; done
-}
-now_ms() { date +%s%3N; }
 
 echo "== start to first shown window ($runs runs)"
 for _ in $(seq "$runs"); do

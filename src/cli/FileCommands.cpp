@@ -9,6 +9,8 @@
 #include "ParameterInput.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace ign::cli {
 
@@ -29,7 +31,7 @@ std::string FormatImage(const DeviceImage& image) {
 void ReportOpenFileError(const std::string& path) {
     const std::string_view text = MessageText(MessageId::OpenFileError, 0);
     std::fprintf(stderr, "ignition-cli: %.*s: %s\n", static_cast<int>(text.size()), text.data(),
-                 path.empty() ? "standard input" : path.c_str());
+                 InputName(path).c_str());
 }
 
 int ReportStandardOutputError() {
@@ -59,11 +61,59 @@ int RunDefaults(const CliOptions& options) {
     return WriteToStandardOutput(WriteParameterFile(set));
 }
 
-bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set) {
-    std::string failed;
-    if (LoadInputSet(options, set, failed)) return true;
-    ReportOpenFileError(failed);
-    return false;
+namespace {
+
+std::string Joined(const std::vector<std::string_view>& keys) {
+    std::string text;
+    for (const std::string_view key : keys) {
+        if (!text.empty()) text += ", ";
+        text += key;
+    }
+    return text;
+}
+
+// Whether a file that was read fully may be used; says so where it cannot,
+// or where it lacks keys whose values then come from elsewhere.
+bool ReportKeys(const InputFile& input, const std::string& keptFrom) {
+    const std::string name = InputName(input.path);
+    if (input.keys.found.empty()) {
+        std::fprintf(stderr, "ignition-cli: %s: no key of a parameter file found; nothing sent\n",
+                     name.c_str());
+        return false;
+    }
+    if (!input.keys.missing.empty()) {
+        std::fprintf(
+            stderr,
+            "ignition-cli: %s: %zu of the %zu keys of a parameter file found; missing, so kept from %s: %s\n",
+            name.c_str(), input.keys.found.size(), input.keys.found.size() + input.keys.missing.size(),
+            keptFrom.c_str(), Joined(input.keys.missing).c_str());
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set, InputNeeds needs) {
+    const std::vector<InputFile> read = LoadInputSet(options, set);
+    std::string keptFrom = "the default set of machine 0";
+    for (const InputFile& input : read) {
+        switch (input.result) {
+            case FileReadResult::Ok:
+                break;
+            case FileReadResult::TooLarge:
+                std::fprintf(stderr, "ignition-cli: %s: larger than 16 MiB, which no parameter file is\n",
+                             InputName(input.path).c_str());
+                return false;
+            case FileReadResult::Missing:
+            case FileReadResult::NotAFile:
+            case FileReadResult::Unreadable:
+                ReportOpenFileError(input.path);
+                return false;
+        }
+        if (needs == InputNeeds::Keys && !ReportKeys(input, keptFrom)) return false;
+        keptFrom = "the set of " + InputName(input.path);
+    }
+    return true;
 }
 
 int RunNormalize(const CliOptions& options) {

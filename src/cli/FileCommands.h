@@ -18,8 +18,16 @@ int RunImage(const CliOptions& options);
 
 // "Open file error: <path>" on standard error, for a file that cannot be opened.
 void ReportOpenFileError(const std::string& path);
-// LoadInputSet that reports a file it cannot open; false means exit with a usage status.
-bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set);
+// What a command asks of its input files besides being readable. The
+// conversions take anything; the commands that change or judge a unit need
+// a file that is a parameter file at all.
+enum class InputNeeds { Anything, Keys };
+// LoadInputSet that reports a file it cannot open or that is larger than any
+// parameter file; false means exit with a usage status. With InputNeeds::Keys
+// a file in which no key was found is refused too, and for a file with only
+// some keys it says which are missing and where their values come from.
+bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set,
+                          InputNeeds needs = InputNeeds::Anything);
 // "Write file error: standard output" on standard error; gives kExitUsage.
 int ReportStandardOutputError();
 // Writes bytes to standard output; on failure reports it and gives kExitUsage.

@@ -70,7 +70,8 @@ int ReportOutcome(const TransferResult& result, Byte language) {
 // its edit cycle: validated, packed into an image that no read has filled.
 int SendSet(const CliOptions& options, bool program) {
     ParameterSet set;
-    if (!LoadInputSetOrReport(options, set)) return kExitUsage;
+    // A file that holds no key would send machine 0's defaults as if they were the user's set.
+    if (!LoadInputSetOrReport(options, set, InputNeeds::Keys)) return kExitUsage;
     PackDeviceImage(set);
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;

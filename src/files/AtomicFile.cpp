@@ -1,13 +1,18 @@
 #include "AtomicFile.h"
 
 #include <cstdio>
-#include <fstream>
 #include <random>
+#include <string>
 #include <system_error>
+
+#include <fstream>
 
 #if !defined(_WIN32)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace ign {
@@ -16,27 +21,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryDigits = 8;
+// Read and write for everyone, less what the user's creation mask takes away.
+constexpr auto kNewFilePermissions = static_cast<fs::perms>(0666);
+
 fs::path TemporaryNeighbour(const fs::path& target) {
-    std::random_device random;
+    static std::random_device random;
     char suffix[24];
-    std::snprintf(suffix, sizeof suffix, ".tmp-%08x", static_cast<unsigned>(random()));
+    std::snprintf(suffix, sizeof suffix, "%.*s%08x", static_cast<int>(kTemporaryMark.size()),
+                  kTemporaryMark.data(), static_cast<unsigned>(random()));
     fs::path temporary = target;
     temporary += suffix;
     return temporary;
 }
 
-// A flushed stream only reached the operating system; a power loss may still
-// lose it unless the data is forced to the disk before the rename.
-bool SyncToDisk([[maybe_unused]] const fs::path& path, [[maybe_unused]] bool directory) {
-#if defined(_WIN32)
+// "<target name>.tmp-" and eight lower-case hex digits: what TemporaryNeighbour makes.
+bool IsOurTemporary(const std::string& name, const std::string& target) {
+    if (name.size() != target.size() + kTemporaryMark.size() + kTemporaryDigits) return false;
+    if (name.compare(0, target.size(), target) != 0) return false;
+    if (name.compare(target.size(), kTemporaryMark.size(), kTemporaryMark) != 0) return false;
+    for (std::size_t i = target.size() + kTemporaryMark.size(); i < name.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+    }
     return true;
-#else
-    const int fd = ::open(path.c_str(), directory ? O_RDONLY | O_DIRECTORY : O_RDONLY);
-    if (fd < 0) return directory;  // some file systems refuse to open folders; the data is written
-    const bool synced = ::fsync(fd) == 0 || directory;
-    ::close(fd);
-    return synced;
-#endif
+}
+
+void RemoveStaleTemporaries(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string name = target.filename().string();
+    const auto oldest = fs::file_time_type::clock::now() - kStaleTemporaryAge;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (!IsOurTemporary(it->path().filename().string(), name)) continue;
+        if (!it->is_regular_file(ignored) || it->is_symlink(ignored)) continue;
+        if (it->last_write_time(ignored) < oldest && !ignored) fs::remove(it->path(), ignored);
+    }
 }
 
 bool ExistingTargetWritable(const fs::path& target) {
@@ -52,16 +74,56 @@ bool ExistingTargetWritable(const fs::path& target) {
     return probe.is_open();
 }
 
-bool WriteAll(const fs::path& path, std::string_view bytes, bool& opened) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    opened = out.is_open();
-    if (!opened) return false;
+#if defined(_WIN32)
+
+FileWriteResult WriteTemporary(const fs::path& temporary, std::string_view bytes, fs::perms, bool) {
+    std::error_code error;
+    if (fs::exists(temporary, error)) return FileWriteResult::CannotOpen;
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) return FileWriteResult::CannotOpen;
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool written = static_cast<bool>(out);
     out.close();
-    return written && !out.fail() && SyncToDisk(path, false);
+    return out.fail() ? FileWriteResult::WriteFailed : FileWriteResult::Ok;
 }
+
+bool FlushFolder(const fs::path&) { return true; }
+
+#else
+
+// Made here and nowhere else (an existing file or link of that name is never
+// followed), never readable by more users than the target, and on the disk
+// before the rename: a flushed stream would only have reached the system.
+// With `exactly`, the permissions are an existing target's and are kept as
+// they are; otherwise the user's creation mask applies, as to any new file.
+FileWriteResult WriteTemporary(const fs::path& temporary, std::string_view bytes, fs::perms permissions,
+                               bool exactly) {
+    const auto mode = static_cast<mode_t>(permissions & fs::perms::mask);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+    if (fd < 0) return FileWriteResult::CannotOpen;
+    // The creation mask may have taken bits away that the target has.
+    bool written = !exactly || ::fchmod(fd, mode) == 0;
+    while (written && !bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        if (written) bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    return written ? FileWriteResult::Ok : FileWriteResult::WriteFailed;
+}
+
+// Makes the rename itself last. Some file systems cannot open or flush a
+// folder at all, which is no failure of the save; an I/O error is.
+bool FlushFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;
+    const bool flushed = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EOPNOTSUPP;
+    ::close(fd);
+    return flushed;
+}
+
+#endif
 
 }  // namespace
 
@@ -75,36 +137,33 @@ FileWriteResult ReplaceFileContents(const fs::path& path, std::string_view bytes
     }
     if (!ExistingTargetWritable(target)) return FileWriteResult::CannotOpen;
 
-    const fs::path temporary = TemporaryNeighbour(target);
-    bool opened = false;
-    const bool written = WriteAll(temporary, bytes, opened);
-    if (!opened) return FileWriteResult::CannotOpen;
-    if (!written) {
-        fs::remove(temporary, error);
-        return FileWriteResult::WriteFailed;
-    }
-
     // Keep the permissions the user gave the old file.
     const fs::file_status old = fs::status(target, error);
-    if (!error && fs::exists(old)) fs::permissions(temporary, old.permissions(), error);
-
+    const bool replacing = fs::exists(old);
+    const fs::perms permissions = replacing ? old.permissions() : kNewFilePermissions;
+    fs::path temporary;
+    FileWriteResult written = FileWriteResult::CannotOpen;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temporary = TemporaryNeighbour(target);
+        written = WriteTemporary(temporary, bytes, permissions, replacing);
+        // A name already taken (a stale file, another copy's save) is never reused: another one then.
+        if (written != FileWriteResult::CannotOpen || !fs::exists(fs::symlink_status(temporary, error)))
+            break;
+    }
+    if (written != FileWriteResult::Ok) {
+        if (written == FileWriteResult::WriteFailed) fs::remove(temporary, error);
+        return written;
+    }
     fs::rename(temporary, target, error);
     if (error) {
         fs::remove(temporary, error);
         return FileWriteResult::WriteFailed;
     }
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    SyncToDisk(folder, true);
+    if (!FlushFolder(target.has_parent_path() ? target.parent_path() : fs::path("."))) {
+        return FileWriteResult::WriteFailed;
+    }
+    RemoveStaleTemporaries(target);
     return FileWriteResult::Ok;
-}
-
-bool ReadFileContents(const fs::path& path, std::string& bytes) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
 }
 
 }  // namespace ign

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace ign {
@@ -9,18 +9,22 @@ namespace ign {
 enum class FileWriteResult {
     Ok,
     CannotOpen,   // the file (or its temporary neighbour) could not be created
-    WriteFailed,  // writing, flushing or the final replace failed; the target is untouched
+    WriteFailed,  // writing, flushing or the final replace failed; the target is untouched, unless
+                  // only the flush of the folder after the replace failed
 };
 
 // Replaces the file at `target` with `bytes` so that the target holds either
 // its previous content or the whole new content, never a part of it: the bytes
-// go to a temporary file in the same folder, which is flushed to disk and then
-// renamed over the target. A target that exists but cannot be opened for
-// writing (a read-only file, a folder) gives CannotOpen and stays as it is.
-// A symbolic link stays a link: the file it points to is replaced.
+// go to a temporary file in the same folder ("<name>.tmp-" and eight hex
+// digits), made for this save alone with the target's permissions, flushed to
+// disk and then renamed over the target. A target that exists but cannot be
+// opened for writing (a read-only file, a folder) gives CannotOpen and stays as
+// it is. A symbolic link stays a link: the file it points to is replaced.
+// After a save, temporary files of the target left by saves that were cut
+// short (a power loss, a killed program) are removed once they are older than
+// kStaleTemporaryAge; younger ones may belong to another copy saving right now.
 FileWriteResult ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
-// The whole content of a file, or false when it cannot be opened or read.
-bool ReadFileContents(const std::filesystem::path& path, std::string& bytes);
+inline constexpr std::chrono::minutes kStaleTemporaryAge{10};
 
 }  // namespace ign

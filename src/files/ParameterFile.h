@@ -3,10 +3,11 @@
 #include "AtomicFile.h"
 #include "ParameterSet.h"
 
+#include <cstdint>
 #include <filesystem>
-#include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ign {
 
@@ -24,12 +25,23 @@ FileWriteResult SaveParameterFile(const std::filesystem::path& path, const Ignit
 // The message box text for a failed save ("" for Ok); English in every language.
 const char* SaveErrorText(FileWriteResult result);
 
+// Far above the 2 KB the layout takes; no parameter file is larger.
+inline constexpr std::uintmax_t kMaxParameterFileBytes = 16U << 20U;
+
+// The keys of the written layout, in its order, that a read met and those it
+// did not. "TB" counts as "CLUTCH", whose byte it gives in other units.
+struct ParameterKeys {
+    std::vector<std::string_view> found;
+    std::vector<std::string_view> missing;
+};
+
 // Reads every key it recognises into the blocks; whatever the input holds,
 // only the parameters of recognised keys change. No validation.
-void ReadParameterFile(std::istream& in, IgnitionBlock& ign, InjectionBlock& inj);
-void ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, InjectionBlock& inj);
+ParameterKeys ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, InjectionBlock& inj);
 
-// Opens and reads `path`; false when it cannot be opened (nothing changes then).
+// Opens and reads `path`, a regular file of at most kMaxParameterFileBytes;
+// false for anything else (nothing changes then): a pipe or a device could
+// keep the reader waiting or never end.
 bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj);
 
 inline std::string WriteParameterFile(const ParameterSet& set) {

@@ -1,13 +1,13 @@
 #include "ParameterFile.h"
 #include "ParameterFileRecords.h"
 
+#include "BoundedRead.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <streambuf>
+#include <vector>
 
 namespace ign {
 
@@ -20,30 +20,21 @@ constexpr int kMaxNumberText = 64;
 // 0x1A (the old end-of-file mark) ends the input for good.
 class TextSource {
 public:
-    explicit TextSource(std::streambuf* buffer) : buffer_(buffer) {}
+    explicit TextSource(std::string_view bytes) : bytes_(bytes.substr(0, bytes.find('\x1A'))) {}
 
     int Peek() {
-        while (!ended_) {
-            const int c = buffer_ ? buffer_->sgetc() : EOF;
-            if (c == std::char_traits<char>::eof() || c == 0x1A) {
-                ended_ = true;
-            } else if (c == '\r') {
-                buffer_->sbumpc();
-            } else {
-                return c;
-            }
-        }
-        return EOF;
+        while (at_ < bytes_.size() && bytes_[at_] == '\r') ++at_;
+        return at_ < bytes_.size() ? static_cast<unsigned char>(bytes_[at_]) : EOF;
     }
     int Get() {
         const int c = Peek();
-        if (c != EOF) buffer_->sbumpc();
+        if (c != EOF) ++at_;
         return c;
     }
 
 private:
-    std::streambuf* buffer_;
-    bool ended_ = false;
+    std::string_view bytes_;
+    std::size_t at_ = 0;
 };
 
 bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f'; }
@@ -148,34 +139,43 @@ void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ig
     }
 }
 
-void ReadAll(std::streambuf* buffer, IgnitionBlock& ign, InjectionBlock& inj) {
-    TextSource in(buffer);
+// Sorts the keys of the written layout into those met and those not. A key
+// that is never written ("TB") counts for the one that fills the same bytes.
+ParameterKeys SortLayoutKeys(const std::vector<bool>& met) {
+    const auto records = ParameterRecords();
+    ParameterKeys keys;
+    for (const std::string_view key : LayoutKeys()) {
+        const ParameterRecord& layout = *FindParameterRecord(key);
+        bool found = false;
+        for (std::size_t i = 0; i < records.size() && !found; ++i)
+            found = met[i] && records[i].runs == layout.runs;
+        (found ? keys.found : keys.missing).push_back(key);
+    }
+    return keys;
+}
+
+}  // namespace
+
+ParameterKeys ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, InjectionBlock& inj) {
+    TextSource in(bytes);
+    std::vector<bool> met(ParameterRecords().size(), false);
     std::string token;
     token.reserve(kMaxToken);
     bool tooLong = false;
     while (NextToken(in, token, tooLong)) {
         if (tooLong) continue;
-        if (const ParameterRecord* record = FindParameterRecord(token)) ReadValues(in, *record, ign, inj);
+        if (const ParameterRecord* record = FindParameterRecord(token)) {
+            met[static_cast<std::size_t>(record - ParameterRecords().data())] = true;
+            ReadValues(in, *record, ign, inj);
+        }
     }
-}
-
-}  // namespace
-
-void ReadParameterFile(std::istream& in, IgnitionBlock& ign, InjectionBlock& inj) {
-    ReadAll(in.rdbuf(), ign, inj);
-}
-
-void ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, InjectionBlock& inj) {
-    std::istringstream in{std::string(bytes)};
-    ReadAll(in.rdbuf(), ign, inj);
+    return SortLayoutKeys(met);
 }
 
 bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return false;
-    ReadAll(in.rdbuf(), ign, inj);
+    std::string bytes;
+    if (ReadRegularFile(path, bytes, kMaxParameterFileBytes) != FileReadResult::Ok) return false;
+    ReadParameterFile(bytes, ign, inj);
     return true;
 }
 

@@ -13,6 +13,8 @@ struct ValueRun {
     Param param;
     int first = 0;
     int count = 1;
+
+    bool operator==(const ValueRun&) const = default;
 };
 
 // One key of the parameter file and the values that follow it, in file order.
@@ -34,5 +36,7 @@ struct ParameterRecord {
 std::span<const ParameterRecord> ParameterRecords();
 // The record with this exact key, or nullptr.
 const ParameterRecord* FindParameterRecord(std::string_view key);
+// The keys the writer puts into a file, in the order of its layout.
+std::span<const std::string_view> LayoutKeys();
 
 }  // namespace ign

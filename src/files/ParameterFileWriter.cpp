@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace ign {
 
@@ -88,6 +89,17 @@ void AppendPiece(std::string& out, const Piece& piece, const ParameterSet& set) 
 }
 
 }  // namespace
+
+std::span<const std::string_view> LayoutKeys() {
+    static const std::vector<std::string_view> keys = [] {
+        std::vector<std::string_view> all;
+        for (const Piece& piece : kLayout) {
+            if (!piece.record.empty()) all.push_back(piece.record);
+        }
+        return all;
+    }();
+    return keys;
+}
 
 std::string WriteParameterFile(const IgnitionBlock& ign, const InjectionBlock& inj) {
     const ParameterSet set{ign, inj, {}};

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 
 #include <cstdint>
+#include <ctime>
 #include <system_error>
 
 namespace ign {
@@ -18,16 +19,6 @@ std::string_view Trim(std::string_view text) {
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    a = Trim(a);
-    b = Trim(b);
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return true;
-}
 
 // The name of a "[section]" line, or false for any other line.
 bool SectionName(std::string_view line, std::string_view& name) {
@@ -80,14 +71,64 @@ std::string SingleLine(std::string_view text) {
     return std::string(text.substr(0, text.find_first_of("\r\n")));
 }
 
+// The value of an entry line, which holds an equals sign.
+std::string_view EntryValue(std::string_view line) { return Trim(line.substr(line.find('=') + 1)); }
+
+bool StartsSection(std::string_view line) {
+    std::string_view name;
+    return SectionName(line, name);
+}
+
+// "<name>.refused-20250131-142501", or with "-2", "-3" ... where that exists.
+std::filesystem::path RefusedName(const std::filesystem::path& file) {
+    const std::time_t now = std::time(nullptr);
+    char stamp[32] = "unknown-time";
+    if (const std::tm* local = std::localtime(&now))
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
+    std::filesystem::path name = file;
+    name += std::string(".refused-") + stamp;
+    std::error_code error;
+    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(name, error)); ++n) {
+        name = file;
+        name += std::string(".refused-") + stamp + "-" + std::to_string(n);
+    }
+    return name;
+}
+
 }  // namespace
 
-ProfileFile::ProfileFile(std::filesystem::path path) : path_(std::move(path)) {
+std::size_t ProfileFile::NameHash::operator()(std::string_view name) const {
+    // FNV-1a over the name as it compares.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : Trim(name)) {
+        hash ^= static_cast<unsigned char>(Lower(c));
+        hash *= 1099511628211ULL;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+bool ProfileFile::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    a = Trim(a);
+    b = Trim(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+ProfileFile::ProfileFile(std::filesystem::path path, std::uintmax_t maxBytes)
+    : path_(std::move(path)), maxBytes_(maxBytes) {
     std::string text;
-    if (ReadFileContents(path_, text)) *this = ProfileFile(path_, text);
+    readResult_ = ReadRegularFile(path_, text, maxBytes);
+    if (readResult_ == FileReadResult::Ok) Parse(text);
 }
 
 ProfileFile::ProfileFile(std::filesystem::path path, std::string_view text) : path_(std::move(path)) {
+    Parse(text);
+}
+
+void ProfileFile::Parse(std::string_view text) {
     // CR LF, LF and a lone CR all end a line, the way a value is cut on writing.
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
@@ -96,51 +137,88 @@ ProfileFile::ProfileFile(std::filesystem::path path, std::string_view text) : pa
         const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
         text.remove_prefix(end + (crlf ? 2 : 1));
     }
+    IndexSections();
 }
 
-std::ptrdiff_t ProfileFile::FindSection(std::string_view section) const {
+void ProfileFile::IndexSections() {
+    if (!added_.empty()) {
+        std::vector<std::string> lines;
+        auto next = added_.begin();
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            lines.push_back(std::move(lines_[i]));
+            if (next == added_.end() || next->first != i) continue;
+            for (std::string& line : next->second) lines.push_back(std::move(line));
+            ++next;
+        }
+        lines_ = std::move(lines);
+        added_.clear();
+    }
+    sections_.clear();
+    Section* current = nullptr;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::string_view name;
-        if (SectionName(lines_[i], name) && SameName(name, section)) return static_cast<std::ptrdiff_t>(i);
-    }
-    return -1;
-}
-
-std::size_t ProfileFile::SectionEnd(std::size_t header) const {
-    std::size_t i = header + 1;
-    std::string_view name;
-    while (i < lines_.size() && !SectionName(lines_[i], name)) ++i;
-    return i;
-}
-
-bool ProfileFile::FindEntry(std::string_view section, std::string_view key, Entry& entry) const {
-    const std::ptrdiff_t header = FindSection(section);
-    if (header < 0) return false;
-    const auto first = static_cast<std::size_t>(header);
-    const std::size_t end = SectionEnd(first);
-    for (std::size_t i = first + 1; i < end; ++i) {
-        const std::string_view line = lines_[i];
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos || IsComment(line)) continue;
-        if (SameName(line.substr(0, equals), key)) {
-            entry = {i, Trim(line.substr(equals + 1))};
-            return true;
+        if (SectionName(lines_[i], name)) {
+            if (current != nullptr) current->end = i;
+            // A later section of a name already seen is never looked into.
+            auto [at, fresh] = sections_.try_emplace(std::string(Trim(name)));
+            current = fresh ? &at->second : nullptr;
+            if (current != nullptr) current->header = current->anchor = i;
+        } else if (current != nullptr && !Trim(lines_[i]).empty()) {
+            current->anchor = i;
         }
     }
-    return false;
+    if (current != nullptr) current->end = lines_.size();
+}
+
+ProfileFile::Section* ProfileFile::FindSection(std::string_view section) const {
+    const auto at = sections_.find(section);
+    return at == sections_.end() ? nullptr : &at->second;
+}
+
+void ProfileFile::IndexEntry(Section& section, const Slot& slot) const {
+    const std::string_view line = LineAt(slot);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos || IsComment(line)) return;
+    section.keys.try_emplace(std::string(Trim(line.substr(0, equals))), slot);
+}
+
+void ProfileFile::IndexKeys(Section& section) const {
+    for (std::size_t i = section.header + 1; i < section.end; ++i) IndexEntry(section, {i, 0});
+    if (const auto added = added_.find(section.anchor); added != added_.end()) {
+        for (std::size_t n = 1; n <= added->second.size(); ++n) IndexEntry(section, {section.anchor, n});
+    }
+    section.indexed = true;
+}
+
+bool ProfileFile::FindEntry(std::string_view section, std::string_view key, Slot& slot) const {
+    Section* found = FindSection(section);
+    if (found == nullptr) return false;
+    if (!found->indexed) IndexKeys(*found);
+    const auto at = found->keys.find(key);
+    if (at == found->keys.end()) return false;
+    slot = at->second;
+    return true;
+}
+
+const std::string& ProfileFile::LineAt(const Slot& slot) const {
+    return slot.added == 0 ? lines_[slot.line] : added_.at(slot.line)[slot.added - 1];
+}
+
+std::string& ProfileFile::LineAt(const Slot& slot) {
+    return slot.added == 0 ? lines_[slot.line] : added_.at(slot.line)[slot.added - 1];
 }
 
 int ProfileFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    Entry entry{};
+    Slot slot;
     int value = 0;
-    if (FindEntry(section, key, entry) && ParseInteger(entry.value, value)) return value;
+    if (FindEntry(section, key, slot) && ParseInteger(EntryValue(LineAt(slot)), value)) return value;
     return defaultValue;
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-    Entry entry{};
-    const std::string_view value = FindEntry(section, key, entry) ? entry.value : defaultValue;
+    Slot slot;
+    const std::string_view value = FindEntry(section, key, slot) ? EntryValue(LineAt(slot)) : defaultValue;
     return std::string(value.substr(0, kMaxStringLength));
 }
 
@@ -148,41 +226,93 @@ void ProfileFile::WriteInteger(std::string_view section, std::string_view key, i
     WriteString(section, key, std::to_string(value));
 }
 
-void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(key) + "=" + SingleLine(value);
-    Entry entry{};
-    if (FindEntry(section, key, entry)) {
-        lines_[entry.line] = std::move(line);
-        return;
-    }
-    const std::ptrdiff_t header = FindSection(section);
-    if (header < 0) {
-        lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::move(line));
-        return;
-    }
+void ProfileFile::AddLine(Section& section, std::string line) {
     // After the section's last non-blank line, so blank lines that separate
     // it from the next section stay where they are.
-    const auto first = static_cast<std::size_t>(header);
-    std::size_t at = SectionEnd(first);
-    while (at > first + 1 && Trim(lines_[at - 1]).empty()) --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    std::vector<std::string>& after = added_[section.anchor];
+    after.push_back(std::move(line));
+    // A key that begins with "[" has made a section line: everything behind it
+    // belongs elsewhere now.
+    if (StartsSection(after.back())) {
+        IndexSections();
+        return;
+    }
+    if (section.indexed) IndexEntry(section, {section.anchor, after.size()});
+}
+
+void ProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    std::string line = std::string(key) + "=" + SingleLine(value);
+    Slot slot;
+    if (FindEntry(section, key, slot)) {
+        LineAt(slot) = std::move(line);
+        return;
+    }
+    if (Section* found = FindSection(section)) {
+        AddLine(*found, std::move(line));
+        return;
+    }
+    lines_.push_back("[" + std::string(section) + "]");
+    lines_.push_back(std::move(line));
+    const std::size_t header = lines_.size() - 2;
+    std::string_view name;
+    SectionName(lines_[header], name);
+    auto [at, fresh] = sections_.try_emplace(std::string(Trim(name)));
+    if (StartsSection(lines_.back())) {
+        IndexSections();
+    } else if (fresh) {
+        at->second = Section{header, header + 2, header + 1, true, {}};
+        IndexEntry(at->second, {header + 1, 0});
+    }
 }
 
 std::string ProfileFile::Text() const {
+    std::size_t size = 0;
+    for (const std::string& line : lines_) size += line.size() + 2;
+    for (const auto& [line, after] : added_) {
+        for (const std::string& added : after) size += added.size() + 2;
+    }
     std::string text;
-    for (const std::string& line : lines_) {
-        text += line;
+    text.reserve(size);
+    auto next = added_.begin();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        text += lines_[i];
         text += "\r\n";
+        if (next == added_.end() || next->first != i) continue;
+        for (const std::string& added : next->second) {
+            text += added;
+            text += "\r\n";
+        }
+        ++next;
     }
     return text;
 }
 
-bool ProfileFile::Save() const {
+bool ProfileFile::SetAsideTooLargeFile() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // A linked file is renamed where it really lives; the link then names the file saved next.
+    fs::path target = path_;
+    if (fs::is_symlink(path_, error)) {
+        const fs::path resolved = fs::canonical(path_, error);
+        if (!error) target = resolved;
+    }
+    const fs::file_status status = fs::status(target, error);
+    // Gone, or replaced by a file of ordinary size since (by another copy of the program).
+    if (!fs::is_regular_file(status) || fs::file_size(target, error) <= maxBytes_) return true;
+    const fs::path aside = RefusedName(target);
+    fs::rename(target, aside, error);
+    if (error) return false;
+    setAside_ = aside;
+    return true;
+}
+
+bool ProfileFile::Save() {
     std::error_code error;
     if (path_.has_parent_path() && !std::filesystem::exists(path_.parent_path(), error)) {
         std::filesystem::create_directories(path_.parent_path(), error);
     }
+    // Entries of a file that could not be read must not be lost by replacing it.
+    if (readResult_ == FileReadResult::TooLarge && setAside_.empty() && !SetAsideTooLargeFile()) return false;
     return ReplaceFileContents(path_, Text()) == FileWriteResult::Ok;
 }
 

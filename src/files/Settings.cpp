@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace ign {
 
@@ -93,6 +94,20 @@ std::string KeyName(const KeyGroup& group, std::size_t index) {
     return key;
 }
 
+// The keys of every group, made once: loading and saving each ask for all of them.
+const std::string& KeyName(std::size_t group, std::size_t index) {
+    static const std::vector<std::vector<std::string>> names = [] {
+        std::vector<std::vector<std::string>> all;
+        const ParameterSet set{};
+        for (const KeyGroup& g : kKeys) {
+            std::vector<std::string>& keys = all.emplace_back();
+            for (std::size_t i = 0; i < BytesOf(set, g.param).size(); ++i) keys.push_back(KeyName(g, i));
+        }
+        return all;
+    }();
+    return names[group][index];
+}
+
 Byte LowByte(int value) { return static_cast<Byte>(static_cast<unsigned>(value) & 0xFFU); }
 
 // Pages 2..5 by their number; 0, 1 and anything else is the first page.
@@ -113,10 +128,10 @@ void LoadSettings(const ProfileFile& file, WindowState& state, IgnitionBlock& ig
     state.page = PageFromStored(file.ReadInteger(kForm, "ActivePage", 1));
     state.zobrazeni = LowByte(file.ReadInteger(kForm, "Zobrazeni", state.zobrazeni));
 
-    for (const KeyGroup& group : kKeys) {
-        const auto bytes = BytesOf(ign, inj, group.param);
+    for (std::size_t g = 0; g < kKeys.size(); ++g) {
+        const auto bytes = BytesOf(ign, inj, kKeys[g].param);
         for (std::size_t i = 0; i < bytes.size(); ++i) {
-            bytes[i] = LowByte(file.ReadInteger(group.section, KeyName(group, i), bytes[i]));
+            bytes[i] = LowByte(file.ReadInteger(kKeys[g].section, KeyName(g, i), bytes[i]));
         }
     }
 
@@ -138,11 +153,10 @@ bool SaveSettings(ProfileFile& file, const WindowState& state, const IgnitionBlo
     file.WriteInteger(kForm, "Zobrazeni", state.zobrazeni);
 
     const ParameterSet set{ign, inj, {}};
-    for (const KeyGroup& group : kKeys) {
-        const auto bytes = BytesOf(set, group.param);
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            file.WriteInteger(group.section, KeyName(group, i), bytes[i]);
-        }
+    for (std::size_t g = 0; g < kKeys.size(); ++g) {
+        const auto bytes = BytesOf(set, kKeys[g].param);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            file.WriteInteger(kKeys[g].section, KeyName(g, i), bytes[i]);
     }
 
     file.WriteString(kPorts, "COM1", state.com1Port);

@@ -1,11 +1,18 @@
 #include "Application.h"
 
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
 namespace ign {
 
 QString ProgramTitle() { return QStringLiteral("Ignition Programmer"); }
+
+void SayOnStandardError(std::string_view line) {
+    if (line.empty()) return;
+    std::fprintf(stderr, "ignition-programmer: %.*s\n", static_cast<int>(line.size()), line.data());
+    std::fflush(stderr);
+}
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 

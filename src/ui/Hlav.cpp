@@ -64,6 +64,7 @@ TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
 
 TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
     : QMainWindow(parent), openLine_(std::move(openLine)), fields_(EditorFields().size(), nullptr) {
+    WatchForQuit();
     if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
     ConnectSignals();
@@ -73,9 +74,10 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
             QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                 .toStdString()),
         LegacySettingsFile()));
-    WatchForQuit();
+    SayOnStandardError(SettingsReadNote(*settingsFile_));
     timer_->start();
     FormCreate();
+    FinishStartUp();
 }
 
 TFormHlav::~TFormHlav() {
@@ -337,6 +339,10 @@ void TFormHlav::UpdatePortMarks() {
 }
 
 void TFormHlav::ShowMessage(const QString& text) {
+    if (quitRequested_) {
+        SayOnStandardError(text.toLocal8Bit().toStdString());
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle(), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("Message"));
     box.exec();

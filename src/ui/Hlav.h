@@ -33,6 +33,7 @@ namespace ign {
 
 class FieldBox;
 class HintHandler;
+class QuitSignals;
 
 // The main window. It owns the parameter set and everything else that lives as
 // long as the program; the pages are built by their own units (Page*.cpp), the
@@ -133,8 +134,12 @@ public:
     void SetFileDialogRunner(FileDialogRunner runner) { fileDialogRunner_ = std::move(runner); }
     void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
 
-    // Shows a message box titled with the program's name, in front of the window.
+    // Shows a message box titled with the program's name, in front of the window;
+    // once the program has been told to quit, nobody would answer it, so the
+    // text goes to standard error instead.
     void ShowMessage(const QString& text);
+    // Whether a quit signal has come; one during start-up has closed the window already.
+    bool QuitRequested() const { return quitRequested_; }
 
     // The ticks' time base; never stopped or changed.
     static constexpr int kTimerIntervalMs = 55;
@@ -193,6 +198,8 @@ private:
     // Closes the window as the close box does, when the session or a signal ends the program.
     void CloseForQuit();
     void WatchForQuit();
+    void QuitFromOutside();
+    void FinishStartUp();
 
     // LinkView: what the device link shows (LinkDisplay.cpp).
     void showStatus(MessageId id) override;
@@ -217,6 +224,9 @@ private:
     WindowState settings_;  // what the settings carry that the window keeps nowhere else
     bool closed_ = false;
     bool fittedToScreen_ = false;
+    bool starting_ = true;  // until the constructor has run FormCreate
+    bool quitRequested_ = false;
+    QuitSignals* quitSignals_ = nullptr;
     std::unique_ptr<SerialLine> line_;
     Link link_{set_, nullptr, this};
 

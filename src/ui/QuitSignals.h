@@ -24,6 +24,9 @@ public:
     QuitSignals(const QuitSignals&) = delete;
     QuitSignals& operator=(const QuitSignals&) = delete;
 
+    // Reads the signals that came since, without waiting for the event loop.
+    void poll() { readSignal(); }
+
 signals:
     void quitRequested(int signalNumber);
 

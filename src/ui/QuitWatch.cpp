@@ -3,13 +3,18 @@
 #include "Hlav.h"
 #include "QuitSignals.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QSessionManager>
 
 namespace ign {
 
 void TFormHlav::WatchForQuit() {
-    connect(new QuitSignals(this), &QuitSignals::quitRequested, this, &TFormHlav::CloseForQuit);
+    // First of all, so that a signal during a slow start-up is read as soon as
+    // any event loop runs (a start-up message box has one).
+    quitSignals_ = new QuitSignals(this);
+    connect(quitSignals_, &QuitSignals::quitRequested, this, &TFormHlav::QuitFromOutside);
     // A desktop session that ends asks the program to save first; quitting by
     // any other road still passes aboutToQuit.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TFormHlav::CloseForQuit);
@@ -18,6 +23,26 @@ void TFormHlav::WatchForQuit() {
 
 void TFormHlav::CloseForQuit() {
     if (!closed_) close();
+}
+
+void TFormHlav::QuitFromOutside() {
+    // Nobody is there to answer a message box or a file dialog: each is
+    // cancelled, and texts that would open one go to standard error.
+    quitRequested_ = true;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    }
+    // During start-up the window closes once FormCreate has finished.
+    if (!starting_) CloseForQuit();
+}
+
+void TFormHlav::FinishStartUp() {
+    starting_ = false;
+    // A signal that came while a start-up message box was open, or while no
+    // event loop ran at all: the window closes before it is ever shown.
+    quitSignals_->poll();
+    if (quitRequested_) CloseForQuit();
 }
 
 }  // namespace ign

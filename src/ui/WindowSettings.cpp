@@ -1,10 +1,17 @@
 // The window's side of the settings file: what it shows and holds, to and from
 // the stored state.
+#include "Application.h"
 #include "Hlav.h"
 #include "Settings.h"
+#include "SettingsLocation.h"
+#include "WindowPlacement.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
+#include <vector>
 
 namespace ign {
 namespace {
@@ -15,6 +22,23 @@ QString FromStored(const std::string& text) {
 }
 std::string ToStored(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
+// The stored position, or the first start's where it would hide the title bar.
+QPoint PlacedOnAScreen(const QWidget& window, QPoint stored) {
+    // A position that leaves no part of the title bar on any screen would open
+    // the window where nobody can see or drag it, and store it there again at
+    // close: it opens where the first start opens it instead.
+    std::vector<Area> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const int titleHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (TitleBarOnAScreen(stored.x(), stored.y(), window.frameGeometry().width(), titleHeight, screens))
+        return stored;
+    const WindowState firstStart;
+    return {firstStart.left, firstStart.top};
+}
+
 }  // namespace
 
 void TFormHlav::LoadSettings() {
@@ -24,9 +48,12 @@ void TFormHlav::LoadSettings() {
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
     ign::LoadSettings(*settingsFile_, state, set_.ignition, set_.injection);
+    const QPoint placed = PlacedOnAScreen(*this, QPoint(state.left, state.top));
+    state.left = placed.x();
+    state.top = placed.y();
     settings_ = state;
 
-    move(state.left, state.top);
+    move(placed);
     useCom2_ = state.useCom2 != 0;
     languageCode_ = state.language;
     Child<QLabel>("LabelFile2")->setText(FromStored(state.fileLabel));
@@ -37,15 +64,21 @@ void TFormHlav::LoadSettings() {
 
 void TFormHlav::SaveSettings() {
     WindowState state = settings_;
-    state.left = x();
-    state.top = y();
+    // A window never shown (told to quit during start-up) has no frame yet to
+    // measure its position by: it stays where it was placed.
+    if (isVisible()) {
+        state.left = x();
+        state.top = y();
+    }
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
     state.fileLabel = ToStored(Child<QLabel>("LabelFile2")->text());
     state.parameterFilePath = ToStored(parameterFilePath_);
     state.page = Child<QTabWidget>("PageControl1")->currentIndex() + 1;
-    if (!ign::SaveSettings(*settingsFile_, state, set_.ignition, set_.injection))
-        ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
+    const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
+    const bool saved = ign::SaveSettings(*settingsFile_, state, set_.ignition, set_.injection);
+    if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
+    if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
 }
 
 }  // namespace ign

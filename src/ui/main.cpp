@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     // Start-up errors are shown like any other; the program still ends normally.
     try {
         ign::TFormHlav window;
+        if (window.QuitRequested()) return 0;  // told to stop during start-up: closed and saved already
         window.show();
         ign::Application::exec();
     } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
 // ignition-cli as scripts run it: the real executable, its bytes on standard
 // output, its texts on standard error and its exit status.
 
+#include "PseudoTerminal.h"
 #include "UnitSimProcess.h"
 
 #include <QDir>
@@ -9,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include <csignal>
+#include <random>
 
 namespace {
 
@@ -146,6 +150,10 @@ private slots:
     void usageErrors();
     void helpPerCommand();
     void missingFileGivesTwo();
+    void fileWithoutKeysSendsNothing_data();
+    void fileWithoutKeysSendsNothing();
+    void inputBeyondTheCapGivesTwo_data();
+    void inputBeyondTheCapGivesTwo();
     void portThatCannotOpen();
     void programReadVerifyOverTerminal();
     void readToOutputFile();
@@ -164,11 +172,18 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString tunedPath_;
+    QByteArray tunedReport_;  // what program and verify say of the tuned file's missing keys
 };
 
 void TestCli::initTestCase() {
     QVERIFY(dir_.isValid());
     tunedPath_ = WriteFile(dir_, QStringLiteral("tuned.ign"), kTunedSet);
+    tunedReport_ = "ignition-cli: " + tunedPath_.toUtf8() +
+                   ": 3 of the 39 keys of a parameter file found; missing, so kept from the default set of "
+                   "machine 0: RPM_A, RPM_B, ADV_B, OMEZ2, OMEZ_D, CLUTCH, NA, GAS, KEYING, PALEC, POV_OM, "
+                   "LED_RAZ, CAS_IN, BLOK, EXCITATION, RPM2, RPM_JET, JET_0, JET_10, JET_20, JET_30, JET_40, "
+                   "JET_60, JET_70, JET_80, JET_90, POLOHA, KOR_23, TPS, ACCEL, DEAD_TIME, POLOHA_PRO, "
+                   "START_JET, CHLAZENI, WATER, AIR\n";
 }
 
 void TestCli::defaultsOfMachineZeroByteForByte() {
@@ -358,6 +373,66 @@ void TestCli::missingFileGivesTwo() {
     }
 }
 
+void TestCli::fileWithoutKeysSendsNothing_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("bytes");
+    std::mt19937 random(11);
+    QByteArray noise(50000, '\0');
+    for (char& c : noise) c = static_cast<char>(random());
+    for (const char* command : {"program", "verify"}) {
+        QTest::addRow("%s, empty file", command) << command << QByteArray();
+        QTest::addRow("%s, random bytes", command) << command << noise;
+        // Keys in other letter case are no keys.
+        QTest::addRow("%s, words", command)
+            << command << QByteArray("Notes on the rpm_a curve:\r\nomez1 9000\r\n");
+    }
+}
+
+void TestCli::fileWithoutKeysSendsNothing() {
+    QFETCH(QString, command);
+    QFETCH(QByteArray, bytes);
+    // A bare terminal as the unit: whatever the tool sends arrives at its other end.
+    ign::PseudoTerminal unit;
+    std::string error;
+    QVERIFY2(unit.open(error), error.c_str());
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, "notes.txt", bytes);
+    const CliRun run = RunCli({command, "--port", QString::fromStdString(unit.slavePath()), path});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err,
+             "ignition-cli: " + path.toUtf8() + ": no key of a parameter file found; nothing sent\n");
+    char sent[64];
+    QCOMPARE(::read(unit.master(), sent, sizeof sent), ssize_t{-1});  // nothing queued (non-blocking)
+}
+
+void TestCli::inputBeyondTheCapGivesTwo_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("extra");  // bytes beyond 16 MiB
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("normalize, 16 MiB") << QStringList{"normalize"} << 0 << 0;
+    QTest::newRow("normalize, one byte more") << QStringList{"normalize"} << 1 << 2;
+    QTest::newRow("image, one byte more") << QStringList{"image"} << 1 << 2;
+    QTest::newRow("program, one byte more") << QStringList{"program", "--port", "simulator", "-"} << 1 << 2;
+}
+
+void TestCli::inputBeyondTheCapGivesTwo() {
+    QFETCH(QStringList, args);
+    QFETCH(int, extra);
+    QFETCH(int, exitCode);
+    // Blanks, then a key at the very end, so only a whole read finds it.
+    QByteArray input((16 << 20) + extra, ' ');
+    input.replace(input.size() - 10, 10, "OMEZ1 9000");
+    const CliRun run = RunCli(args, input);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 0) {
+        QVERIFY2(run.out.contains("OMEZ1     9000"), run.out.left(200).constData());
+        return;
+    }
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err,
+             QByteArray("ignition-cli: standard input: larger than 16 MiB, which no parameter file is\n"));
+}
+
 void TestCli::portThatCannotOpen() {
     const QString port = dir_.filePath(QStringLiteral("no-such-port"));
     const CliRun run = RunCli({"program", "--port", port, tunedPath_});
@@ -377,7 +452,8 @@ void TestCli::programReadVerifyOverTerminal() {
     const QString port = sim.terminalPath();
 
     CliRun run = RunCli({"program", "--port", port, tunedPath_});
-    QCOMPARE(run.err, QByteArray("Verify OK\n"));  // no progress line: standard error is no terminal
+    // No progress line: standard error is no terminal.
+    QCOMPARE(run.err, tunedReport_ + "Verify OK\n");
     QCOMPARE(run.exitCode, 0);
 
     const QByteArray expected = RunCli({"normalize", tunedPath_}).out;
@@ -388,11 +464,11 @@ void TestCli::programReadVerifyOverTerminal() {
 
     run = RunCli({"verify", "--port", port, tunedPath_});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err, QByteArray("Verify OK\n"));
+    QCOMPARE(run.err, tunedReport_ + "Verify OK\n");
 
     // The unit holds the tuned set, not the defaults.
     QTemporaryDir dir;
-    run = RunCli({"verify", "--lang", "cs", "--port", port, WriteFile(dir, "empty.ign", {})});
+    run = RunCli({"verify", "--lang", "cs", "--port", port, WriteFile(dir, "defaults.ign", kMachine0File)});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QByteArray("Chyba verifikace!\n"));
     QVERIFY(sim.stop());
@@ -418,9 +494,9 @@ void TestCli::readToOutputFile() {
 void TestCli::inProcessSimulator() {
     CliRun run = RunCli({"program", "--port", "simulator", tunedPath_});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err, QByteArray("Verify OK\n"));
+    QCOMPARE(run.err, tunedReport_ + "Verify OK\n");
     run = RunCli({"program", "--port", "Simulator", "--lang", "cs", tunedPath_});
-    QCOMPARE(run.err, QByteArray("Verifikace OK\n"));
+    QCOMPARE(run.err, tunedReport_ + "Verifikace OK\n");
 
     // A fresh in-process unit holds machine 0's default set: the read
     // passes its verify and gives that set back.
@@ -446,8 +522,8 @@ void TestCli::inProcessSimulator() {
 void TestCli::silentUnit_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("err");
-    QTest::newRow("program") << QStringList{"program", tunedPath_} << QByteArray("Program error!\n");
-    QTest::newRow("verify") << QStringList{"verify", tunedPath_} << QByteArray("Verify error!\n");
+    QTest::newRow("program") << QStringList{"program", tunedPath_} << tunedReport_ + "Program error!\n";
+    QTest::newRow("verify") << QStringList{"verify", tunedPath_} << tunedReport_ + "Verify error!\n";
     QTest::newRow("read") << QStringList{"read"} << QByteArray("Read error!\n");
     QTest::newRow("read, German") << QStringList{"read", "--lang", "de"} << QByteArray("Lesefehler\n");
 }
@@ -486,7 +562,7 @@ void TestCli::comPortsFromSettings() {
 
     CliRun run = RunCli({"program", "--port", "com1", tunedPath_}, {}, env);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err, QByteArray("Verify OK\n"));
+    QCOMPARE(run.err, tunedReport_ + "Verify OK\n");
 
     run = RunCli({"verify", "--port", "COM2", tunedPath_}, {}, env);
     QCOMPARE(run.exitCode, 2);

@@ -1,14 +1,17 @@
 #include "Conversion.h"
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "New.h"
 #include "ParameterFile.h"
 #include "ProfileFile.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
+#include "WindowPlacement.h"
 
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <climits>
 #include <csignal>
 #include <fstream>
 
@@ -125,16 +128,6 @@ const char* const kExampleFile =
     "WATER      120   110   100   100    95 \r\n"
     "AIR        110   105   100    98    95 ";
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 int FileCount(const fs::path& folder) {
     int n = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++n;
@@ -164,6 +157,10 @@ private slots:
     void profileValues_data();
     void profileValues();
     void profileKeepsForeignLines();
+    void profileWritesWhereAScanFromTheTopWould_data();
+    void profileWritesWhereAScanFromTheTopWould();
+    void settingsAmongManyForeignLines_data();
+    void settingsAmongManyForeignLines();
     void settingsFirstRun();
     void settingsRoundTrip();
     void settingsLayout();
@@ -172,6 +169,8 @@ private slots:
     void settingsWithoutJetSection();
     void settingsFailedSaveKeepsFile();
     void settingsLocation();
+    void titleBarOnAScreen_data();
+    void titleBarOnAScreen();
 };
 
 void FilesTest::writeExample() {
@@ -375,6 +374,86 @@ void FilesTest::profileKeepsForeignLines() {
                  "A=1\r\n[FORM_HLAV]\r\nTop=9\r\n[Added]\r\nValue=two\r\n"));
 }
 
+void FilesTest::profileWritesWhereAScanFromTheTopWould_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("writes");  // section|key|value, in order
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("after the last non-blank line")
+        << QByteArray("[A]\nx=1\n\n\n[B]\ny=2") << QStringList{"A|z|3"}
+        << QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n\r\n[B]\r\ny=2\r\n");
+    QTest::newRow("an added entry is found again")
+        << QByteArray("[A]\nx=1\n\n[B]") << QStringList{"A|z|3", "a|Z |4", "A|w|5"}
+        << QByteArray("[A]\r\nx=1\r\nZ =4\r\nw=5\r\n\r\n[B]\r\n");
+    QTest::newRow("empty section") << QByteArray("[A]\n\n[B]") << QStringList{"A|k|1"}
+                                   << QByteArray("[A]\r\nk=1\r\n\r\n[B]\r\n");
+    QTest::newRow("a later section of the same name stays as it is")
+        << QByteArray("[A]\nk=1\n[ a ]\nk=2\nn=3") << QStringList{"a|K|9", "A|n|1"}
+        << QByteArray("[A]\r\nK=9\r\nn=1\r\n[ a ]\r\nk=2\r\nn=3\r\n");
+    QTest::newRow("a new section, then more of it")
+        << QByteArray("x=0") << QStringList{"S|a|1", "s|b|2", "S|A|3"}
+        << QByteArray("x=0\r\n[S]\r\nA=3\r\nb=2\r\n");
+    QTest::newRow("a key that begins a section line")
+        << QByteArray("[A]\nx=1\n[B]\ny=2") << QStringList{"A|[C|1", "B|y|3", "A|z|4", "C=1|q|5"}
+        << QByteArray("[A]\r\nx=1\r\nz=4\r\n[C=1\r\nq=5\r\n[B]\r\ny=3\r\n");
+    QTest::newRow("comment keys and keys with '=' are never found")
+        << QByteArray("[A]") << QStringList{"A|;k|1", "A|;k|2", "A|a=b|1", "A|a=b|2", "A|a|3"}
+        << QByteArray("[A]\r\n;k=1\r\n;k=2\r\na=3\r\na=b=2\r\n");
+    QTest::newRow("lines before the first section belong to none")
+        << QByteArray("x=1\n[A]") << QStringList{"A|x|2"} << QByteArray("x=1\r\n[A]\r\nx=2\r\n");
+}
+
+void FilesTest::profileWritesWhereAScanFromTheTopWould() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, writes);
+    QFETCH(QByteArray, saved);
+    ProfileFile file("unused.ini", text.toStdString());
+    for (const QString& write : writes) {
+        const QStringList parts = write.split('|');
+        file.WriteString(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString());
+    }
+    QCOMPARE(QByteArray::fromStdString(file.Text()), saved);
+}
+
+void FilesTest::settingsAmongManyForeignLines_data() {
+    QTest::addColumn<int>("lines");
+    QTest::newRow("1 000") << 1000;
+    QTest::newRow("10 000") << 10000;
+    QTest::newRow("100 000") << 100000;
+}
+
+// Another program's entries before, between and after ours: every value is
+// found and every foreign line stays where it was. (bench_profile times it.)
+void FilesTest::settingsAmongManyForeignLines() {
+    QFETCH(int, lines);
+    const ParameterSet saved = VariedSet();
+    WindowState state;
+    state.language = 2;
+    // A folder as the target refuses each save: the text is all that is wanted here.
+    const QTemporaryDir dir;
+    ProfileFile ours(dir.path().toStdString(), "");
+    QVERIFY(!SaveSettings(ours, state, saved.ignition, saved.injection));
+    std::string foreign;
+    for (int i = 0; i < lines / 2; ++i)
+        foreign += "Entry" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    std::string text = "[OTHER]\r\n" + foreign + ours.Text();
+    text.insert(text.find("[JET]"), "[MORE]\r\n" + foreign);
+
+    ProfileFile file(dir.path().toStdString(), text);
+    WindowState loaded;
+    ParameterSet set = DefaultSet();
+    LoadSettings(file, loaded, set.ignition, set.injection);
+    QVERIFY(loaded == state);
+    QVERIFY(set.ignition == saved.ignition && set.injection == saved.injection);
+
+    set.injection.JET[99] ^= 1;  // as many digits as before
+    QVERIFY(!SaveSettings(file, loaded, set.ignition, set.injection));
+    const std::string written = file.Text();
+    QCOMPARE(written.size(), text.size());
+    const std::string cell = "\r\nJET9_9=" + std::to_string(set.injection.JET[99]) + "\r\n";
+    QVERIFY(written.find(cell) != std::string::npos);
+    QVERIFY(written.compare(0, written.find("[JET]"), text, 0, text.find("[JET]")) == 0);
+}
+
 void FilesTest::settingsFirstRun() {
     QTemporaryDir dir;
     const ProfileFile file(Path(dir, "ZIR_OVI.ini"));
@@ -534,6 +613,37 @@ void FilesTest::settingsLocation() {
     QVERIFY(first.Save());  // makes the folder
     QCOMPARE(Slurp(legacy), std::string("[FORM_HLAV]\r\nLeft=5\r\n"));
     QCOMPARE(OpenSettingsFile(path, legacy).ReadInteger("FORM_HLAV", "Left", 0), 6);
+}
+
+void FilesTest::titleBarOnAScreen_data() {
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<bool>("visible");
+    const QRect first(0, 0, 1280, 1024);
+    const QRect second(1280, 0, 1920, 1080);  // to the right, and taller
+    QTest::newRow("on the screen") << QPoint(219, 117) << QList{first} << true;
+    QTest::newRow("half off to the left") << QPoint(-400, 300) << QList{first} << true;
+    QTest::newRow("one pixel of it at the right") << QPoint(1279, 300) << QList{first} << true;
+    QTest::newRow("just past the right edge") << QPoint(1280, 300) << QList{first} << false;
+    QTest::newRow("title bar in part above") << QPoint(100, -19) << QList{first} << true;
+    QTest::newRow("title bar wholly above") << QPoint(100, -20) << QList{first} << false;
+    QTest::newRow("wholly off") << QPoint(-30000, -30000) << QList{first} << false;
+    QTest::newRow("on the second screen") << QPoint(2000, 500) << QList{first, second} << true;
+    QTest::newRow("second screen gone") << QPoint(2000, 500) << QList{first} << false;
+    QTest::newRow("below the first, on the taller second")
+        << QPoint(1300, 1040) << QList{first, second} << true;
+    QTest::newRow("below both") << QPoint(1300, 1080) << QList{first, second} << false;
+    QTest::newRow("at the end of the integers") << QPoint(INT_MAX, INT_MIN) << QList{first} << false;
+    QTest::newRow("no screen to judge by") << QPoint(-30000, -30000) << QList<QRect>{} << true;
+}
+
+void FilesTest::titleBarOnAScreen() {
+    QFETCH(QPoint, position);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(bool, visible);
+    std::vector<Area> areas;
+    for (const QRect& s : screens) areas.push_back({s.x(), s.y(), s.width(), s.height()});
+    QCOMPARE(TitleBarOnAScreen(position.x(), position.y(), 667, 20, areas), visible);
 }
 
 QTEST_GUILESS_MAIN(FilesTest)

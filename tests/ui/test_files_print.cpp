@@ -6,10 +6,12 @@
 #include "Hlav.h"
 #include "MessageBoxes.h"
 #include "New.h"
+#include "QuietLine.h"
 #include "SerialLine.h"
 #include "Validation.h"
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
@@ -42,15 +44,6 @@
 using ign::TFormHlav;
 
 namespace {
-
-// A port that is open and never answers, so the window starts without a message box.
-class QuietLine : public ign::SerialLine {
-public:
-    bool isOpen() const override { return true; }
-    std::size_t bytesQueued() override { return 0; }
-    std::size_t read(ign::Byte*, std::size_t) override { return 0; }
-    void write(const ign::Byte*, std::size_t) override {}
-};
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -319,6 +312,10 @@ private slots:
         QTest::newRow("save with the disk full") << true << "old.ign" << true << "Write file error";
         QTest::newRow("open of a vanished file") << false << "gone.ign" << false << "Open file error";
         QTest::newRow("open of a folder") << false << "folder" << false << "Open file error";
+        // Neither waits for a writer nor reads forever.
+        QTest::newRow("open of a pipe") << false << "pipe" << false << "Open file error";
+        QTest::newRow("open of a device") << false << "zero" << false << "Open file error";
+        QTest::newRow("open of a file over 16 MiB") << false << "huge.ign" << false << "Open file error";
     }
     void failuresChangeNothingButTheMessage() {
         QFETCH(bool, save);
@@ -326,6 +323,9 @@ private slots:
         QFETCH(bool, limitSize);
         QFETCH(QString, message);
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder")));
+        if (target == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+        if (target == "zero") QVERIFY(QFile::link(QStringLiteral("/dev/zero"), Path("zero")));
+        if (target == "huge.ign") WriteAll(Path("huge.ign"), QByteArray((16 << 20) + 1, ' ') + "OMEZ1 9000");
         WriteAll(Path("old.ign"), "OMEZ1 9000");
         const QString known = Path("known.ign");
         Remember(known);

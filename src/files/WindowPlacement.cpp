@@ -1,0 +1,25 @@
+#include "WindowPlacement.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace ign {
+
+namespace {
+
+// In 64 bits: a stored position may be anywhere in the int range.
+bool Overlap(std::int64_t start, std::int64_t length, std::int64_t otherStart, std::int64_t otherLength) {
+    return std::max(start, otherStart) < std::min(start + length, otherStart + otherLength);
+}
+
+}  // namespace
+
+bool TitleBarOnAScreen(int left, int top, int width, int titleHeight, std::span<const Area> screens) {
+    if (screens.empty()) return true;
+    return std::any_of(screens.begin(), screens.end(), [&](const Area& screen) {
+        return Overlap(left, width, screen.left, screen.width) &&
+               Overlap(top, titleHeight, screen.top, screen.height);
+    });
+}
+
+}  // namespace ign

@@ -1,0 +1,317 @@
+// The window's start and end when something is wrong: settings that are no
+// file or too large, a stored position on no screen, and quit signals at the
+// wrong moment (those with the real program, whose exit status counts).
+#include "Application.h"
+#include "Hlav.h"
+#include "MessageBoxes.h"
+#include "QuietLine.h"
+#include "QuitSignals.h"
+#include "ThrowawaySettings.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+using ign::TFormHlav;
+
+namespace {
+
+TFormHlav::LineOpener QuietPorts() {
+    return [](const QString&) { return std::make_unique<QuietLine>(); };
+}
+
+// Ends the whole test program when what it guards has not finished in time,
+// so that a hang shows as a failure instead of a test that never ends.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds limit) : output_(::dup(2)) {
+        thread_ = std::thread([this, limit] {
+            std::unique_lock lock(mutex_);
+            if (done_changed_.wait_for(lock, limit, [this] { return done_; })) return;
+            const char text[] = "watchdog: the window hangs\n";
+            [[maybe_unused]] const ssize_t written = ::write(output_, text, sizeof text - 1);
+            std::_Exit(3);
+        });
+    }
+    ~Watchdog() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        done_changed_.notify_all();
+        thread_.join();
+        ::close(output_);
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    int output_;
+    std::mutex mutex_;
+    std::condition_variable done_changed_;
+    bool done_ = false;
+    std::thread thread_;
+};
+
+// What this process writes to standard error while the object lives.
+class StandardErrorCapture {
+public:
+    StandardErrorCapture() : saved_(::dup(2)), file_(std::tmpfile()) {
+        std::fflush(stderr);
+        ::dup2(::fileno(file_), 2);
+    }
+    ~StandardErrorCapture() {
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+        std::fclose(file_);
+    }
+    StandardErrorCapture(const StandardErrorCapture&) = delete;
+    StandardErrorCapture& operator=(const StandardErrorCapture&) = delete;
+
+    QByteArray Text() const {
+        std::fflush(stderr);
+        struct stat info {};
+        ::fstat(::fileno(file_), &info);
+        QByteArray text(static_cast<qsizetype>(info.st_size), '\0');
+        // pread: the offset is shared with standard error, which writes on.
+        const ssize_t got = ::pread(::fileno(file_), text.data(), static_cast<std::size_t>(text.size()), 0);
+        text.resize(got > 0 ? static_cast<qsizetype>(got) : 0);
+        return text;
+    }
+
+private:
+    int saved_;
+    std::FILE* file_;
+};
+
+QByteArray Slurp(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestStartAndQuit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void hostileSettingsStartAsWithout_data();
+    void hostileSettingsStartAsWithout();
+    void storedPositions_data();
+    void storedPositions();
+    void aQuitSignalDuringStartUpClosesTheWindowUnshown();
+    void aQuitSignalClosesAnOpenMessageBoxAndTheWindow();
+    void quitSignalEndsTheProgramAsACloseDoes_data();
+    void quitSignalEndsTheProgramAsACloseDoes();
+};
+
+void TestStartAndQuit::initTestCase() {
+    // Stop signals are read by the window's watch, as the program's main() arranges.
+    ign::QuitSignals::BlockForWatching();
+}
+
+void TestStartAndQuit::hostileSettingsStartAsWithout_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("2 MiB file") << "2 MiB file";
+}
+
+void TestStartAndQuit::hostileSettingsStartAsWithout() {
+    QFETCH(QString, kind);
+    ThrowawaySettings settings;
+    const QString path = settings.FilePath();
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(QFile::remove(path));
+    QByteArray big = "[FORM_HLAV]\r\nLanguage=1\r\n[NOTES]\r\n";
+    if (kind == "pipe") QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    if (kind == "link to /dev/zero") QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    if (kind == "folder") QVERIFY(QDir().mkpath(path));
+    if (kind == "2 MiB file") {
+        big.append((2 << 20) - big.size(), 'x');
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(big) == big.size());
+    }
+
+    std::unique_ptr<TFormHlav> w;
+    QStringList boxes;
+    QByteArray said;
+    {
+        const Watchdog dog(std::chrono::seconds(20));
+        const StandardErrorCapture err;
+        boxes = MessagesFrom([&] { w = std::make_unique<TFormHlav>(QuietPorts()); });
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(w->LanguageCode(), std::uint8_t{0});  // as without settings
+        boxes += MessagesFrom([&] { w->close(); });
+        said = err.Text();
+    }
+    QVERIFY(!w->isVisible());
+    const QByteArray note = "ignition-programmer: " + name;
+    if (kind == "2 MiB file") {
+        QCOMPARE(said.count(note + " is larger than 1 MiB"), 1);
+        QCOMPARE(said.count(note + " was too large to read; it is kept as " + name + ".refused-"), 1);
+        QCOMPARE(boxes, QStringList());
+        const QStringList aside = QDir(QFileInfo(path).path()).entryList({"ZIR_OVI.ini.refused-*"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(Slurp(QFileInfo(path).path() + "/" + aside[0]), big);
+        QVERIFY(Slurp(path).startsWith("[FORM_HLAV]\r\nLeft="));
+        return;
+    }
+    QCOMPARE(said.count(note + " is not a regular file"), 1);
+    QCOMPARE(boxes, QStringList{"Unable to write to " + path});  // at the close, as ever
+    struct stat info {};
+    QCOMPARE(::lstat(name.constData(), &info), 0);
+    if (kind == "pipe") QVERIFY(S_ISFIFO(info.st_mode));
+    if (kind == "link to /dev/zero") QCOMPARE(QFileInfo(path).symLinkTarget(), QStringLiteral("/dev/zero"));
+    if (kind == "folder") QVERIFY(S_ISDIR(info.st_mode) && QDir(path).isEmpty());
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+             QStringList{"ZIR_OVI.ini"});
+}
+
+void TestStartAndQuit::storedPositions_data() {
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("opened");
+    const QPoint firstStart(219, 117);
+    QTest::newRow("on the screen") << QPoint(300, 200) << QPoint(300, 200);
+    QTest::newRow("half off to the left") << QPoint(-300, 100) << QPoint(-300, 100);
+    QTest::newRow("title bar in part above the top") << QPoint(100, -5) << QPoint(100, -5);
+    QTest::newRow("wholly off") << QPoint(-30000, -30000) << firstStart;
+    QTest::newRow("only the title bar above the screen") << QPoint(100, -200) << firstStart;
+    QTest::newRow("far to the right") << QPoint(5000, 100) << firstStart;
+}
+
+void TestStartAndQuit::storedPositions() {
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, opened);
+    ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=" + QByteArray::number(stored.x()) +
+                               "\r\nTop=" + QByteArray::number(stored.y()) + "\r\n");
+    TFormHlav w(QuietPorts());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.pos(), opened);
+    w.close();
+    // Stored again where it opened, so a lost window is found at every start after.
+    QVERIFY(settings.Text().contains("Left=" + QByteArray::number(opened.x()) +
+                                     "\r\nTop=" + QByteArray::number(opened.y()) + "\r\n"));
+}
+
+void TestStartAndQuit::aQuitSignalDuringStartUpClosesTheWindowUnshown() {
+    ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\n");
+    std::raise(SIGTERM);  // pending: no event loop runs before the start-up has ended
+    TFormHlav w(QuietPorts());
+    QVERIFY(w.QuitRequested());  // main() then never shows it
+    QVERIFY(!w.isVisible());
+    QVERIFY(settings.Text().startsWith("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\nCom2=0\r\n"));
+}
+
+void TestStartAndQuit::aQuitSignalClosesAnOpenMessageBoxAndTheWindow() {
+    ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\n");
+    TFormHlav w(QuietPorts());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTimer::singleShot(100, [] { std::raise(SIGTERM); });
+    const Watchdog dog(std::chrono::seconds(20));
+    w.MenuAboutClick();  // returns only once its box is gone
+    QVERIFY(!w.isVisible());
+    QVERIFY(settings.Text().startsWith("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\nCom2=0\r\n"));
+}
+
+void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes_data() {
+    QTest::addColumn<QByteArray>("port");
+    QTest::addColumn<int>("delayMs");  // -1: pending when the program starts
+    QTest::addColumn<bool>("saveRefused");
+    QTest::newRow("before the window shows") << QByteArray("simulator") << -1 << false;
+    QTest::newRow("while Com opening error is open") << QByteArray("/dev/no-such-port") << 1500 << false;
+    QTest::newRow("while Com opening error is open, save refused")
+        << QByteArray("/dev/no-such-port") << 1500 << true;
+}
+
+void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
+    QFETCH(QByteArray, port);
+    QFETCH(int, delayMs);
+    QFETCH(bool, saveRefused);
+    QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("ignition-programmer"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/ZIR_OVI.ini";
+    const QByteArray before = "[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\n[PORTS]\r\nCOM1=" + port + "\r\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    }
+    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("runtime"))));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", home.path());
+    env.insert("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")));
+    program.setProcessEnvironment(env);
+    program.setChildProcessModifier([delayMs, saveRefused] {
+        if (delayMs < 0) {
+            // Blocked and pending across exec: it is there before the program's first line runs.
+            sigset_t term;
+            sigemptyset(&term);
+            sigaddset(&term, SIGTERM);
+            sigprocmask(SIG_BLOCK, &term, nullptr);
+            raise(SIGTERM);
+        }
+        if (saveRefused) {
+            // Every write past 64 bytes fails, as on a full disk.
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 64;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+    });
+    program.start(QStringLiteral(IGN_PROGRAMMER), {});
+    QVERIFY(program.waitForStarted());
+    if (delayMs >= 0) {
+        QTest::qWait(delayMs);
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    }
+    // A program that waits for somebody to click OK never gets here.
+    const bool ended = program.waitForFinished(15000);
+    if (!ended) program.kill();
+    QVERIFY(ended);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QByteArray said = program.readAllStandardError();
+    const QByteArray unable = "ignition-programmer: Unable to write to " + QFile::encodeName(path) + "\n";
+    if (saveRefused) {
+        QCOMPARE(said.count(unable), 1);  // saved once, and said where somebody reads it
+        QCOMPARE(Slurp(path), before);
+    } else {
+        QCOMPARE(said.count(unable), 0);
+        QVERIFY(Slurp(path).startsWith("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\nCom2=0\r\n"));
+    }
+}
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ign::Application app(argc, argv);
+    TestStartAndQuit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_start_and_quit.moc"
