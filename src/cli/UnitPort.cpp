@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "OpenSerialLine.h"
+#include "PortDiagnosis.h"
 #include "PortName.h"
 #include "PortTexts.h"
 
@@ -16,6 +17,7 @@ std::unique_ptr<SerialLine> OpenUnitPort(const CliOptions& options) {
     PortFacts why;
     auto line = OpenSerialLine(QString::fromStdString(resolved), why);
     if (line) return line;
+    ListPresentPorts(why);
     std::string name = options.port;
     if (resolved != options.port) name += " (" + resolved + ")";
     const std::string_view text = MessageText(MessageId::ComOpeningError, options.language);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,12 @@ enum class PortFailure : std::uint8_t {
 struct PortFacts {
     std::string port;  // the name as tried (a device path, COM3, a by-id link)
     bool exists = true;
-    bool accessDenied = false;         // the device is there, the user may not read and write it
-    bool heldElsewhere = false;        // there and accessible, but locked or opened exclusively
-    std::string systemText;            // the system's report, for what fits none of the above
-    std::vector<std::string> present;  // the ports the system has, for a missing one
+    bool accessDenied = false;   // the device is there, the user may not read and write it
+    bool heldElsewhere = false;  // there and accessible, but locked or opened exclusively
+    std::string systemText;      // the system's report, for what fits none of the above
+    // The ports the system has, for a missing one; left unknown where nobody
+    // will read it, since asking the system for them takes a while.
+    std::optional<std::vector<std::string>> present;
 
     // Who may use the device, where the platform knows (POSIX); empty when unknown.
     std::string user;

@@ -15,6 +15,7 @@ constexpr std::array<Texts, static_cast<std::size_t>(PortText::NotListed) + 1> k
     {"Port %1 is not there, and this computer reports no serial ports.",
      "Port %1 neexistuje a počítač nehlásí žádné sériové porty.",
      "Port %1 ist nicht vorhanden, und der Computer meldet keine seriellen Ports."},
+    {"Port %1 is not there.", "Port %1 neexistuje.", "Port %1 ist nicht vorhanden."},
     {"Port %1 is in use by another program; close that program first.",
      "Port %1 používá jiný program; nejprve ho zavřete.",
      "Port %1 wird von einem anderen Programm benutzt; schließen Sie es zuerst."},
@@ -105,8 +106,9 @@ std::string FillPortText(PortText id, Byte language, std::initializer_list<std::
 std::string PortFailureText(const PortFacts& facts, Byte language) {
     switch (ClassifyPortFailure(facts)) {
         case PortFailure::Missing:
-            if (facts.present.empty()) return FillPortText(PortText::MissingNoPorts, language, {facts.port});
-            return FillPortText(PortText::Missing, language, {facts.port, Joined(facts.present)});
+            if (!facts.present) return FillPortText(PortText::MissingUnlisted, language, {facts.port});
+            if (facts.present->empty()) return FillPortText(PortText::MissingNoPorts, language, {facts.port});
+            return FillPortText(PortText::Missing, language, {facts.port, Joined(*facts.present)});
         case PortFailure::Busy:
             return FillPortText(PortText::Busy, language, {facts.port});
         case PortFailure::NoPermission:

@@ -16,6 +16,7 @@ namespace ign {
 enum class PortText : std::uint8_t {
     Missing,           // %1 the port, %2 the ports there are
     MissingNoPorts,    // %1
+    MissingUnlisted,   // %1, the ports there are not looked up
     Busy,              // %1
     NoPermission,      // %1
     JoinGroup,         // %2 the group, %3 the user, %4 the command

@@ -18,7 +18,8 @@ inline constexpr const char* kSimulatorPortName = "simulator";
 std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, QString* error = nullptr);
 
 // The same; when the port cannot be opened, why receives what the system
-// says about it (PortFailureText puts that into words).
+// says about it (PortFailureText puts that into words; ListPresentPorts adds
+// the ports there are before a missing one is explained).
 std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, PortFacts& why);
 
 }  // namespace ign

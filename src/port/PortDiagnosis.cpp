@@ -4,6 +4,9 @@
 
 #include <QDir>
 
+#include <string>
+#include <vector>
+
 #if !defined(Q_OS_WIN)
 #include <fcntl.h>
 #include <grp.h>
@@ -12,22 +15,11 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <vector>
 #endif
 
 namespace ign {
 
 namespace {
-
-std::vector<std::string> PresentPorts() {
-    std::vector<std::string> names;
-    for (const PortDescription& port : SystemPorts()) {
-        QString name = port.device;
-        if (!port.description.isEmpty()) name += QStringLiteral(" (%1)").arg(port.description);
-        names.push_back(name.toStdString());
-    }
-    return names;
-}
 
 #if !defined(Q_OS_WIN)
 
@@ -108,8 +100,18 @@ PortFacts DiagnoseOpenFailure(const QString& portName, QSerialPort::SerialPortEr
         facts.heldElsewhere = !facts.accessDenied && error == QSerialPort::PermissionError;
     }
 #endif
-    if (!facts.exists) facts.present = PresentPorts();
     return facts;
+}
+
+void ListPresentPorts(PortFacts& facts) {
+    if (ClassifyPortFailure(facts) != PortFailure::Missing) return;
+    std::vector<std::string> names;
+    for (const PortDescription& port : SystemPorts()) {
+        QString name = port.device;
+        if (!port.description.isEmpty()) name += QStringLiteral(" (%1)").arg(port.description);
+        names.push_back(name.toStdString());
+    }
+    facts.present = std::move(names);
 }
 
 }  // namespace ign

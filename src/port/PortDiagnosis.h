@@ -15,4 +15,8 @@ namespace ign {
 PortFacts DiagnoseOpenFailure(const QString& portName, QSerialPort::SerialPortError error,
                               const QString& errorText);
 
+// For a port that is not there, the ports the system has, to name them in
+// the explanation. Asking takes some 10 ms, so the silent retries leave it out.
+void ListPresentPorts(PortFacts& facts);
+
 }  // namespace ign

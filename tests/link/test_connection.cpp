@@ -28,7 +28,17 @@ Bytes operator+(Bytes a, const Bytes& b) {
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
-enum class Situation { Missing, MissingAlone, Busy, NotInGroup, AddedSinceLogin, InGroup, RootGroup, Other };
+enum class Situation {
+    Missing,
+    MissingAlone,
+    MissingUnlisted,
+    Busy,
+    NotInGroup,
+    AddedSinceLogin,
+    InGroup,
+    RootGroup,
+    Other
+};
 
 PortFacts FactsOf(Situation situation) {
     PortFacts facts;
@@ -42,7 +52,11 @@ PortFacts FactsOf(Situation situation) {
             break;
         case Situation::MissingAlone:
             facts.exists = false;
+            facts.present.emplace();
             facts.port = "/dev/odd%2name";  // a placeholder inside an argument stays as it is
+            break;
+        case Situation::MissingUnlisted:
+            facts.exists = false;
             break;
         case Situation::Busy:
             facts.heldElsewhere = true;
@@ -111,6 +125,8 @@ private slots:
         QTest::newRow("missing, none there, Czech")
             << int(Situation::MissingAlone) << 1
             << "Port /dev/odd%2name neexistuje a počítač nehlásí žádné sériové porty.";
+        QTest::newRow("missing, not looked up: no claim about the others")
+            << int(Situation::MissingUnlisted) << 0 << "Port /dev/ttyUSB0 is not there.";
         QTest::newRow("busy, German")
             << int(Situation::Busy) << 2
             << "Port /dev/ttyUSB0 wird von einem anderen Programm benutzt; schließen "
