@@ -6,25 +6,13 @@
 #include "PortTexts.h"
 #include "ProtocolWatcher.h"
 #include "ScriptedLine.h"
+#include "SealedFrame.h"
 
 #include <QtTest>
 
 using namespace ign;
-using Bytes = std::vector<Byte>;
 
 namespace {
-
-Bytes Sealed(Bytes frame) {
-    Byte x = 0;
-    for (Byte b : frame) x ^= b;
-    frame.push_back(static_cast<Byte>(~x));
-    return frame;
-}
-
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 

@@ -4,6 +4,7 @@
 #include "Link.h"
 #include "Monitor.h"
 #include "New.h"
+#include "SealedFrame.h"
 #include "SimulatedLine.h"
 #include "Validation.h"
 
@@ -12,16 +13,8 @@
 #include <random>
 
 using namespace ign;
-using Bytes = std::vector<Byte>;
 
 namespace {
-
-Bytes Sealed(Bytes frame) {
-    Byte x = 0;
-    for (Byte b : frame) x ^= b;
-    frame.push_back(static_cast<Byte>(~x));
-    return frame;
-}
 
 Bytes Take(SimulatedUnit& unit) {
     Bytes out(unit.available());
