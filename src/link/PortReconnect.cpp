@@ -6,9 +6,7 @@ PortReconnect::PortReconnect(Opener open, OpenCheck isOpen, Clock clock)
     : open_(std::move(open)), isOpen_(std::move(isOpen)), clock_(std::move(clock)) {}
 
 std::optional<PortFacts> PortReconnect::connect() {
-    const std::int64_t now = clock_();
-    downSince_ = now;
-    nextAttempt_ = now + kRetryMs;
+    nextAttempt_ = clock_() + kRetryMs;
     state_ = attempt() ? PortState::Open : PortState::Retrying;
     return failure_;
 }
@@ -26,7 +24,6 @@ bool PortReconnect::tick() {
         case PortState::Open:
             if (isOpen_()) return false;
             state_ = PortState::Vanished;
-            downSince_ = now;
             // The device has only just gone; asking again at once would only be refused.
             nextAttempt_ = now + kRetryMs;
             return true;
@@ -38,7 +35,7 @@ bool PortReconnect::tick() {
     // Attempts keep to a one-second grid; after a hold the grid starts again from now.
     nextAttempt_ += kRetryMs;
     if (nextAttempt_ <= now) nextAttempt_ = now + kRetryMs;
-    // No failure yet reads as Other, which a failed attempt would only repeat.
+    // A port that just vanished has no cause yet; its first one is news unless it says nothing (Other).
     const PortFailure before = failure_ ? ClassifyPortFailure(*failure_) : PortFailure::Other;
     if (!attempt()) return before != ClassifyPortFailure(*failure_);
     state_ = PortState::Open;

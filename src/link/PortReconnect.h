@@ -53,8 +53,6 @@ public:
     PortState state() const { return state_; }
     // The facts of the last attempt that failed; empty while the port is open.
     const std::optional<PortFacts>& lastFailure() const { return failure_; }
-    // When the port was last lost or refused, by the clock.
-    std::int64_t downSinceMs() const { return downSince_; }
 
 private:
     bool attempt();
@@ -65,7 +63,6 @@ private:
     Hold hold_;
     PortState state_ = PortState::Closed;
     std::optional<PortFacts> failure_;
-    std::int64_t downSince_ = 0;
     std::int64_t nextAttempt_ = 0;
 };
 
