@@ -26,7 +26,7 @@ struct CommandInfo {
     std::string_view usage;
 };
 
-constexpr std::array<CommandInfo, 8> kCommands{{
+constexpr std::array<CommandInfo, 9> kCommands{{
     {Command::Defaults, "defaults", 0, 1, 1,
      "Usage: ignition-cli defaults MACHINE\n"
      "Writes the default parameter set of a machine as a parameter file to standard output.\n"
@@ -61,6 +61,10 @@ constexpr std::array<CommandInfo, 8> kCommands{{
      "31° → 33°\"). A and B are parameter files, or one of them is --port PORT: the set the\n"
      "unit holds, read without a verify. Exit status 0 when the sets are equal, 1 when they\n"
      "differ, 2 on an error.\n"},
+    {Command::Ports, "ports", 0, 0, 0,
+     "Usage: ignition-cli ports\n"
+     "Lists the serial ports the system has, one a line, with their details, then the simulated\n"
+     "unit; COM1 and COM2 (as the settings file's [PORTS] names them) mark the ports they mean.\n"},
 }};
 
 constexpr std::string_view kCommonUsage =

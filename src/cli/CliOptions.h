@@ -8,7 +8,7 @@
 
 namespace ign::cli {
 
-enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor, Diff };
+enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor, Diff, Ports };
 
 // Exit statuses the scripts around the tool rely on.
 inline constexpr int kExitOk = 0;

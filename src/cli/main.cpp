@@ -6,6 +6,7 @@
 #include "DiffCommand.h"
 #include "FileCommands.h"
 #include "MonitorCommand.h"
+#include "PortsCommand.h"
 #include "TransferCommands.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,8 @@ int Run(const ign::cli::CliOptions& options) {
             return ign::cli::RunMonitor(options);
         case Command::Diff:
             return ign::cli::RunDiff(options);
+        case Command::Ports:
+            return ign::cli::RunPorts(options);
         case Command::None:
             break;
     }

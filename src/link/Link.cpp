@@ -124,6 +124,8 @@ void Link::PollPort() {
         showMonitorFrame(true);
         reportMonitorFrames();
     }
+    const std::size_t count = state_.ReceivedCount;
+    tell([this, count](LinkView& v) { v.received(state_.ReceiveBuffer.data(), count); });
 }
 
 void Link::showMonitorFrame(bool fresh) {

@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "Monitor.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ign {
@@ -38,6 +39,9 @@ public:
     // Every valid monitor frame of a read, in arrival order, the shown one
     // included; the page's re-show of its last frame on each tick is none.
     virtual void monitorFrame(const MonitorFrameEvent& /*frame*/) {}
+    // Every read of the port as it came, after the link has handled it:
+    // answers, monitor frames and whatever else the line brought.
+    virtual void received(const Byte* /*bytes*/, std::size_t /*count*/) {}
 };
 
 }  // namespace ign

@@ -1,15 +1,25 @@
 #include "OpenSerialLine.h"
 
+#include "PortDiagnosis.h"
 #include "QtSerialLine.h"
 #include "SimulatorSerialLine.h"
 
 namespace ign {
 
-std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, QString* error) {
+std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, PortFacts& why) {
     if (portName.trimmed().compare(QLatin1String(kSimulatorPortName), Qt::CaseInsensitive) == 0)
         return std::make_unique<SimulatorSerialLine>();
     auto line = std::make_unique<QtSerialLine>();
-    if (!line->open(portName, error)) return nullptr;
+    QString error;
+    if (line->open(portName, &error)) return line;
+    why = DiagnoseOpenFailure(portName, line->openError(), error);
+    return nullptr;
+}
+
+std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, QString* error) {
+    PortFacts why;
+    auto line = OpenSerialLine(portName, why);
+    if (!line && error) *error = QString::fromStdString(why.systemText);
     return line;
 }
 

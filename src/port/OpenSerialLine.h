@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PortFailure.h"
 #include "SerialLine.h"
 
 #include <QString>
@@ -15,5 +16,10 @@ inline constexpr const char* kSimulatorPortName = "simulator";
 // "simulator" (any letter case). Returns nullptr when the port cannot be opened, with the
 // reason in error (when given).
 std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, QString* error = nullptr);
+
+// The same; when the port cannot be opened, why receives what the system
+// says about it (PortFailureText puts that into words; ListPresentPorts adds
+// the ports there are before a missing one is explained).
+std::unique_ptr<SerialLine> OpenSerialLine(const QString& portName, PortFacts& why);
 
 }  // namespace ign

@@ -13,8 +13,11 @@ QtSerialLine::~QtSerialLine() { close(); }
 
 bool QtSerialLine::open(const QString& portName, QString* error) {
     close();
+    vanished_ = false;
+    openError_ = QSerialPort::NoError;
     port_.setPortName(portName);
     if (!port_.open(QIODevice::ReadWrite)) {
+        openError_ = port_.error();
         if (error) *error = port_.errorString();
         port_.clearError();
         return false;
@@ -24,6 +27,7 @@ bool QtSerialLine::open(const QString& portName, QString* error) {
                             port_.setStopBits(QSerialPort::OneStop) &&
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
+        openError_ = port_.error();
         if (error) *error = port_.errorString();
         port_.close();
         port_.clearError();
@@ -71,7 +75,10 @@ void QtSerialLine::onError(QSerialPort::SerialPortError error) {
     QMetaObject::invokeMethod(
         &port_,
         [this] {
-            if (closePending_) close();
+            if (!closePending_) return;
+            close();
+            vanished_ = true;
+            if (onVanished_) onVanished_();
         },
         Qt::QueuedConnection);
 }

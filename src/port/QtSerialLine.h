@@ -5,6 +5,8 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <functional>
+
 namespace ign {
 
 // A system serial port (COM3, /dev/ttyUSB0, a pseudo-terminal) at 9600 8N1.
@@ -23,6 +25,15 @@ public:
     // Closes the port if it is open; harmless otherwise.
     void close();
     QString portName() const;
+    // What went wrong in the last open that failed.
+    QSerialPort::SerialPortError openError() const { return openError_; }
+
+    // The open port went away (adapter pulled, far end of a terminal gone):
+    // the line has closed itself and stays closed until opened again.
+    bool vanished() const { return vanished_; }
+    // Called once when the port goes away, after the line has closed. The
+    // handler must not destroy the line: it runs inside the port's own event.
+    void setVanishedHandler(std::function<void()> handler) { onVanished_ = std::move(handler); }
 
     bool isOpen() const override;
     std::size_t bytesQueued() override;
@@ -33,7 +44,10 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
+    QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
     bool closePending_ = false;
+    bool vanished_ = false;
+    std::function<void()> onVanished_;
 };
 
 }  // namespace ign

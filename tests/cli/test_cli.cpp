@@ -168,6 +168,8 @@ private slots:
     void diff_data();
     void diff();
     void diffWithUnit();
+    void portsMarksComPorts();
+    void portInUseExplained();
 
 private:
     QTemporaryDir dir_;
@@ -439,6 +441,7 @@ void TestCli::portThatCannotOpen() {
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("Com opening error"), run.err.constData());
     QVERIFY(run.err.contains(port.toUtf8()));
+    QVERIFY2(run.err.contains("Port " + port.toUtf8() + " is not there"), run.err.constData());
 }
 
 void TestCli::programReadVerifyOverTerminal() {
@@ -739,6 +742,55 @@ void TestCli::diffWithUnit() {
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.err, QByteArray("Lesefehler\n"));
     QVERIFY(silent.stop());
+}
+
+// The system's ports cannot be made up here (a pseudo-terminal is none), so
+// this checks the form of each line and the marks; the listing itself is
+// checked over made-up ports in test_cli_parts.
+void TestCli::portsMarksComPorts() {
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--monitor-ms", "0"}, &error), qPrintable(error));
+    QTemporaryDir home;
+    const QString config = home.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(config + "/ignition-programmer"));
+    WriteFile(home, "config/ignition-programmer/ZIR_OVI.ini",
+              "[PORTS]\r\nCOM1=" + sim.terminalPath().toUtf8() + "\r\nCOM2=simulator\r\n");
+    QProcessEnvironment env;
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", config);
+
+    const CliRun run = RunCli({"ports", "--lang", "de"}, {}, env);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray());
+    QVERIFY(run.out.endsWith('\n'));
+    QList<QByteArray> lines = run.out.chopped(1).split('\n');
+    QVERIFY(lines.size() >= 2);
+    QCOMPARE(lines.takeLast(), sim.terminalPath().toUtf8() + ": vom System nicht aufgeführt  [COM1]");
+    QCOMPARE(lines.takeLast(), QByteArray("simulator: simulierte Zündbox  [COM2]"));
+    // NAME, the device when NAME is a stable link to it, then the details.
+    const QRegularExpression systemPort(QStringLiteral("^/dev/\\S+( \\(/dev/\\S+\\))?(: .*)?$"));
+    for (const QByteArray& line : lines)
+        QVERIFY2(systemPort.match(QString::fromUtf8(line)).hasMatch(), line.constData());
+    QVERIFY(sim.stop());
+}
+
+// Another program holds the port: the cause, in the language asked for, after "Com opening error".
+void TestCli::portInUseExplained() {
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--monitor-ms", "50"}, &error), qPrintable(error));
+    QProcess holder;
+    holder.start(QStringLiteral(IGN_CLI), {"monitor", "--port", sim.terminalPath(), "--seconds", "3"});
+    QVERIFY(holder.waitForReadyRead(3000));  // its first frame: the port is open
+
+    const CliRun run = RunCli({"verify", "--lang", "de", "--port", sim.terminalPath(), tunedPath_});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, "ignition-cli: Com opening error: " + sim.terminalPath().toUtf8() + "\nPort " +
+                          sim.terminalPath().toUtf8() +
+                          " wird von einem anderen Programm benutzt; schließen Sie es zuerst.\n");
+    QVERIFY(holder.waitForFinished(10000));
+    QVERIFY(sim.stop());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -5,6 +5,7 @@
 #include "Link.h"
 #include "MonitorOutput.h"
 #include "PortName.h"
+#include "PortsCommand.h"
 #include "TransferCommands.h"
 #include "TransferProgress.h"
 
@@ -42,6 +43,8 @@ private slots:
     void monitorRowsAndLines();
     void progressLine();
     void identificationKeepsLeadingBlank();
+    void portsListing_data();
+    void portsListing();
 };
 
 void TestCliParts::acceptedArguments() {
@@ -141,6 +144,50 @@ void TestCliParts::identificationKeepsLeadingBlank() {
              std::string("Version: ABC07\nDate:  5. 2.2002\nTime: 09:07\n"));
     QCOMPARE(ign::cli::IdentificationText(id, 1),
              std::string("Verze: ABC07\nDatum:  5. 2.2002\nČas: 09:07\n"));
+}
+
+void TestCliParts::portsListing_data() {
+    QTest::addColumn<QString>("com1");
+    QTest::addColumn<QString>("com2");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("listing");
+    const QString serial = "/dev/ttyS0\n";
+    const QString adapter =
+        "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0 (/dev/ttyUSB0): FT232R USB UART, "
+        "FTDI, "
+        "USB 0403:6001, serial A50285BI";
+    QTest::newRow("COM1 by device, COM2 the simulator")
+        << "/dev/ttyUSB0"
+        << " SIMULATOR" << 0 << serial + adapter + "  [COM1]\nsimulator: simulated unit  [COM2]\n";
+    QTest::newRow("both on one port, Czech")
+        << "/dev/ttyS0"
+        << "/dev/ttyS0" << 1 << "/dev/ttyS0  [COM1, COM2]\n" + adapter + "\nsimulator: simulovaná jednotka\n";
+    // What the system does not list still gets its mark, on a line of its own.
+    QTest::newRow("neither listed")
+        << "/dev/ttyIGN-gone"
+        << "/dev/ttyIGN-gone" << 0
+        << serial + adapter +
+               "\nsimulator: simulated unit\n/dev/ttyIGN-gone: port not there  [COM1, "
+               "COM2]\n";
+}
+
+void TestCliParts::portsListing() {
+    QFETCH(QString, com1);
+    QFETCH(QString, com2);
+    QFETCH(int, language);
+    QFETCH(QString, listing);
+    std::vector<ign::PortDescription> ports(2);
+    ports[0].name = ports[0].device = "/dev/ttyS0";
+    ports[1] = {"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                "/dev/ttyUSB0",
+                "FT232R USB UART",
+                "FTDI",
+                "A50285BI",
+                0x0403,
+                0x6001};
+    QCOMPARE(QString::fromStdString(ign::cli::PortsListing(ports, com1.toStdString(), com2.toStdString(),
+                                                           static_cast<Byte>(language))),
+             listing);
 }
 
 QTEST_GUILESS_MAIN(TestCliParts)

@@ -2,13 +2,13 @@
 #include "Link.h"
 #include "New.h"
 #include "ScriptedLine.h"
+#include "SealedFrame.h"
 #include "SimulatedLine.h"
 #include "Validation.h"
 
 #include <QtTest>
 
 using namespace ign;
-using Bytes = std::vector<Byte>;
 
 namespace {
 
@@ -76,18 +76,6 @@ struct Bench {
     Link link;
     int ticks = 0;
 };
-
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-Bytes Sealed(Bytes frame) {
-    Byte x = 0;
-    for (Byte b : frame) x ^= b;
-    frame.push_back(static_cast<Byte>(~x));
-    return frame;
-}
 
 }  // namespace
 

@@ -1,22 +1,14 @@
 #include "LiveAdjust.h"
 #include "Monitor.h"
 #include "New.h"
+#include "SealedFrame.h"
 #include "Validation.h"
 
 #include <QtTest>
 
 using namespace ign;
-using Bytes = std::vector<Byte>;
 
 namespace {
-
-// Code and ten data bytes; the check byte makes the twelve XOR to 0xFF.
-Bytes Sealed(Bytes frame) {
-    Byte x = 0;
-    for (Byte b : frame) x ^= b;
-    frame.push_back(static_cast<Byte>(~x));
-    return frame;
-}
 
 QString Text(const Monitor& m, MonitorLabel label) { return QString::fromStdString(m.text(label)); }
 

@@ -1,7 +1,14 @@
 #include "OpenSerialLine.h"
+#include "PortList.h"
+#include "PortReconnect.h"
+#include "PortTexts.h"
+#include "ProtocolWatcher.h"
 #include "QtSerialLine.h"
 #include "SimulatorSerialLine.h"
+#include "Tick.h"
+#include "UnitSimProcess.h"
 
+#include <QAbstractEventDispatcher>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -76,6 +83,10 @@ private slots:
     void simulatorAnswers_data();
     void simulatorAnswers();
     void factoryChoosesLine();
+    void causeOfFailedOpen_data();
+    void causeOfFailedOpen();
+    void unitKilledAndStartedAgain();
+    void stableNamesFromFolder();
 };
 
 void TestPort::openFailureLeavesLineClosed_data() {
@@ -185,6 +196,7 @@ void TestPort::vanishingFarEndClosesWithoutBusyLoop() {
     QVERIFY(line.open(far->path()));
     far->hangUp();
     QTRY_VERIFY(!line.isOpen());
+    QVERIFY(line.vanished());
 
     const double before = CpuSeconds();
     QTest::qWait(300);
@@ -243,6 +255,124 @@ void TestPort::factoryChoosesLine() {
     error.clear();
     QVERIFY(!ign::OpenSerialLine(QStringLiteral("/dev/ttyIGN-no-such-port"), &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestPort::causeOfFailedOpen_data() {
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("text");  // %1 the port
+    QTest::newRow("not there") << false << int(ign::PortFailure::Missing) << "Port %1 is not there";
+    QTest::newRow("held by another line")
+        << true << int(ign::PortFailure::Busy)
+        << "Port %1 is in use by another program; close that program first.";
+}
+
+void TestPort::causeOfFailedOpen() {
+    QFETCH(bool, held);
+    QFETCH(int, failure);
+    QFETCH(QString, text);
+    FarEnd far;
+    ign::QtSerialLine holder;
+    QString port = far.path() + QStringLiteral("-gone");
+    if (held) {
+        port = far.path();
+        QVERIFY(holder.open(port));
+    }
+    ign::PortFacts why;
+    QVERIFY(!ign::OpenSerialLine(port, why));
+    QCOMPARE(int(ign::ClassifyPortFailure(why)), failure);
+    QVERIFY2(QString::fromStdString(ign::PortFailureText(why, 0)).startsWith(text.arg(port)),
+             ign::PortFailureText(why, 0).c_str());
+}
+
+// A unit on a terminal reached through a fixed link, as a by-id name reaches an
+// adapter: killed, the line says so and closes without spinning; started again
+// at the same path, the port reopens on the next whole second.
+void TestPort::unitKilledAndStartedAgain() {
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("unit"));
+    const QStringList options{"--link", link, "--monitor-ms", "50"};
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), options, &error), qPrintable(error));
+
+    std::int64_t now = 0;
+    int attempts = 0;
+    std::unique_ptr<ign::SerialLine> line;
+    ign::PortReconnect reconnect(
+        [&]() -> std::optional<ign::PortFacts> {
+            ++attempts;
+            ign::PortFacts why;
+            line = ign::OpenSerialLine(link, why);
+            return line ? std::nullopt : std::optional(why);
+        },
+        [&] { return line && line->isOpen(); }, [&] { return now; });
+    // Ticks for the given time; only a reopening ends them early.
+    auto run = [&](std::int64_t ms) {
+        for (const std::int64_t end = now + ms; now < end;) {
+            now += ign::kTickMs;
+            QCoreApplication::processEvents();
+            if (reconnect.tick() && reconnect.state() == ign::PortState::Open) return;
+        }
+    };
+    QVERIFY(!reconnect.connect());
+    auto* port = dynamic_cast<ign::QtSerialLine*>(line.get());
+    QVERIFY(port);
+    int told = 0;
+    port->setVanishedHandler([&told] { ++told; });
+
+    QVERIFY(sim.stop());
+    QTRY_VERIFY(port->vanished());
+    QCOMPARE(told, 1);
+    // A port that keeps reporting its error would wake the event loop without pause.
+    int wakeUps = 0;
+    const auto counter = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
+                                 [&wakeUps] { ++wakeUps; });
+    QEventLoop idle;
+    QTimer::singleShot(300, &idle, &QEventLoop::quit);
+    idle.exec();
+    disconnect(counter);
+    QVERIFY2(wakeUps < 50, qPrintable(QString::number(wakeUps)));
+
+    run(ign::kTickMs);
+    QCOMPARE(reconnect.state(), ign::PortState::Vanished);
+    run(3000);
+    QCOMPARE(attempts, 1 + 3);
+    QCOMPARE(int(ign::ClassifyPortFailure(*reconnect.lastFailure())), int(ign::PortFailure::Missing));
+
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), options, &error), qPrintable(error));
+    const std::int64_t back = now;
+    run(2000);
+    QCOMPARE(reconnect.state(), ign::PortState::Open);
+    QCOMPARE(attempts, 1 + 4);
+    QVERIFY(now - back <= 1000);
+    // The reopened port carries the unit's frames.
+    QTRY_VERIFY(line->bytesQueued() >= 24);
+    std::array<Byte, 1024> bytes{};
+    QVERIFY(ign::CountUnitFrames(bytes.data(), line->read(bytes.data(), bytes.size())) >= 1);
+    QVERIFY(sim.stop());
+}
+
+void TestPort::stableNamesFromFolder() {
+    FarEnd adapter, other;
+    QTemporaryDir folder;
+    const QString stable = folder.filePath(QStringLiteral("usb-Maker_Adapter_A1-if00-port0"));
+    // The system's links are relative to their folder.
+    QVERIFY(QFile::link(QDir(folder.path()).relativeFilePath(adapter.path()), stable));
+    QVERIFY(QFile::link(QStringLiteral("/dev/ttyIGN-no-such-port"),
+                        folder.filePath(QStringLiteral("aa-dangling"))));
+    std::vector<ign::PortDescription> ports(2);
+    ports[0].name = ports[0].device = adapter.path();
+    ports[1].name = ports[1].device = other.path();
+    ign::UseStableNames(ports, folder.path());
+    QCOMPARE(ports[0].name, stable);
+    QCOMPARE(ports[0].device, adapter.path());
+    QCOMPARE(ports[1].name, other.path());
+    // A stored value means the port by its stable name, its device, or any other link to it.
+    QVERIFY(ign::NamesPort(stable, ports[0]));
+    QVERIFY(ign::NamesPort(adapter.path(), ports[0]));
+    QVERIFY(!ign::NamesPort(stable, ports[1]));
+    QVERIFY(!ign::NamesPort(folder.filePath(QStringLiteral("aa-dangling")), ports[0]));
 }
 
 QTEST_GUILESS_MAIN(TestPort)
