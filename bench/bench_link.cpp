@@ -2,17 +2,24 @@
 // to the time the bytes need on a 9600-baud line, over a real pseudo-terminal
 // against ignition-unit-sim, with the real 55 ms tick.
 //
-// Usage: bench_link [path of ignition-unit-sim]
+// Also how long ignition-cli takes to give up on a unit that never answers:
+// five sends of the first request, three to four ticks each, and no wait for
+// the result's display time.
+//
+// Usage: bench_link [path of ignition-unit-sim] [path of ignition-cli]
 
 #include "DeviceImageCodec.h"
 #include "Link.h"
 #include "New.h"
 #include "QtSerialLine.h"
+#include "Tick.h"
 #include "TransferRunner.h"
 #include "UnitSimProcess.h"
 #include "Validation.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QStringList>
 
 #include <cstdio>
@@ -38,7 +45,7 @@ private:
     ign::SerialLine& line_;
 };
 
-constexpr int kTickMs = 55;
+using ign::kTickMs;
 // 12 bytes each way, 10 bit times per byte at 9600 baud.
 constexpr double kExchangeLineMs = 24 * 10 * 1000.0 / 9600;
 
@@ -91,17 +98,40 @@ bool RunScenario(const QString& simPath, const Scenario& scenario, int monitorMs
     return ok;
 }
 
+bool RunSilentCli(const QString& simPath, const QString& cliPath) {
+    ign::UnitSimProcess sim;
+    QString error;
+    if (!sim.start(simPath, {"--silent", "--monitor-ms", "0"}, &error)) {
+        std::fprintf(stderr, "cannot start %s: %s\n", qPrintable(simPath), qPrintable(error));
+        return false;
+    }
+    QProcess cli;
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(cliPath, {"read", "--port", sim.terminalPath()});
+    const bool ended = cli.waitForFinished(30000);
+    const qint64 wallMs = clock.elapsed();
+    const bool ok = ended && cli.exitCode() == 1 && cli.readAllStandardError() == "Read error!\n";
+    std::printf("ignition-cli read, silent unit  %-11s wall %5lld ms (5 sends, %d to %d ms of ticks)\n",
+                ok ? "Read error!" : "FAILED", static_cast<long long>(wallMs), 5 * 3 * kTickMs + kTickMs,
+                5 * 4 * kTickMs + kTickMs);
+    sim.stop();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString simPath = args.size() > 1 ? args.at(1) : QStringLiteral(IGN_UNIT_SIM);
+    const QString cliPath = args.size() > 2 ? args.at(2) : QStringLiteral(IGN_CLI);
     std::printf("one exchange = 24 bytes on the line = %.1f ms at 9600 baud; one tick = %d ms\n",
                 kExchangeLineMs, kTickMs);
     bool ok = true;
     for (int monitorMs : {0, 100}) {
         for (const Scenario& scenario : kScenarios) ok = RunScenario(simPath, scenario, monitorMs) && ok;
     }
+    ok = RunSilentCli(simPath, cliPath) && ok;
     return ok ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include "LogWriter.h"
 #include "New.h"
 #include "SimulatedUnit.h"
+#include "Tick.h"
 
 #include <chrono>
 #include <cstdio>
@@ -42,8 +43,8 @@ std::vector<Frame> Stream(std::int64_t durationMs) {
     ign::Monitor monitor;
     std::vector<Frame> frames;
     std::vector<ign::Byte> bytes(4096);
-    for (std::int64_t ms = 0; ms < durationMs; ms += 55) {
-        unit.advance(55);
+    for (std::int64_t ms = 0; ms < durationMs; ms += ign::kTickMs) {
+        unit.advance(ign::kTickMs);
         const std::size_t n = unit.take(bytes.data(), bytes.size());
         for (std::size_t i = 0; i + 12 <= n; i += 12) {
             if (monitor.ShowMonitorFrame(bytes.data() + i)) {

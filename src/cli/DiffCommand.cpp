@@ -49,7 +49,7 @@ bool ReadUnit(const CliOptions& options, ParameterSet& set) {
     link.StartRead();
     progress.update(link);
     const bool finished = DriveLink(link, [&] {
-        if (view.completed || link.state().TransferMode == TransferMode::None) return true;
+        if (view.completed || link.idle()) return true;
         progress.update(link);
         return false;
     });

@@ -1,30 +1,21 @@
 #include "LinkDriver.h"
 
 #include "InterruptWatch.h"
-
-#include <QEventLoop>
-#include <QTimer>
+#include "TickDriver.h"
 
 namespace ign::cli {
 
 bool DriveLink(Link& link, const std::function<bool()>& afterTick) {
     InterruptWatch interrupt;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(kTickMs);
     bool interrupted = false;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+    DriveTicks([&] {
         if (interrupt.requested()) {
             interrupted = true;
-            loop.quit();
-            return;
+            return true;
         }
         link.tick();
-        if (afterTick()) loop.quit();
+        return afterTick();
     });
-    timer.start();
-    loop.exec();
     return !interrupted;
 }
 

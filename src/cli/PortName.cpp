@@ -2,12 +2,7 @@
 
 #include "ParameterSet.h"
 #include "Settings.h"
-#include "SettingsLocation.h"
-
-#include <QStandardPaths>
-#include <QString>
-
-#include <filesystem>
+#include "UserSettingsFile.h"
 
 namespace ign::cli {
 
@@ -18,25 +13,9 @@ bool IsComName(std::string_view name, char digit) {
            (name[2] == 'M' || name[2] == 'm') && name[3] == digit;
 }
 
-std::filesystem::path ToPath(const QString& text) {
-#if defined(_WIN32)
-    return std::filesystem::path(text.toStdWString());
-#else
-    return std::filesystem::path(text.toLocal8Bit().toStdString());
-#endif
-}
-
 WindowState StoredPorts() {
     WindowState state;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // Without a home there is no settings file; the ports keep their defaults.
-    if (folder.isEmpty()) return state;
-    std::filesystem::path legacy;
-#if defined(_WIN32)
-    const QString windows = qEnvironmentVariable("WINDIR");
-    if (!windows.isEmpty()) legacy = ToPath(windows) / kSettingsFileName;
-#endif
-    const ProfileFile file = OpenSettingsFile(SettingsFilePath(ToPath(folder)), legacy);
+    const ProfileFile file = OpenUserSettingsFile();
     ParameterSet unused;
     LoadSettings(file, state, unused.ignition, unused.injection);
     return state;

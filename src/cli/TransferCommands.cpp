@@ -48,7 +48,7 @@ TransferResult Transfer(Link& link, Byte language, const std::function<void()>& 
     start();
     progress.update(link);
     const bool finished = DriveLink(link, [&] {
-        const bool done = link.state().TransferMode == TransferMode::None && !link.state().AwaitingResponse;
+        const bool done = link.idle();
         if (!done) progress.update(link);
         return done;
     });

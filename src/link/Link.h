@@ -67,8 +67,9 @@ public:
     void removeView(LinkView* view);
     // The clock that stamps monitor frames, in ms; without one, the ticks so far times kTickMs.
     void setClock(std::function<std::int64_t()> nowMs) { clock_ = std::move(nowMs); }
-    // No transfer runs: a new command would start afresh rather than replace one.
-    bool idle() const { return state_.TransferMode == ign::TransferMode::None; }
+    // No transfer runs and no request waits for its answer: a new command
+    // would start afresh rather than replace one, and a driver may stop ticking.
+    bool idle() const { return state_.TransferMode == ign::TransferMode::None && !state_.AwaitingResponse; }
 
     // Transfers. A transfer started while another runs replaces it. The caller
     // readies the image before Verify and Program (editors read, set

@@ -1,29 +1,21 @@
 #include "TransferRunner.h"
 
+#include "TickDriver.h"
+
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace ign {
 
 namespace {
 
-constexpr int kTickMs = 55;
-
-// Runs tick() from the timer until done() says so or maxTicks have passed.
+// Runs tick() until done() says so or maxTicks have passed.
 int Tick(Link& link, int maxTicks, const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(kTickMs);
     int ticks = 0;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+    DriveTicks([&] {
         link.tick();
         ++ticks;
-        if (done() || ticks >= maxTicks) loop.quit();
+        return done() || ticks >= maxTicks;
     });
-    timer.start();
-    loop.exec();
     return ticks;
 }
 
@@ -34,12 +26,9 @@ TransferOutcome RunTransfer(Link& link, const std::function<void()>& start, int 
     QElapsedTimer clock;
     clock.start();
     start();
-    auto idle = [&link] {
-        return link.state().TransferMode == TransferMode::None && !link.state().AwaitingResponse;
-    };
-    outcome.ticks = Tick(link, maxTicks, idle);
+    outcome.ticks = Tick(link, maxTicks, [&link] { return link.idle(); });
     outcome.wallMs = clock.elapsed();
-    outcome.finished = idle();
+    outcome.finished = link.idle();
     outcome.status = link.display().status;
     return outcome;
 }

@@ -9,7 +9,7 @@
 
 namespace ign {
 
-// How one transfer went when driven by the real 55 ms timer.
+// How one transfer went when driven by the real kTickMs timer.
 struct TransferOutcome {
     int ticks = 0;      // timer ticks until the link fell idle
     qint64 wallMs = 0;  // from the start command to the last tick
@@ -17,7 +17,7 @@ struct TransferOutcome {
     bool finished = false;  // false when the tick limit ran out first
 };
 
-// Starts a transfer with start() and ticks the link from a 55 ms timer in a
+// Starts a transfer with start() and ticks the link from a kTickMs timer in a
 // local event loop until no transfer runs any more.
 TransferOutcome RunTransfer(Link& link, const std::function<void()>& start, int maxTicks = 2000);
 

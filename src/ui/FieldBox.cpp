@@ -61,8 +61,6 @@ TypedText ReadTyped(QStringView text, const QLocale& locale) {
 
 FieldBox::FieldBox(const EditorField& field, QWidget* parent) : QSpinBox(parent) {
     setObjectName(QString::fromStdString(field.edit));
-    // The arrows are part of this one widget; their old name is kept for tools that look for it.
-    setProperty("upDownName", QString::fromStdString(field.upDown));
     setRange(field.min, field.max);
     setSingleStep(field.increment);
     setWrapping(false);

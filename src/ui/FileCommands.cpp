@@ -1,6 +1,7 @@
 #include "Hlav.h"
 #include "Messages.h"
 #include "ParameterFile.h"
+#include "UserSettingsFile.h"
 #include "Validation.h"
 
 #include <QFile>
@@ -30,10 +31,6 @@ void Configure(QFileDialog& dialog, const char* name, const QStringList& filters
     dialog.selectNameFilter(filters.front());
     dialog.setDefaultSuffix(QStringLiteral("ign"));
     if (!fileName.isEmpty()) dialog.selectFile(fileName);
-}
-
-std::filesystem::path FileSystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace

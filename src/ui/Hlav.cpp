@@ -14,6 +14,7 @@
 #include "New.h"
 #include "OpenSerialLine.h"
 #include "SettingsLocation.h"
+#include "UserSettingsFile.h"
 #include "SpinButton.h"
 #include "ToolIcons.h"
 #include "Validation.h"
@@ -45,19 +46,6 @@
 namespace ign {
 namespace {
 
-// An older installation kept its settings in the Windows directory; they are taken over once.
-std::filesystem::path LegacySettingsFile() {
-#if defined(_WIN32)
-    const QString windows = qEnvironmentVariable("SystemRoot", QStringLiteral("C:/Windows"));
-    return std::filesystem::path(windows.toStdWString()) / std::string(kSettingsFileName);
-#else
-    return {};
-#endif
-}
-
-// The window's design: client area 659 x 506 below the menu bar, at (219, 117).
-constexpr QPoint kDesignPosition{219, 117};
-
 }  // namespace
 
 TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
@@ -69,11 +57,7 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
     BuildWindow();
     ConnectSignals();
     parameterFilePath_.clear();
-    settingsFile_.emplace(OpenSettingsFile(
-        SettingsFilePath(
-            QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                .toStdString()),
-        LegacySettingsFile()));
+    settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
     timer_->start();
     FormCreate();
@@ -131,7 +115,7 @@ void TFormHlav::BuildWindow() {
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(kTimerIntervalMs);
+    timer_->setInterval(kTickMs);
     timer_->setTimerType(Qt::PreciseTimer);
 
     for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -166,7 +150,6 @@ QWidget* TFormHlav::BuildProgressArea() {
     auto* bar = new QProgressBar(area);
     bar->setObjectName(QStringLiteral("ProgressBar1"));
     bar->setRange(0, 40);
-    bar->setProperty("step", 2);
     bar->setTextVisible(false);
     bar->setFixedHeight(16);
     // Shown and hidden by device runs; the row keeps its height so the pages never jump.
@@ -183,7 +166,7 @@ QWidget* TFormHlav::BuildProgressArea() {
 
 void TFormHlav::FitToContent() {
     resize(SizeShowingEverything());
-    move(kDesignPosition);
+    move(FirstStartPosition());
 }
 
 FieldBox* TFormHlav::MakeField(const char* editName) {
@@ -290,7 +273,8 @@ void TFormHlav::FormCreate() {
     LoadSettings();
     for (const MonitorLine& line : kMonitorLines) {
         if (line.hiddenInDesign)
-            if (auto* label = findChild<QLabel*>(QString::fromLatin1(line.name))) label->show();
+            if (auto* label = findChild<QLabel*>(QString::fromUtf8(LabelInfo(line.label).objectName)))
+                label->show();
     }
     RefreshEditors();
     OpenPort();

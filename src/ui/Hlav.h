@@ -22,6 +22,7 @@
 
 class QCloseEvent;
 class QShowEvent;
+class QPoint;
 class QSize;
 class QFileDialog;
 class QPixmap;
@@ -138,11 +139,10 @@ public:
     // once the program has been told to quit, nobody would answer it, so the
     // text goes to standard error instead.
     void ShowMessage(const QString& text);
+    // Where the window opens on a first start, and where a stored position nobody could see is moved.
+    static QPoint FirstStartPosition();
     // Whether a quit signal has come; one during start-up has closed the window already.
     bool QuitRequested() const { return quitRequested_; }
-
-    // The ticks' time base; never stopped or changed.
-    static constexpr int kTimerIntervalMs = 55;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -15,13 +15,15 @@ QWidget* TFormHlav::BuildMonitorPage() {
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(8);
     for (const MonitorLine& line : kMonitorLines) {
-        QLabel* label = MakeLabel(page, line.caption, line.name);
+        const MonitorLabelInfo& info = LabelInfo(line.label);
+        QLabel* label = new QLabel(QString::fromUtf8(info.caption), page);
+        label->setObjectName(QString::fromUtf8(info.objectName));
         QFont font = label->font();
         font.setPixelSize(line.pixelHeight);
         font.setBold(line.bold);
         label->setFont(font);
         // Room for the live texts as well as the caption, so the columns do not jump.
-        const std::string_view texts[] = {line.caption, line.widest};
+        const std::string_view texts[] = {info.caption, line.widest};
         ReserveRoom(*label, texts);
         if (line.hiddenInDesign) label->hide();
         grid->addWidget(label, line.row, line.column);

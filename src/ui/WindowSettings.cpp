@@ -35,11 +35,15 @@ QPoint PlacedOnAScreen(const QWidget& window, QPoint stored) {
     const int titleHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
     if (TitleBarOnAScreen(stored.x(), stored.y(), window.frameGeometry().width(), titleHeight, screens))
         return stored;
-    const WindowState firstStart;
-    return {firstStart.left, firstStart.top};
+    return TFormHlav::FirstStartPosition();
 }
 
 }  // namespace
+
+QPoint TFormHlav::FirstStartPosition() {
+    const WindowState firstStart;
+    return {firstStart.left, firstStart.top};
+}
 
 void TFormHlav::LoadSettings() {
     WindowState state = settings_;

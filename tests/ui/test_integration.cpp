@@ -135,8 +135,8 @@ class TestIntegration : public QObject {
 
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
-            unitA->advance(TFormHlav::kTimerIntervalMs);
-            unitB->advance(TFormHlav::kTimerIntervalMs);
+            unitA->advance(ign::kTickMs);
+            unitB->advance(ign::kTickMs);
             w->Timer1Timer();
         }
     }
