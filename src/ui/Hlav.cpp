@@ -14,9 +14,9 @@
 #include "New.h"
 #include "OpenSerialLine.h"
 #include "SettingsLocation.h"
-#include "UserSettingsFile.h"
 #include "SpinButton.h"
 #include "ToolIcons.h"
+#include "UserSettingsFile.h"
 #include "Validation.h"
 
 #include <QAbstractButton>
@@ -44,9 +44,6 @@
 #include <utility>
 
 namespace ign {
-namespace {
-
-}  // namespace
 
 TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
 
