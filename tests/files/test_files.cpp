@@ -1,4 +1,5 @@
 #include "Conversion.h"
+#include "DefaultSets.h"
 #include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "New.h"
@@ -19,12 +20,6 @@ using namespace ign;
 namespace fs = std::filesystem;
 
 namespace {
-
-ParameterSet DefaultSet() {
-    ParameterSet s;
-    ApplyMachineDefaults(s);
-    return s;
-}
 
 // Every byte different from its neighbours, flags with the odd values a
 // device read leaves behind.

@@ -6,30 +6,14 @@
 #include "Link.h"
 #include "Monitor.h"
 #include "New.h"
+#include "ScriptedLine.h"
 #include "Validation.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 
 namespace {
-
-class FuzzLine : public ign::SerialLine {
-public:
-    bool isOpen() const override { return true; }
-    std::size_t bytesQueued() override { return queued.size(); }
-    std::size_t read(ign::Byte* buffer, std::size_t maxBytes) override {
-        const std::size_t n = std::min(maxBytes, queued.size());
-        std::copy_n(queued.begin(), n, buffer);
-        queued.erase(queued.begin(), queued.begin() + static_cast<std::ptrdiff_t>(n));
-        return n;
-    }
-    void write(const ign::Byte*, std::size_t size) override {
-        if (size != ign::kFrameSize) __builtin_trap();
-    }
-    std::deque<ign::Byte> queued;
-};
 
 void Start(ign::Link& link, std::uint8_t which) {
     switch (which % 4) {
@@ -69,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ign::ApplyMachineDefaults(set);
     ign::ValidateParameters(set);
     ign::PackDeviceImage(set);
-    FuzzLine line;
+    ScriptedLine line;
     ign::Link link(set, &line);
     ign::Monitor monitor;
     Start(link, data[0]);
@@ -95,5 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckInvariants(link);
     }
     if (link.state().TransferMode != ign::TransferMode::None) __builtin_trap();
+    for (const auto& frame : line.written)
+        if (frame.size() != ign::kFrameSize) __builtin_trap();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Restore points on disk and the differences between two sets.
 
+#include "DefaultSets.h"
 #include "DeviceImageCodec.h"
 #include "DifferenceText.h"
 #include "FileSizeLimit.h"
@@ -21,12 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr LocalTime kNow{2024, 3, 14, 9, 5, 7};
-
-ParameterSet DefaultSet() {
-    ParameterSet s;
-    ApplyMachineDefaults(s);
-    return s;
-}
 
 // The default set with the parameter-file text read over it.
 ParameterSet DefaultSetWith(std::string_view fileText) {

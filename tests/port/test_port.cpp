@@ -18,7 +18,6 @@
 #include <unistd.h>
 #include <array>
 #include <cerrno>
-#include <ctime>
 #include <vector>
 
 using ign::Byte;
@@ -64,7 +63,18 @@ private:
     QString path_;
 };
 
-double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+// Counts the socket-notifier activations the event loop delivers: a port
+// that reports its hang-up again and again shows as thousands of them.
+class NotifierCount : public QObject {
+public:
+    NotifierCount() { QCoreApplication::instance()->installEventFilter(this); }
+    ~NotifierCount() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::SockAct) ++count;
+        return QObject::eventFilter(watched, event);
+    }
+    int count = 0;
+};
 
 }  // namespace
 
@@ -198,9 +208,10 @@ void TestPort::vanishingFarEndClosesWithoutBusyLoop() {
     QTRY_VERIFY(!line.isOpen());
     QVERIFY(line.vanished());
 
-    const double before = CpuSeconds();
+    // What this costs in CPU while the port is away is measured by bench_reconnect.
+    NotifierCount activations;
     QTest::qWait(300);
-    QVERIFY2(CpuSeconds() - before < 0.1, "the event loop spins after the port vanished");
+    QVERIFY2(activations.count < 10, qPrintable(QString::number(activations.count)));
     QVERIFY(!line.isOpen());
     const std::array<Byte, 12> frame{0x41, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xBE};
     line.write(frame.data(), frame.size());

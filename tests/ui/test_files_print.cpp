@@ -9,6 +9,7 @@
 #include "QuietLine.h"
 #include "SerialLine.h"
 #include "Validation.h"
+#include "WindowTest.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -114,9 +115,7 @@ class TestFilesPrint : public QObject {
 
     template <typename T = QWidget>
     T* Get(const char* name) {
-        T* child = w->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) qFatal("no control %s", name);
-        return child;
+        return ControlOf<T>(*w, name);
     }
     QString Path(const char* name) const { return dir->filePath(QString::fromLatin1(name)); }
     QString Label() { return Get<QLabel>("LabelFile2")->text(); }
@@ -644,11 +643,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ign::Application app(argc, argv);
-    TestFilesPrint test;
-    return QTest::qExec(&test, argc, argv);
-}
+IGN_WINDOW_TEST_MAIN(TestFilesPrint)
 
 #include "test_files_print.moc"

@@ -9,11 +9,14 @@
 #include "MessageBoxes.h"
 #include "New.h"
 #include "QuitSignals.h"
+#include "ScriptedLine.h"
+#include "SealedFrame.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "SpinButton.h"
 #include "ThrowawaySettings.h"
 #include "Validation.h"
+#include "WindowTest.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,7 +32,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <csignal>
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -38,41 +40,15 @@ using ign::TFormHlav;
 
 namespace {
 
-// Bytes put in by the test, handed out as a port hands out what it received.
-class ScriptedLine : public ign::SerialLine {
-public:
-    ScriptedLine(std::deque<Byte>& input, int& writes) : input_(input), writes_(writes) {}
-    bool isOpen() const override { return true; }
-    std::size_t bytesQueued() override { return input_.size(); }
-    std::size_t read(Byte* buffer, std::size_t maxBytes) override {
-        std::size_t n = 0;
-        for (; n < maxBytes && !input_.empty(); ++n) {
-            buffer[n] = input_.front();
-            input_.pop_front();
-        }
-        return n;
-    }
-    void write(const Byte*, std::size_t) override { ++writes_; }
-
-private:
-    std::deque<Byte>& input_;
-    int& writes_;
-};
-
 // A monitor frame: code, five big-endian words, check byte.
 QByteArray MonitorFrame(int type, std::initializer_list<int> words) {
-    QByteArray frame(12, '\0');
-    frame[0] = static_cast<char>(0xB0 + type);
-    int at = 1;
+    Bytes frame{static_cast<Byte>(0xB0 + type)};
     for (int word : words) {
-        frame[at] = static_cast<char>(word >> 8);
-        frame[at + 1] = static_cast<char>(word & 0xFF);
-        at += 2;
+        frame.push_back(static_cast<Byte>(word >> 8));
+        frame.push_back(static_cast<Byte>(word & 0xFF));
     }
-    Byte x = 0;
-    for (int i = 0; i < 11; ++i) x = static_cast<Byte>(x ^ static_cast<Byte>(frame[i]));
-    frame[11] = static_cast<char>(~x);
-    return frame;
+    frame = Sealed(frame);
+    return QByteArray(reinterpret_cast<const char*>(frame.data()), static_cast<qsizetype>(frame.size()));
 }
 
 QByteArray Settings(const QByteArray& form = {}) {
@@ -100,8 +76,7 @@ class TestIntegration : public QObject {
 
     std::unique_ptr<ThrowawaySettings> settings;
     std::unique_ptr<ign::SimulatedUnit> unitA, unitB;
-    std::deque<Byte> script;
-    int scriptWrites = 0;
+    LineScript script;
     QStringList opened;  // port names the window asked for, in order
     std::unique_ptr<TFormHlav> w;
     QStringList boxes;  // texts of the message boxes shown while building the window
@@ -111,7 +86,7 @@ class TestIntegration : public QObject {
             opened << name;
             if (name == "unitA") return std::make_unique<ign::SimulatedLine>(*unitA);
             if (name == "unitB") return std::make_unique<ign::SimulatedLine>(*unitB);
-            if (name == "script") return std::make_unique<ScriptedLine>(script, scriptWrites);
+            if (name == "script") return std::make_unique<ScriptedLine>(script);
             return nullptr;
         };
     }
@@ -125,9 +100,7 @@ class TestIntegration : public QObject {
 
     template <typename T = QWidget>
     T* Get(const char* name) {
-        T* child = w->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) qFatal("no control %s", name);
-        return child;
+        return ControlOf<T>(*w, name);
     }
     QString Status() { return Get<QLabel>("LabelHlaseni")->text(); }
     bool StatusShown() { return Get("LabelHlaseni")->isVisible(); }
@@ -150,7 +123,7 @@ class TestIntegration : public QObject {
         return ticks;
     }
     void Feed(const QByteArray& frame) {
-        for (char c : frame) script.push_back(static_cast<Byte>(c));
+        for (char c : frame) script.queued.push_back(static_cast<Byte>(c));
     }
     void LoadUnit(ign::SimulatedUnit& unit, const ign::ParameterSet& set) {
         for (int offset = 1; offset <= 210; ++offset) unit.setMemory(offset, set.image.at(offset));
@@ -167,8 +140,7 @@ private slots:
     void init() {
         unitA = std::make_unique<ign::SimulatedUnit>();
         unitB = std::make_unique<ign::SimulatedUnit>();
-        script.clear();
-        scriptWrites = 0;
+        script = {};
         opened.clear();
         settings.reset();
         settings = std::make_unique<ThrowawaySettings>(Settings());
@@ -390,7 +362,7 @@ private slots:
         QCOMPARE(int{w->Parameters().injection.TPS_100}, tps100);
         QCOMPARE(Link().TransferMode == ign::TransferMode::Program, programs);
         QCOMPARE(StatusShown(), programs);
-        QCOMPARE(scriptWrites, programs ? 1 : 0);
+        QCOMPARE(script.written.size(), std::size_t{programs ? 1u : 0u});
     }
 
     // ---- Monitor page ----
@@ -569,11 +541,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ign::Application app(argc, argv);
-    TestIntegration test;
-    return QTest::qExec(&test, argc, argv);
-}
+IGN_WINDOW_TEST_MAIN(TestIntegration)
 
 #include "test_integration.moc"

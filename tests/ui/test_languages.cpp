@@ -5,6 +5,7 @@
 #include "Jazyk3.h"
 #include "OwnText.h"
 #include "ThrowawaySettings.h"
+#include "WindowTest.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -140,7 +141,6 @@ class TestLanguages : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init() {
         settings_.reset();
         settings_ = std::make_unique<ThrowawaySettings>();
@@ -312,5 +312,5 @@ private:
     std::unique_ptr<TFormHlav> window_;
 };
 
-QTEST_MAIN(TestLanguages)
+IGN_WINDOW_TEST_MAIN(TestLanguages)
 #include "test_languages.moc"

@@ -7,6 +7,7 @@
 #include "QuietLine.h"
 #include "QuitSignals.h"
 #include "ThrowawaySettings.h"
+#include "WindowTest.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -310,11 +311,6 @@ void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
     }
 }
 
-int main(int argc, char** argv) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ign::Application app(argc, argv);
-    TestStartAndQuit test;
-    return QTest::qExec(&test, argc, argv);
-}
+IGN_WINDOW_TEST_MAIN(TestStartAndQuit)
 
 #include "test_start_and_quit.moc"

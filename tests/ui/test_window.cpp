@@ -1,12 +1,14 @@
 // The main window driven through its widgets: the edit cycle, start-up and
 // close, the message boxes, the error guard and the status line.
 #include "Application.h"
+#include "DefaultSets.h"
 #include "EditorBindings.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "New.h"
 #include "ThrowawaySettings.h"
+#include "WindowTest.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,13 +38,6 @@ using ign::TFormHlav;
 
 namespace {
 
-ign::ParameterSet DefaultSet(ign::Byte keying = 0) {
-    ign::ParameterSet set{};
-    set.ignition.KEYING = keying;
-    ign::ApplyMachineDefaults(set);
-    return set;
-}
-
 // A control of the window whose handler fails, as a file or printer error would.
 class FailingControl : public QWidget {
 public:
@@ -63,9 +58,7 @@ class TestWindow : public QObject {
 
     template <typename T = QWidget>
     T* Get(const char* name) {
-        T* child = w->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) qFatal("no control %s", name);
-        return child;
+        return ControlOf<T>(*w, name);
     }
     QSpinBox* Field(const char* name) { return Get<QSpinBox>(name); }
 
@@ -618,11 +611,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ign::Application app(argc, argv);
-    TestWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+IGN_WINDOW_TEST_MAIN(TestWindow)
 
 #include "test_window.moc"

@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Hlav.h"
 #include "ThrowawaySettings.h"
+#include "WindowTest.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -178,11 +179,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ign::Application app(argc, argv);
-    TestWindowSize test;
-    return QTest::qExec(&test, argc, argv);
-}
+IGN_WINDOW_TEST_MAIN(TestWindowSize)
 
 #include "test_window_size.moc"
