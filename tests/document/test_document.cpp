@@ -1,0 +1,177 @@
+// The owner of the set: what each step does to the editors, and who hears of it.
+#include "DefaultSets.h"
+#include "ParameterDocument.h"
+
+#include <QtTest>
+
+#include <string>
+#include <vector>
+
+using namespace ign;
+
+namespace {
+
+// Editors that hold what the user typed and what they were last shown, and
+// note each call in one log with the listeners' calls.
+class FakeEditors : public SetEditors {
+public:
+    explicit FakeEditors(std::vector<std::string>& log) : log_(log) {}
+    void ReadEditors(ParameterSet& set) override {
+        log_.push_back("read");
+        set.ignition = typed.ignition;
+        set.injection = typed.injection;
+    }
+    void RefreshEditors(const ParameterSet& set) override {
+        log_.push_back("refresh");
+        shown = set;
+    }
+    ParameterSet typed = DefaultSet();
+    ParameterSet shown{};
+
+private:
+    std::vector<std::string>& log_;
+};
+
+struct Heard {
+    ChangeCause cause;
+    ParameterSet before;
+    ParameterSet after;
+};
+
+}  // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+    std::vector<std::string> log;
+    std::vector<Heard> heard;
+
+    void Follow(ParameterDocument& document) {
+        document.Listen([this](const ParameterChange& step) {
+            log.push_back(std::string("told ") + std::string(CauseName(step.cause)));
+            heard.push_back({step.cause, step.before, step.after});
+        });
+    }
+
+private slots:
+    void init() {
+        log.clear();
+        heard.clear();
+    }
+
+    // The typed text is taken, validated and shown before anybody hears of it.
+    void editCycleReadsValidatesShowsThenTells() {
+        FakeEditors editors(log);
+        ParameterDocument document(&editors);
+        Follow(document);
+        const ParameterSet before = document.Parameters();
+        editors.typed.ignition.RPM_A[3] = 5;  // below point 2: validation raises it
+        document.EditCycle();
+        QCOMPARE(log, (std::vector<std::string>{"read", "refresh", "told edit"}));
+        QVERIFY(document.Parameters().ignition.RPM_A[3] > editors.typed.ignition.RPM_A[2]);
+        QVERIFY(editors.shown == document.Parameters());
+        QCOMPARE(heard.size(), std::size_t{1});
+        QVERIFY(heard[0].before == before);
+        QVERIFY(heard[0].after == document.Parameters());
+    }
+
+    // A cycle that finds nothing new still shows the set, and tells nobody.
+    void stepsThatChangeNoByteTellNobody_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("edit cycle") << 0;
+        QTest::newRow("image alone") << 1;
+        QTest::newRow("arrival of what was there") << 2;
+    }
+    void stepsThatChangeNoByteTellNobody() {
+        QFETCH(int, kind);
+        FakeEditors editors(log);
+        ParameterDocument document(&editors);
+        document.EditCycle();
+        Follow(document);
+        switch (kind) {
+            case 0:
+                document.EditCycle();
+                break;
+            case 1:
+                document.Apply(ChangeCause::Restore, [](ParameterSet& set) {
+                    set.image.at(211) = 'X';
+                    return true;
+                });
+                break;
+            default:
+                document.Arrived(ChangeCause::Read);
+                break;
+        }
+        QVERIFY(heard.empty());
+        QCOMPARE(log.back(), std::string("refresh"));
+    }
+
+    // A step that does not stand (a Save that could not write) puts the set
+    // back, pending edits and all, and neither shows nor tells.
+    void declinedStepLeavesEverythingAsItWas() {
+        FakeEditors editors(log);
+        ParameterDocument document(&editors);
+        Follow(document);
+        const ParameterSet before = document.Parameters();
+        editors.typed.ignition.OMEZ1 = 200;
+        QVERIFY(!document.TakeEditors(ChangeCause::Edit, ParameterDocument::Validation::First,
+                                      [](const ParameterSet&) { return false; }));
+        QVERIFY(document.Parameters() == before);
+        QCOMPARE(log, std::vector<std::string>{"read"});
+    }
+
+    // What the link wrote into the set arrives as one step, measured from
+    // what the listeners last heard, not from the half-written set.
+    void completedReadIsOneStepFromTheLastTold() {
+        FakeEditors editors(log);
+        ParameterDocument document(&editors);
+        document.EditCycle();
+        const ParameterSet before = document.Parameters();
+        Follow(document);
+        document.LinkParameters().image.at(1) = 99;
+        document.LinkParameters().injection.JET[7] = 44;
+        document.Arrived(ChangeCause::Read);
+        QCOMPARE(log.back(), std::string("told read"));
+        QCOMPARE(heard.size(), std::size_t{1});
+        QVERIFY(heard[0].before == before);
+        QCOMPARE(heard[0].after.injection.JET[7], Byte{44});
+        QVERIFY(editors.shown == document.Parameters());
+    }
+
+    // The check boxes write their flag and show nothing; the rest of the set stays.
+    void changeWithoutRefreshStillTells() {
+        FakeEditors editors(log);
+        ParameterDocument document(&editors);
+        Follow(document);
+        document.Apply(
+            ChangeCause::Excitation,
+            [](ParameterSet& set) {
+                set.ignition.EXCITATION = 1;
+                return true;
+            },
+            ParameterDocument::Show::Nothing);
+        QCOMPARE(log, std::vector<std::string>{"told excitation"});
+    }
+
+    // Listeners hear each step in the order they came; one that leaves while
+    // being told does not keep the next one from hearing it.
+    void listenersInOrderAndMayLeave() {
+        ParameterDocument document;
+        std::vector<int> order;
+        int first = 0;
+        first = document.Listen([&](const ParameterChange&) {
+            order.push_back(1);
+            document.StopListening(first);
+        });
+        document.Listen([&](const ParameterChange&) { order.push_back(2); });
+        for (Byte value : {Byte{1}, Byte{2}})
+            document.Apply(ChangeCause::GasEnable, [value](ParameterSet& set) {
+                set.ignition.GasEnable = value;
+                return true;
+            });
+        QCOMPARE(order, (std::vector<int>{1, 2, 2}));
+    }
+};
+
+QTEST_GUILESS_MAIN(DocumentTest)
+#include "test_document.moc"
