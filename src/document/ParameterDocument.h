@@ -71,6 +71,9 @@ public:
     // here as a step (Arrived).
     ParameterSet& LinkParameters() { return set_; }
 
+    // The set the program starts with; no step, so nobody is told.
+    void Begin(const ParameterSet& set) { set_ = told_ = set; }
+
     // Listeners stay until they are removed; a listener may remove itself.
     int Listen(Listener listener);
     void StopListening(int id);

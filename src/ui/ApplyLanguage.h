@@ -19,8 +19,8 @@ struct HintParts {
 HintParts SplitHint(std::string_view hint);
 
 // Writes every assignment of the table to the window's children, found by objectName (the window itself
-// answers to its own name). A target the window lacks is skipped. Returns the table's language code for
-// the window to keep.
+// answers to its own name): the tables are data, so this walk is where controls are looked up by name. A
+// target the window lacks is skipped. Returns the table's language code for the window to keep.
 std::uint8_t ApplyLanguageTable(QWidget& window, const LanguageTable& table);
 
 }  // namespace ign

@@ -1,23 +1,19 @@
 #include "Hlav.h"
+#include "IgnitionPage.h"
 #include "LiveAdjust.h"
-#include "Validation.h"
-
-#include <QLabel>
 
 namespace ign {
 
 void TFormHlav::PrepareDeviceImage() {
-    ReadEditors();
-    ValidateParameters(set_);
-    RefreshEditors();
-    PackDeviceImage(set_);
+    document_.EditCycle();
+    document_.PackImage();
 }
 
 void TFormHlav::MenuReadClick() {
     // The editors are not taken: what comes from the unit replaces them anyway.
     link_.StartRead();
     // The set no longer comes from the file; its path stays for the dialogs.
-    Child<QLabel>("LabelFile2")->clear();
+    ignitionPage_->ClearFileName();
 }
 
 void TFormHlav::MenuVerifyClick() {
@@ -32,50 +28,55 @@ void TFormHlav::MenuProgramClick() {
 
 // ---- live adjustment --------------------------------------------------------
 
-void TFormHlav::ProgramLiveChange() {
-    RefreshEditors();
-    link_.StartLiveProgram();
+void TFormHlav::ProgramLiveChange(ChangeCause cause, ParameterDocument::Validation validation,
+                                  const ParameterDocument::Change& change) {
+    if (document_.TakeEditors(cause, validation, change)) link_.StartLiveProgram();
 }
 
 void TFormHlav::CurveMinusClick() {
-    ReadEditors();
-    ValidateParameters(set_);
-    if (CurveMinus(set_)) ProgramLiveChange();
+    ProgramLiveChange(ChangeCause::Live, ParameterDocument::Validation::First,
+                      [](ParameterSet& set) { return CurveMinus(set); });
 }
 
 void TFormHlav::CurvePlusClick() {
-    ReadEditors();
-    ValidateParameters(set_);
-    if (CurvePlus(set_)) ProgramLiveChange();
+    ProgramLiveChange(ChangeCause::Live, ParameterDocument::Validation::First,
+                      [](ParameterSet& set) { return CurvePlus(set); });
 }
 
 void TFormHlav::ButtonJetMinusClick() {
-    ReadEditors();
-    if (JetMinus(set_.injection)) ProgramLiveChange();
+    ProgramLiveChange(ChangeCause::Live, ParameterDocument::Validation::None,
+                      [](ParameterSet& set) { return JetMinus(set.injection); });
 }
 
 void TFormHlav::ButtonJetPlusClick() {
-    ReadEditors();
-    if (JetPlus(set_.injection)) ProgramLiveChange();
+    ProgramLiveChange(ChangeCause::Live, ParameterDocument::Validation::None,
+                      [](ParameterSet& set) { return JetPlus(set.injection); });
 }
 
 void TFormHlav::CSpinButtonUpClick(int column) {
-    ReadEditors();
-    if (JetColumnPlus(set_.injection, column - 1)) ProgramLiveChange();
+    ProgramLiveChange(ChangeCause::Live, ParameterDocument::Validation::None,
+                      [column](ParameterSet& set) { return JetColumnPlus(set.injection, column - 1); });
 }
 
 void TFormHlav::CSpinButtonDownClick(int column) {
-    ReadEditors();
-    if (JetColumnMinus(set_.injection, column - 1)) ProgramLiveChange();
+    ProgramLiveChange(ChangeCause::Live, ParameterDocument::Validation::None,
+                      [column](ParameterSet& set) { return JetColumnMinus(set.injection, column - 1); });
 }
 
-// The calibrations take the voltage the unit reports now; the editors are not read.
+// The calibrations take the voltage the unit reports now; the editors are not read,
+// and a voltage out of the point's range does nothing at all.
 void TFormHlav::BitBtnTps0Click() {
-    if (SetTps0(set_.injection, link_.monitor().MeasuredTpsMv())) ProgramLiveChange();
+    const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
+    if (document_.Apply(ChangeCause::SetTps,
+                        [measured](ParameterSet& set) { return SetTps0(set.injection, measured); }))
+        link_.StartLiveProgram();
 }
 
 void TFormHlav::BitBtnTps100Click() {
-    if (SetTps100(set_.injection, link_.monitor().MeasuredTpsMv())) ProgramLiveChange();
+    const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
+    if (document_.Apply(ChangeCause::SetTps,
+                        [measured](ParameterSet& set) { return SetTps100(set.injection, measured); }))
+        link_.StartLiveProgram();
 }
 
 }  // namespace ign

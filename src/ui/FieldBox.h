@@ -4,6 +4,7 @@
 
 #include <QSpinBox>
 
+class QLineEdit;
 class QWheelEvent;
 
 namespace ign {
@@ -24,6 +25,8 @@ public:
     FieldBox(const EditorField& field, QWidget* parent);
 
     void stepBy(int steps) override;
+    // The text box part, where typing and clicks happen.
+    QLineEdit* TextBox() const { return lineEdit(); }
     // After a focus loss: true when the focus went to another control of the
     // same window. A dialog, a message box or another program taking the focus
     // is not leaving the box, so pending text stays pending until then.

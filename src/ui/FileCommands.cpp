@@ -1,15 +1,13 @@
 #include "Hlav.h"
+#include "IgnitionPage.h"
 #include "Messages.h"
 #include "ParameterFile.h"
 #include "UserSettingsFile.h"
 #include "Validation.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QStringList>
-#include <filesystem>
 
 namespace ign {
 namespace {
@@ -55,17 +53,17 @@ void TFormHlav::MenuSaveClick() {
     // The file holds the validated set the window shows, pending edits included.
     // A save that fails leaves everything as it was, the blocks too, so the user
     // can pick another place without losing what was typed.
-    const ParameterSet before = set_;
-    ReadEditors();
-    ValidateParameters(set_);
-    const FileWriteResult result = SaveParameterFile(FileSystemPath(path), set_);
-    if (result != FileWriteResult::Ok) {
-        set_ = before;
+    FileWriteResult result = FileWriteResult::Ok;
+    const bool saved = document_.TakeEditors(ChangeCause::Edit, ParameterDocument::Validation::First,
+                                             [&](ParameterSet& set) {
+                                                 result = SaveParameterFile(FileSystemPath(path), set);
+                                                 return result == FileWriteResult::Ok;
+                                             });
+    if (!saved) {
         ShowMessage(QString::fromUtf8(SaveErrorText(result)));
         return;
     }
-    RefreshEditors();
-    Child<QLabel>("LabelFile2")->setText(path);
+    ignitionPage_->SetFileName(path);
     parameterFilePath_ = path;
     openDialogFileName_ = path;
 }
@@ -80,13 +78,16 @@ void TFormHlav::MenuOpenClick() {
         const QString path = QFileInfo(chosen).absoluteFilePath();
         openDialogFileName_ = path;
         // The editors are not read first: what the file does not name keeps the blocks' values.
-        if (!LoadParameterFile(FileSystemPath(path), set_)) {
+        const bool opened = document_.Apply(ChangeCause::Open, [&path](ParameterSet& set) {
+            if (!LoadParameterFile(FileSystemPath(path), set)) return false;
+            ValidateParameters(set);
+            return true;
+        });
+        if (!opened) {
             const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);
             ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         } else {
-            ValidateParameters(set_);
-            RefreshEditors();
-            Child<QLabel>("LabelFile2")->setText(path);
+            ignitionPage_->SetFileName(path);
             parameterFilePath_ = path;
             saveDialogFileName_ = path;
         }

@@ -6,41 +6,38 @@
 #include "CaptionRoom.h"
 #include "FieldBox.h"
 #include "HintHandler.h"
+#include "IgnitionPage.h"
+#include "Injection1Page.h"
+#include "Injection2Page.h"
+#include "Injection3Page.h"
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
-#include "Messages.h"
-#include "MonitorLabels.h"
+#include "MonitorPage.h"
 #include "New.h"
+#include "NewTexts.h"
 #include "OpenSerialLine.h"
+#include "ProgressArea.h"
 #include "SettingsLocation.h"
-#include "SpinButton.h"
+#include "Tick.h"
+#include "ToolArea.h"
 #include "ToolIcons.h"
 #include "UserSettingsFile.h"
-#include "Validation.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <filesystem>
-#include <stdexcept>
-#include <string>
+#include <exception>
 #include <utility>
 
 namespace ign {
@@ -48,7 +45,7 @@ namespace ign {
 TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
 
 TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
-    : QMainWindow(parent), openLine_(std::move(openLine)), fields_(EditorFields().size(), nullptr) {
+    : QMainWindow(parent), openLine_(std::move(openLine)) {
     WatchForQuit();
     if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
@@ -65,9 +62,9 @@ TFormHlav::~TFormHlav() {
     if (hintHandler_ != nullptr) qApp->removeEventFilter(hintHandler_);
     // Destroying the controls moves the focus, and a field that loses it must
     // not run the edit cycle on a window that is half gone.
-    for (FieldBox* box : fields_) {
+    for (FieldBox* box : editors_.Fields()) {
         box->disconnect(this);
-        box->findChild<QLineEdit*>()->removeEventFilter(this);
+        box->TextBox()->removeEventFilter(this);
     }
 }
 
@@ -75,35 +72,41 @@ void TFormHlav::BuildWindow() {
     setObjectName(QStringLiteral("FormHlav"));
     setWindowTitle(QStringLiteral("Programming of Ignition"));
     setWindowIcon(WindowIcon());
-    BuildMenus();
+    actions_ = BuildMenuBar(*this);
 
     // Everything below the menu bar but the status line scrolls, so a window
     // smaller than its contents (a small screen, large fonts) keeps every
     // control within reach.
-    auto* client = new QScrollArea(this);
-    client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFrameShape(QFrame::NoFrame);
-    client->setWidgetResizable(true);
-    auto* central = new QWidget(client);
+    client_ = new QScrollArea(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFrameShape(QFrame::NoFrame);
+    client_->setWidgetResizable(true);
+    auto* central = new QWidget(client_);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(4);
-    layout->addWidget(BuildToolArea());
+    tools_ = new ToolArea(this);
+    layout->addWidget(tools_);
 
-    auto* pages = new QTabWidget(central);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->addTab(BuildIgnitionPage(), QStringLiteral("Ignition"));
-    pages->addTab(BuildInjection1Page(), QStringLiteral("Injection 1"));
-    pages->addTab(BuildInjection2Page(), QStringLiteral("Injection 2"));
-    pages->addTab(BuildInjection3Page(), QStringLiteral("Injection 3"));
-    pages->addTab(BuildMonitorPage(), QStringLiteral("Monitor"));
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    ignitionPage_ = new IgnitionPage(editors_, this);
+    pages_->addTab(ignitionPage_, QStringLiteral("Ignition"));
+    injection1Page_ = new Injection1Page(editors_, this);
+    pages_->addTab(injection1Page_, QStringLiteral("Injection 1"));
+    pages_->addTab(new Injection2Page(editors_, this), QStringLiteral("Injection 2"));
+    injection3Page_ = new Injection3Page(editors_, this);
+    pages_->addTab(injection3Page_, QStringLiteral("Injection 3"));
+    monitorPage_ = new MonitorPage(this);
+    pages_->addTab(monitorPage_, QStringLiteral("Monitor"));
     // The style's default margins inside the groups take room the pages need.
-    for (QGroupBox* group : pages->findChildren<QGroupBox*>())
+    for (QGroupBox* group : pages_->findChildren<QGroupBox*>())
         if (QLayout* inside = group->layout()) inside->setContentsMargins(5, 3, 5, 5);
-    layout->addWidget(pages, 1);
-    layout->addWidget(BuildProgressArea());
-    client->setWidget(central);
-    setCentralWidget(client);
+    layout->addWidget(pages_, 1);
+    progress_ = new ProgressArea(this);
+    layout->addWidget(progress_);
+    client_->setWidget(central);
+    setCentralWidget(client_);
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
@@ -115,50 +118,9 @@ void TFormHlav::BuildWindow() {
     timer_->setInterval(kTickMs);
     timer_->setTimerType(Qt::PreciseTimer);
 
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (fields_[i] == nullptr)
-            throw std::logic_error("editor field " + EditorFields()[i].edit + " has no place on any page");
-    }
-    ReserveRoomForEveryCaption(*this, {&EnglishTable(), &CzechTable(), &GermanTable()});
+    ReserveRoomForEveryCaption(*this, {&EnglishTable(), &CzechTable(), &GermanTable(), &NewTextTable(0),
+                                       &NewTextTable(1), &NewTextTable(2)});
     FitToContent();
-}
-
-QWidget* TFormHlav::BuildProgressArea() {
-    auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(4, 0, 0, 0);
-    auto* label = new QLabel(area);
-    label->setObjectName(QStringLiteral("LabelHlaseni"));
-    QFont big = label->font();
-    big.setPointSize(10);
-    label->setFont(big);
-    // As wide as the longest text a device run writes there in any language,
-    // so the bar beside it keeps one place and one width.
-    constexpr MessageId kProgressTexts[] = {MessageId::ReadStarted,   MessageId::ProgramStarted,
-                                            MessageId::VerifyCommand, MessageId::VerifyAfterTransfer,
-                                            MessageId::VerifyOk,      MessageId::ReadError,
-                                            MessageId::VerifyError,   MessageId::ProgramError};
-    std::vector<std::string_view> texts;
-    for (MessageId id : kProgressTexts)
-        for (Byte language = 0; language < kLanguageCount; ++language)
-            texts.push_back(MessageText(id, language));
-    ReserveRoom(*label, texts);
-    label->setFixedWidth(label->minimumWidth());
-    auto* bar = new QProgressBar(area);
-    bar->setObjectName(QStringLiteral("ProgressBar1"));
-    bar->setRange(0, 40);
-    bar->setTextVisible(false);
-    bar->setFixedHeight(16);
-    // Shown and hidden by device runs; the row keeps its height so the pages never jump.
-    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(bar)}) {
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-        w->hide();
-    }
-    row->addWidget(label);
-    row->addWidget(bar, 1);
-    return area;
 }
 
 void TFormHlav::FitToContent() {
@@ -166,53 +128,69 @@ void TFormHlav::FitToContent() {
     move(FirstStartPosition());
 }
 
-FieldBox* TFormHlav::MakeField(const char* editName) {
-    const std::vector<EditorField>& all = EditorFields();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i].edit != editName) continue;
-        if (fields_[i] == nullptr) fields_[i] = new FieldBox(all[i], this);
-        return fields_[i];
-    }
-    throw std::logic_error(std::string("no editor field named ") + editName);
+// ---- connections ------------------------------------------------------------
+
+template <typename... Args>
+auto TFormHlav::Guarded(void (TFormHlav::*handler)(Args...)) {
+    return [this, handler](Args... args) { RunGuarded([&] { (this->*handler)(args...); }); };
 }
 
-// ---- connections ------------------------------------------------------------
+void TFormHlav::RunGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        Application::ShowError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        Application::ShowError(QStringLiteral("Unknown error"));
+    }
+}
 
 namespace {
 
 using Handler = void (TFormHlav::*)();
-struct Command {
-    const char* name;
-    Handler handler;
-};
 
 // Menu items and the buttons that share their handlers.
-constexpr Command kMenuCommands[] = {
-    {"MenuNew", &TFormHlav::MenuNewClick},         {"MenuOpen", &TFormHlav::MenuOpenClick},
-    {"MenuSave", &TFormHlav::MenuSaveClick},       {"MenuPrint", &TFormHlav::SpeedButtonPrintClick},
-    {"MenuExit", &TFormHlav::MenuExitClick},       {"MenuCom1", &TFormHlav::MenuCom1Click},
-    {"MenuCom2", &TFormHlav::MenuCom2Click},       {"MenuRead", &TFormHlav::MenuReadClick},
-    {"MenuVerify", &TFormHlav::MenuVerifyClick},   {"MenuProgram", &TFormHlav::MenuProgramClick},
-    {"CurveMinus", &TFormHlav::CurveMinusClick},   {"CurvePlus", &TFormHlav::CurvePlusClick},
-    {"JetMinus", &TFormHlav::ButtonJetMinusClick}, {"JetPlus", &TFormHlav::ButtonJetPlusClick},
-    {"MenuEnglish", &TFormHlav::MenuEnglishClick}, {"MenuCzech", &TFormHlav::MenuCzechClick},
-    {"MenuGerman", &TFormHlav::MenuGermanClick},   {"MenuContens", &TFormHlav::MenuContensClick},
-    {"MenuAbout", &TFormHlav::MenuAboutClick},
+struct ActionCommand {
+    QAction* WindowActions::*action;
+    Handler handler;
 };
-constexpr Command kButtonCommands[] = {
-    {"SpeedButtonNew", &TFormHlav::MenuNewClick},
-    {"SpeedButton5", &TFormHlav::MenuOpenClick},
-    {"SpeedButton7", &TFormHlav::MenuSaveClick},
-    {"SpeedButtonPrint", &TFormHlav::SpeedButtonPrintClick},
-    {"Button1", &TFormHlav::MenuReadClick},
-    {"BitBtn2", &TFormHlav::MenuVerifyClick},
-    {"BitBtn1", &TFormHlav::MenuProgramClick},
-    {"BitBtnIgnMinus", &TFormHlav::CurveMinusClick},
-    {"BitBtnIgnPlus", &TFormHlav::CurvePlusClick},
-    {"BitBtnJetMinus", &TFormHlav::ButtonJetMinusClick},
-    {"BitBtnJetPlus", &TFormHlav::ButtonJetPlusClick},
-    {"BitBtnTps0", &TFormHlav::BitBtnTps0Click},
-    {"BitBtnTps100", &TFormHlav::BitBtnTps100Click},
+constexpr ActionCommand kActionCommands[] = {
+    {&WindowActions::New, &TFormHlav::MenuNewClick},
+    {&WindowActions::Open, &TFormHlav::MenuOpenClick},
+    {&WindowActions::Save, &TFormHlav::MenuSaveClick},
+    {&WindowActions::Print, &TFormHlav::SpeedButtonPrintClick},
+    {&WindowActions::Exit, &TFormHlav::MenuExitClick},
+    {&WindowActions::Com1, &TFormHlav::MenuCom1Click},
+    {&WindowActions::Com2, &TFormHlav::MenuCom2Click},
+    {&WindowActions::Read, &TFormHlav::MenuReadClick},
+    {&WindowActions::Verify, &TFormHlav::MenuVerifyClick},
+    {&WindowActions::Program, &TFormHlav::MenuProgramClick},
+    {&WindowActions::CurveMinus, &TFormHlav::CurveMinusClick},
+    {&WindowActions::CurvePlus, &TFormHlav::CurvePlusClick},
+    {&WindowActions::JetMinus, &TFormHlav::ButtonJetMinusClick},
+    {&WindowActions::JetPlus, &TFormHlav::ButtonJetPlusClick},
+    {&WindowActions::English, &TFormHlav::MenuEnglishClick},
+    {&WindowActions::Czech, &TFormHlav::MenuCzechClick},
+    {&WindowActions::German, &TFormHlav::MenuGermanClick},
+    {&WindowActions::Contens, &TFormHlav::MenuContensClick},
+    {&WindowActions::About, &TFormHlav::MenuAboutClick},
+};
+struct ButtonCommand {
+    QAbstractButton* ToolArea::*button;
+    Handler handler;
+};
+constexpr ButtonCommand kButtonCommands[] = {
+    {&ToolArea::newButton, &TFormHlav::MenuNewClick},
+    {&ToolArea::openButton, &TFormHlav::MenuOpenClick},
+    {&ToolArea::saveButton, &TFormHlav::MenuSaveClick},
+    {&ToolArea::printButton, &TFormHlav::SpeedButtonPrintClick},
+    {&ToolArea::readButton, &TFormHlav::MenuReadClick},
+    {&ToolArea::verifyButton, &TFormHlav::MenuVerifyClick},
+    {&ToolArea::programButton, &TFormHlav::MenuProgramClick},
+    {&ToolArea::curveMinusButton, &TFormHlav::CurveMinusClick},
+    {&ToolArea::curvePlusButton, &TFormHlav::CurvePlusClick},
+    {&ToolArea::jetMinusButton, &TFormHlav::ButtonJetMinusClick},
+    {&ToolArea::jetPlusButton, &TFormHlav::ButtonJetPlusClick},
 };
 
 // Marks the text box of a field that runs the edit cycle when clicked into.
@@ -221,43 +199,40 @@ constexpr const char* kCycleOnClick = "cycleOnClick";
 }  // namespace
 
 void TFormHlav::ConnectSignals() {
-    for (const Command& command : kMenuCommands)
-        connect(Child<QAction>(command.name), &QAction::triggered, this, command.handler);
-    for (const Command& command : kButtonCommands)
-        connect(Child<QAbstractButton>(command.name), &QAbstractButton::clicked, this, command.handler);
+    for (const ActionCommand& command : kActionCommands)
+        connect(actions_.*command.action, &QAction::triggered, this, Guarded(command.handler));
+    for (const ButtonCommand& command : kButtonCommands)
+        connect(tools_->*command.button, &QAbstractButton::clicked, this, Guarded(command.handler));
 
     const std::vector<EditorField>& all = EditorFields();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        FieldBox* box = fields_[i];
-        connect(box, &FieldBox::stepped, this, &TFormHlav::EditCycle);
+        FieldBox* box = editors_.Fields()[i];
+        connect(box, &FieldBox::stepped, this, Guarded(&TFormHlav::EditCycle));
         if (TriggerOf(all[i].page) == CycleTrigger::OnLeave) {
             // editingFinished also comes with Return and when a dialog takes the
             // focus; only moving to another control of the window counts.
             connect(box, &FieldBox::editingFinished, this, [this, box] {
-                if (box->leftForAnotherControl()) EditCycle();
+                if (box->leftForAnotherControl()) RunGuarded([this] { EditCycle(); });
             });
         } else {
-            box->findChild<QLineEdit*>()->setProperty(kCycleOnClick, true);
-            box->findChild<QLineEdit*>()->installEventFilter(this);
+            box->TextBox()->setProperty(kCycleOnClick, true);
+            box->TextBox()->installEventFilter(this);
         }
     }
 
-    connect(Child<QCheckBox>("CheckBox5"), &QCheckBox::clicked, this, &TFormHlav::CheckBox5Click);
-    connect(Child<QCheckBox>("CheckBoxGas"), &QCheckBox::clicked, this, &TFormHlav::CheckBoxGasClick);
-    connect(Child<QComboBox>("ComboBox1"), &QComboBox::currentIndexChanged, this,
-            &TFormHlav::ComboBox1Change);
-
-    for (int column = 1; column <= kMapSize; ++column) {
-        const std::string name = "CSpinButton" + std::to_string(column);
-        auto* spin = Child<SpinButton>(name.c_str());
-        connect(spin, &SpinButton::upClicked, this, [this, column] { CSpinButtonUpClick(column); });
-        connect(spin, &SpinButton::downClicked, this, [this, column] { CSpinButtonDownClick(column); });
-    }
-    connect(timer_, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    connect(ignitionPage_, &IgnitionPage::excitationClicked, this, Guarded(&TFormHlav::CheckBox5Click));
+    connect(ignitionPage_, &IgnitionPage::gasEnableClicked, this, Guarded(&TFormHlav::CheckBoxGasClick));
+    connect(ignitionPage_, &IgnitionPage::machineChosen, this, Guarded(&TFormHlav::ComboBox1Change));
+    connect(injection1Page_, &Injection1Page::columnUp, this, Guarded(&TFormHlav::CSpinButtonUpClick));
+    connect(injection1Page_, &Injection1Page::columnDown, this, Guarded(&TFormHlav::CSpinButtonDownClick));
+    connect(injection3Page_, &Injection3Page::tps0Clicked, this, Guarded(&TFormHlav::BitBtnTps0Click));
+    connect(injection3Page_, &Injection3Page::tps100Clicked, this, Guarded(&TFormHlav::BitBtnTps100Click));
+    connect(timer_, &QTimer::timeout, this, Guarded(&TFormHlav::Timer1Timer));
 }
 
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool()) EditCycle();
+    if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool())
+        RunGuarded([this] { EditCycle(); });
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -266,13 +241,12 @@ bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
 void TFormHlav::FormCreate() {
     hintHandler_ = new HintHandler(*this);
     qApp->installEventFilter(hintHandler_);
-    ApplyMachineDefaults(set_);
-    LoadSettings();
-    for (const MonitorLine& line : kMonitorLines) {
-        if (line.hiddenInDesign)
-            if (auto* label = findChild<QLabel*>(QString::fromUtf8(LabelInfo(line.label).objectName)))
-                label->show();
-    }
+    // The set the program starts with is no step: nobody is there to be told yet.
+    ParameterSet start = Parameters();
+    ApplyMachineDefaults(start);
+    LoadSettings(start);
+    document_.Begin(start);
+    monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();
     OpenPort();
     UpdatePortMarks();
@@ -282,15 +256,17 @@ void TFormHlav::FormCreate() {
 
 void TFormHlav::FormClose() {
     ClosePort();
-    ReadEditors();
-    ValidateParameters(set_);
+    // The editors taken and validated, as the settings are to store them; the window is going, nothing is
+    // shown.
+    document_.TakeEditors(ChangeCause::Edit, ParameterDocument::Validation::First, {},
+                          ParameterDocument::Show::Nothing);
     SaveSettings();
 }
 
 void TFormHlav::closeEvent(QCloseEvent* event) {
     // Whatever asks for the close (Exit, the close box, the system), the set is
     // taken from the fields and stored; the close itself is never refused.
-    FormClose();
+    RunGuarded([this] { FormClose(); });
     closed_ = true;
     event->accept();
 }
@@ -309,14 +285,11 @@ void TFormHlav::Timer1Timer() { LinkTick(); }
 
 void TFormHlav::LinkTick() { link_.tick(); }
 
-void TFormHlav::HideProgress() {
-    findChild<QLabel*>(QStringLiteral("LabelHlaseni"))->hide();
-    findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->hide();
-}
+void TFormHlav::HideProgress() { progress_->Hide(); }
 
 void TFormHlav::UpdatePortMarks() {
-    findChild<QAction*>(QStringLiteral("MenuCom1"))->setChecked(!useCom2_);
-    findChild<QAction*>(QStringLiteral("MenuCom2"))->setChecked(useCom2_);
+    actions_.Com1->setChecked(!useCom2_);
+    actions_.Com2->setChecked(useCom2_);
 }
 
 void TFormHlav::ShowMessage(const QString& text) {
@@ -332,6 +305,7 @@ void TFormHlav::ShowMessage(const QString& text) {
 // ---- languages --------------------------------------------------------------
 
 void TFormHlav::StoreLanguage(std::uint8_t code) {
+    ApplyLanguageTable(*this, NewTextTable(code));
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);
 }

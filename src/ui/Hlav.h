@@ -1,13 +1,13 @@
 #pragma once
 
-#include "DeviceImageCodec.h"
-#include "EditorBindings.h"
+#include "EditorBinding.h"
 #include "Link.h"
 #include "LinkView.h"
-#include "ParameterSet.h"
+#include "ParameterDocument.h"
 #include "ProfileFile.h"
 #include "SerialLine.h"
 #include "Settings.h"
+#include "WindowActions.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -15,31 +15,39 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <utility>
-#include <vector>
 
 class QCloseEvent;
-class QShowEvent;
-class QPoint;
-class QSize;
 class QFileDialog;
+class QLabel;
 class QPixmap;
+class QPoint;
 class QPrinter;
+class QScrollArea;
+class QShowEvent;
+class QSize;
+class QTabWidget;
 class QTimer;
-class QWidget;
 
 namespace ign {
 
-class FieldBox;
 class HintHandler;
+class IgnitionPage;
+class Injection1Page;
+class Injection3Page;
+class MonitorPage;
+class OwnText;
+class ProgressArea;
 class QuitSignals;
+class ToolArea;
 
-// The main window. It owns the parameter set and everything else that lives as
-// long as the program; the pages are built by their own units (Page*.cpp), the
-// menu commands live in Menu.cpp, the editor bindings in Editors.cpp.
-class TFormHlav : public QMainWindow, private LinkView {
+// The main window. It owns the parameter set (through its document), the
+// device link and everything else that lives as long as the program, builds
+// the pages, the menus and the rows around them, and wires them: every
+// connection is made in ConnectSignals. The pages are classes of their own,
+// the menu commands live in Menu.cpp, FileCommands.cpp and DeviceCommands.cpp.
+class TFormHlav : public QMainWindow, private LinkView, private SetEditors {
     Q_OBJECT
 
 public:
@@ -57,10 +65,13 @@ public:
     void FormClose();
     void Timer1Timer();
 
-    // The edit cycle and its two halves: controls -> blocks -> controls.
-    void ReadEditors();
+    // The set and the one place every change of it passes through.
+    ParameterDocument& Document() { return document_; }
+    const ParameterSet& Parameters() const { return document_.Parameters(); }
+    // The set as the editors show it now, text typed but not yet taken included.
+    ParameterSet ShownParameters();
+    // The set into the editors again; no step.
     void RefreshEditors();
-    void EditCycle();
 
     // Languages: each applies its table and keeps the language code.
     void ApplyEnglish();
@@ -68,7 +79,7 @@ public:
     void ApplyGerman();
     void ApplyLanguage(std::uint8_t code);  // by a stored code; an unknown code applies nothing
 
-    // Menu commands (Menu.cpp). Items and tool buttons that do the same share a handler.
+    // Menu commands. Items and tool buttons that do the same share a handler.
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
@@ -95,28 +106,25 @@ public:
     void BitBtnTps0Click();
     void BitBtnTps100Click();
 
-    // The serial port and the settings file; filled in when those parts join.
+    // The serial port and the settings file.
     void OpenPort();
     void ClosePort();
-    void LoadSettings();
+    // The stored state into the window, and the stored set into `set`.
+    void LoadSettings(ParameterSet& set);
     void SaveSettings();
     // One step of the device link, run by every timer tick.
     void LinkTick();
 
-    ParameterSet& Parameters() { return set_; }
-    const ParameterSet& Parameters() const { return set_; }
     std::uint8_t LanguageCode() const { return languageCode_; }
     void SetLanguageCode(std::uint8_t code) { languageCode_ = code; }
     bool UseCom2() const { return useCom2_; }
     void SetUseCom2(bool useCom2) { useCom2_ = useCom2; }
-    // The path alone: the text beside "File:" is LabelFile2's own, since a Read clears only the label.
+    // The path alone: the text beside "File:" is the Ignition page's own, since a Read clears only the label.
     const QString& ParameterFilePath() const { return parameterFilePath_; }
     void SetParameterFilePath(const QString& path) { parameterFilePath_ = path; }
     Link& DeviceLink() { return link_; }
     // The open line, null while the program runs without a port.
     SerialLine* Line() const { return line_.get(); }
-    // Texts of the unit's program from the last completed read; shown by RefreshEditors.
-    void SetUnitIdentification(const UnitIdentification& id) { unitIdentification_ = id; }
 
     // The names the Open and Save dialogs start with. The settings give both at
     // start-up; a Save hands its path to the Open dialog and an Open to the Save dialog.
@@ -150,20 +158,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Construction (Hlav.cpp and one unit per area).
+    // Construction (Hlav.cpp) and the one place where signals are connected.
     void BuildWindow();
-    void BuildMenus();
-    QWidget* BuildToolArea();
-    QWidget* BuildProgressArea();
-    QWidget* BuildIgnitionPage();
-    QWidget* BuildInjection1Page();
-    QWidget* BuildInjection2Page();
-    QWidget* BuildInjection3Page();
-    QWidget* BuildMonitorPage();
+    void BuildPrintParts();
     void ConnectSignals();
-    // A control by its objectName; a missing one is a construction error.
-    template <typename T>
-    T* Child(const char* name) const;
+    // No error of a handler goes on into Qt: each handler Qt calls runs inside
+    // Guarded, which shows the error's text in the error box right there.
+    template <typename... Args>
+    auto Guarded(void (TFormHlav::*handler)(Args...));
+    void RunGuarded(const std::function<void()>& handler);
+
     // The window opens as big as it takes to show everything (FitToContent, at
     // construction), within the room of its screen (FitToScreen, when first
     // shown), and shrinks far below that (WindowSize.cpp).
@@ -172,21 +176,18 @@ private:
     QSize SizeShowingEverything() const;
     QSize ClientContentSize() const;  // below the menu bar, above the status line
 
-    // A numeric field by its text box name, created and registered for the table walk.
-    FieldBox* MakeField(const char* editName);
-
-    // Editors.cpp: the controls' own handlers and the effects of a refresh.
+    // The edit events (Editors.cpp): the cycle, and the controls with handlers of their own.
+    void EditCycle();
+    void CheckFlag(ChangeCause cause, Byte IgnitionBlock::*flag, bool checked);
     void CheckBox5Click(bool checked);
     void CheckBoxGasClick(bool checked);
     void ComboBox1Change(int index);
-    void ShowExcitationColour();
-    void ShowGasFields();
+    // SetEditors: the editors as the document reads and shows them.
+    void ReadEditors(ParameterSet& set) override;
+    void RefreshEditors(const ParameterSet& set) override;
 
     // FileCommands.cpp and Print.cpp.
     QString AskForPath(QFileDialog& dialog);
-    void BuildPrintParts();
-    // The current language's text of one of the program's own messages (OwnText), for an error to carry.
-    std::string OwnMessage(const char* name) const;
     void PrintWindowImage(QPrinter& printer);
     QPixmap ClientImage();
 
@@ -194,7 +195,9 @@ private:
     void HideProgress();
     // DeviceCommands.cpp.
     void PrepareDeviceImage();
-    void ProgramLiveChange();
+    // A live adjustment through the document; when it stands, the unit is programmed.
+    void ProgramLiveChange(ChangeCause cause, ParameterDocument::Validation validation,
+                           const ParameterDocument::Change& change);
     // Closes the window as the close box does, when the session or a signal ends the program.
     void CloseForQuit();
     void WatchForQuit();
@@ -210,11 +213,11 @@ private:
     void monitorUpdated() override;
     void StoreLanguage(std::uint8_t code);
 
-    ParameterSet set_{};
+    ParameterDocument document_{this};
     std::uint8_t languageCode_ = 0;
     bool useCom2_ = false;
     QString parameterFilePath_;
-    UnitIdentification unitIdentification_;
+    UnitIdentification unitIdentification_;  // from the last completed read; shown by every refresh
     QString openDialogFileName_;
     QString saveDialogFileName_;
     FileDialogRunner fileDialogRunner_;  // empty: the real dialog
@@ -228,18 +231,28 @@ private:
     bool quitRequested_ = false;
     QuitSignals* quitSignals_ = nullptr;
     std::unique_ptr<SerialLine> line_;
-    Link link_{set_, nullptr, this};
+    Link link_{document_.LinkParameters(), nullptr, this};
 
-    std::vector<FieldBox*> fields_;  // parallel to EditorFields()
+    // The controls, built by BuildWindow; the pages own theirs.
+    EditorBinding editors_;
+    WindowActions actions_;
+    ToolArea* tools_ = nullptr;
+    QScrollArea* client_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    IgnitionPage* ignitionPage_ = nullptr;
+    Injection1Page* injection1Page_ = nullptr;
+    Injection3Page* injection3Page_ = nullptr;
+    MonitorPage* monitorPage_ = nullptr;
+    ProgressArea* progress_ = nullptr;
+    QLabel* printTime_ = nullptr;  // the date and time line of a print
+    struct PrintMessages {
+        OwnText* noPrinter = nullptr;
+        OwnText* notStarted = nullptr;
+        OwnText* imageFailed = nullptr;
+        OwnText* notFinished = nullptr;
+    } printMessages_;
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
 };
-
-template <typename T>
-T* TFormHlav::Child(const char* name) const {
-    T* child = findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) throw std::logic_error(std::string("the window has no control named ") + name);
-    return child;
-}
 
 }  // namespace ign

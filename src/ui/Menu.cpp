@@ -2,14 +2,14 @@
 #include "Hlav.h"
 #include "New.h"
 
-#include <QAction>
-
 namespace ign {
 
 void TFormHlav::MenuNewClick() {
     // The file name, port, language and page stay as they are; nothing is validated.
-    ApplyMachineDefaults(set_);
-    RefreshEditors();
+    document_.Apply(ChangeCause::New, [](ParameterSet& set) {
+        ApplyMachineDefaults(set);
+        return true;
+    });
     HideProgress();
 }
 

@@ -1,7 +1,8 @@
-#include "Hlav.h"
+#include "WindowActions.h"
 
 #include <QAction>
 #include <QKeySequence>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
@@ -11,6 +12,7 @@ namespace {
 
 // A null name is a separator line.
 struct MenuItem {
+    QAction* WindowActions::*member;
     const char* name;
     const char* caption;
     Qt::Key shortcut;  // Qt::Key_unknown: none
@@ -27,7 +29,7 @@ struct MenuDesign {
 };
 
 constexpr Qt::Key kNone = Qt::Key_unknown;
-constexpr MenuItem kSeparator{nullptr, nullptr, kNone, Qt::NoModifier, nullptr, false};
+constexpr MenuItem kSeparator{nullptr, nullptr, nullptr, kNone, Qt::NoModifier, nullptr, false};
 
 const std::array<MenuDesign, 6>& Menus() {
     static const std::array<MenuDesign, 6> menus{{
@@ -35,56 +37,64 @@ const std::array<MenuDesign, 6>& Menus() {
          "&File",
          "",
          {
-             {"MenuNew", "&New", Qt::Key_N, Qt::ControlModifier, "Set default parametrs", false},
+             {&WindowActions::New, "MenuNew", "&New", Qt::Key_N, Qt::ControlModifier, "Set default parametrs",
+              false},
              kSeparator,
-             {"MenuOpen", "&Open", Qt::Key_F3, Qt::NoModifier, "Open file with parametrs", false},
+             {&WindowActions::Open, "MenuOpen", "&Open", Qt::Key_F3, Qt::NoModifier,
+              "Open file with parametrs", false},
              kSeparator,
-             {"MenuSave", "&Save", Qt::Key_F2, Qt::NoModifier, "Save parametrs to file", false},
+             {&WindowActions::Save, "MenuSave", "&Save", Qt::Key_F2, Qt::NoModifier, "Save parametrs to file",
+              false},
              kSeparator,
-             {"MenuPrint", "&Print...", Qt::Key_P, Qt::ControlModifier, "Print parametrs", false},
+             {&WindowActions::Print, "MenuPrint", "&Print...", Qt::Key_P, Qt::ControlModifier,
+              "Print parametrs", false},
              kSeparator,
-             {"MenuExit", "E&xit", kNone, Qt::NoModifier, "End of program", false},
+             {&WindowActions::Exit, "MenuExit", "E&xit", kNone, Qt::NoModifier, "End of program", false},
          }},
         {"MenuCom",
          "&Com",
          "Set number of com",
          {
-             {"MenuCom1", "Com &1", kNone, Qt::NoModifier, "Set com 1", true},
-             {"MenuCom2", "Com &2", kNone, Qt::NoModifier, "Set com 2", true},
+             {&WindowActions::Com1, "MenuCom1", "Com &1", kNone, Qt::NoModifier, "Set com 1", true},
+             {&WindowActions::Com2, "MenuCom2", "Com &2", kNone, Qt::NoModifier, "Set com 2", true},
          }},
         {"MenuDevice",
          "&Device",
          "",
          {
-             {"MenuRead", "&Read", Qt::Key_F7, Qt::NoModifier, "Reading parametrs from ignition", false},
-             {"MenuVerify", "&Verify", Qt::Key_F8, Qt::NoModifier,
+             {&WindowActions::Read, "MenuRead", "&Read", Qt::Key_F7, Qt::NoModifier,
+              "Reading parametrs from ignition", false},
+             {&WindowActions::Verify, "MenuVerify", "&Verify", Qt::Key_F8, Qt::NoModifier,
               "Compare set parametrs  with parametrs of ignition", false},
-             {"MenuProgram", "&Program", Qt::Key_F9, Qt::NoModifier, "Programing  set parametrs to ignition",
-              false},
+             {&WindowActions::Program, "MenuProgram", "&Program", Qt::Key_F9, Qt::NoModifier,
+              "Programing  set parametrs to ignition", false},
          }},
         {"MenuTools",
          "&Tools",
          "",
          {
-             {"CurveMinus", "Curve A-", Qt::Key_F4, Qt::NoModifier, "Take off 1 degree of curve A", false},
-             {"CurvePlus", "Curve A+", Qt::Key_F5, Qt::NoModifier, "Add 1 degree of curve A", false},
-             {"JetMinus", "Jet -", Qt::Key_F11, Qt::NoModifier, "", false},
-             {"JetPlus", "Jet +", Qt::Key_F12, Qt::NoModifier, "", false},
+             {&WindowActions::CurveMinus, "CurveMinus", "Curve A-", Qt::Key_F4, Qt::NoModifier,
+              "Take off 1 degree of curve A", false},
+             {&WindowActions::CurvePlus, "CurvePlus", "Curve A+", Qt::Key_F5, Qt::NoModifier,
+              "Add 1 degree of curve A", false},
+             {&WindowActions::JetMinus, "JetMinus", "Jet -", Qt::Key_F11, Qt::NoModifier, "", false},
+             {&WindowActions::JetPlus, "JetPlus", "Jet +", Qt::Key_F12, Qt::NoModifier, "", false},
          }},
         {"MenuLanguage",
          "&Language",
          "Set English or Czech",
          {
-             {"MenuEnglish", "English", kNone, Qt::NoModifier, "Set Englich menu", true},
-             {"MenuCzech", "&Czech", kNone, Qt::NoModifier, "Set Czech menu", true},
-             {"MenuGerman", "&German", kNone, Qt::NoModifier, "Deutche Menü", true},
+             {&WindowActions::English, "MenuEnglish", "English", kNone, Qt::NoModifier, "Set Englich menu",
+              true},
+             {&WindowActions::Czech, "MenuCzech", "&Czech", kNone, Qt::NoModifier, "Set Czech menu", true},
+             {&WindowActions::German, "MenuGerman", "&German", kNone, Qt::NoModifier, "Deutche Menü", true},
          }},
         {"MenuHelp",
          "&Help",
          "Not available jet",
          {
-             {"MenuContens", "&Contens", Qt::Key_F1, Qt::NoModifier, "", false},
-             {"MenuAbout", "&About...", kNone, Qt::NoModifier, "", false},
+             {&WindowActions::Contens, "MenuContens", "&Contens", Qt::Key_F1, Qt::NoModifier, "", false},
+             {&WindowActions::About, "MenuAbout", "&About...", kNone, Qt::NoModifier, "", false},
          }},
     }};
     return menus;
@@ -92,11 +102,12 @@ const std::array<MenuDesign, 6>& Menus() {
 
 }  // namespace
 
-void TFormHlav::BuildMenus() {
-    QMenuBar* bar = menuBar();
+WindowActions BuildMenuBar(QMainWindow& window) {
+    WindowActions actions;
+    QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuDesign& design : Menus()) {
-        auto* menu = new QMenu(QString::fromUtf8(design.title), this);
+        auto* menu = new QMenu(QString::fromUtf8(design.title), &window);
         menu->setObjectName(QString::fromLatin1(design.name));
         // The menu bar entry is the menu's own action; its status text shows while it is highlighted.
         menu->menuAction()->setStatusTip(QString::fromUtf8(design.status));
@@ -105,18 +116,20 @@ void TFormHlav::BuildMenus() {
                 menu->addSeparator();
                 continue;
             }
-            auto* action = new QAction(QString::fromUtf8(item.caption), this);
+            auto* action = new QAction(QString::fromUtf8(item.caption), &window);
             action->setObjectName(QString::fromLatin1(item.name));
             if (item.shortcut != kNone) action->setShortcut(QKeySequence(item.modifiers | item.shortcut));
             action->setStatusTip(QString::fromUtf8(item.status));
             action->setCheckable(item.checkable);
             menu->addAction(action);
+            actions.*item.member = action;
         }
         bar->addMenu(menu);
     }
     // The marks the window is designed with; start-up sets them from the settings.
-    findChild<QAction*>(QStringLiteral("MenuCom1"))->setChecked(true);
-    findChild<QAction*>(QStringLiteral("MenuEnglish"))->setChecked(true);
+    actions.Com1->setChecked(true);
+    actions.English->setChecked(true);
+    return actions;
 }
 
 }  // namespace ign

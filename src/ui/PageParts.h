@@ -19,10 +19,11 @@ inline QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title
     return group;
 }
 
-inline QWidget* MakePage(QWidget* parent, const char* name) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
+// Hidden without the controls around it moving into its place.
+inline void KeepRoomWhenHidden(QWidget& widget) {
+    QSizePolicy policy = widget.sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget.setSizePolicy(policy);
 }
 
 // The fixed speed headings of the injection position and correction rows.

@@ -1,6 +1,6 @@
-#include "Application.h"
 #include "Hlav.h"
 #include "OwnText.h"
+#include "ProgressArea.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -12,7 +12,6 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -72,47 +71,40 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+// The current language's text of one of the print's messages, for an error to carry.
+std::string OwnMessage(const OwnText& message) { return message.text().toStdString(); }
+
 }  // namespace
 
 void TFormHlav::BuildPrintParts() {
     // The print's messages, switched with the language like the window's texts.
-    new OwnText("MessageNoPrinter", "No printer available: install a default printer to print", this);
-    new OwnText("MessagePrintNotStarted", "The printer could not start the print job", this);
-    new OwnText("MessagePrintImageFailed", "The window image could not be taken for printing", this);
-    new OwnText("MessagePrintNotFinished", "The printer could not finish the print job", this);
+    printMessages_ = {
+        new OwnText("MessageNoPrinter", "No printer available: install a default printer to print", this),
+        new OwnText("MessagePrintNotStarted", "The printer could not start the print job", this),
+        new OwnText("MessagePrintImageFailed", "The window image could not be taken for printing", this),
+        new OwnText("MessagePrintNotFinished", "The printer could not finish the print job", this),
+    };
 
     // The line stands at the right of the status line, outside the pages, so the
     // printed image carries it whichever page is shown; the hint text keeps the
     // left of the line and the two never overlap.
-    auto* label = new QLabel(statusBar());
-    label->setObjectName(QStringLiteral("LabelCasTisku"));
-    statusBar()->addPermanentWidget(label);
-    label->hide();
-}
-
-std::string TFormHlav::OwnMessage(const char* name) const {
-    return Child<OwnText>(name)->text().toStdString();
+    printTime_ = new QLabel(statusBar());
+    printTime_->setObjectName(QStringLiteral("LabelCasTisku"));
+    statusBar()->addPermanentWidget(printTime_);
+    printTime_->hide();
 }
 
 void TFormHlav::SpeedButtonPrintClick() {
-    auto* label = Child<QLabel>("LabelCasTisku");
-    if (const char* prefix = PrintTimePrefix(languageCode_)) label->setText(PrintTimeLine(prefix));
-    label->show();
+    if (const char* prefix = PrintTimePrefix(languageCode_)) printTime_->setText(PrintTimeLine(prefix));
+    printTime_->show();
     // The bar stays off the paper, and hidden afterwards; the progress text is left alone.
-    Child<QProgressBar>("ProgressBar1")->hide();
+    progress_->ShowBar(false);
 
-    // Qt's widget modules are built without exception support, so an error must
-    // not unwind through the click or shortcut that started the print: it is
-    // shown here, the way the application shows any error, and the label stays.
-    try {
-        std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
-        if (printer == nullptr) throw std::runtime_error(OwnMessage("MessageNoPrinter"));
-        PrintWindowImage(*printer);
-    } catch (const std::exception& error) {
-        Application::ShowError(QString::fromUtf8(error.what()));
-        return;
-    }
-    label->hide();
+    // An error goes to the handler's guard, which shows it; the date line then stays.
+    std::unique_ptr<QPrinter> printer = printerSource_ ? printerSource_() : DefaultPrinter();
+    if (printer == nullptr) throw std::runtime_error(OwnMessage(*printMessages_.noPrinter));
+    PrintWindowImage(*printer);
+    printTime_->hide();
 }
 
 QPixmap TFormHlav::ClientImage() {
@@ -125,7 +117,7 @@ QPixmap TFormHlav::ClientImage() {
     // the status line with the date line at the bottom. The scroll area is
     // told to leave its contents alone while they are laid out at that size,
     // and gets them back as they were.
-    auto* area = Child<QScrollArea>("ClientArea");
+    QScrollArea* area = client_;
     QWidget* content = area->widget();
     const QSize full = ClientContentSize();
     const QSize shown = content->size();
@@ -158,11 +150,11 @@ QPixmap TFormHlav::ClientImage() {
 void TFormHlav::PrintWindowImage(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Ignition parameters"));
     QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error(OwnMessage("MessagePrintNotStarted"));
+    if (!painter.begin(&printer)) throw std::runtime_error(OwnMessage(*printMessages_.notStarted));
     // From here on the painter ends the job however this function is left.
 
     const QPixmap image = ClientImage();
-    if (image.isNull()) throw std::runtime_error(OwnMessage("MessagePrintImageFailed"));
+    if (image.isNull()) throw std::runtime_error(OwnMessage(*printMessages_.imageFailed));
 
     // Printer dots per screen pixel keep the window's physical size on paper.
     // A window wider or taller than the printable area (large fonts, a small
@@ -176,7 +168,7 @@ void TFormHlav::PrintWindowImage(QPrinter& printer) {
         printed.scale(printable, Qt::KeepAspectRatio);
     const QRectF target(QPointF(0.0, 0.0), printed);
     painter.drawPixmap(target, image, QRectF(image.rect()));
-    if (!painter.end()) throw std::runtime_error(OwnMessage("MessagePrintNotFinished"));
+    if (!painter.end()) throw std::runtime_error(OwnMessage(*printMessages_.notFinished));
 }
 
 }  // namespace ign

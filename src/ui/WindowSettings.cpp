@@ -2,12 +2,12 @@
 // the stored state.
 #include "Application.h"
 #include "Hlav.h"
+#include "IgnitionPage.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 #include "WindowPlacement.h"
 
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -45,13 +45,13 @@ QPoint TFormHlav::FirstStartPosition() {
     return {firstStart.left, firstStart.top};
 }
 
-void TFormHlav::LoadSettings() {
+void TFormHlav::LoadSettings(ParameterSet& set) {
     WindowState state = settings_;
     state.left = x();
     state.top = y();
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
-    ign::LoadSettings(*settingsFile_, state, set_.ignition, set_.injection);
+    ign::LoadSettings(*settingsFile_, state, set.ignition, set.injection);
     const QPoint placed = PlacedOnAScreen(*this, QPoint(state.left, state.top));
     state.left = placed.x();
     state.top = placed.y();
@@ -60,10 +60,10 @@ void TFormHlav::LoadSettings() {
     move(placed);
     useCom2_ = state.useCom2 != 0;
     languageCode_ = state.language;
-    Child<QLabel>("LabelFile2")->setText(FromStored(state.fileLabel));
+    ignitionPage_->SetFileName(FromStored(state.fileLabel));
     parameterFilePath_ = FromStored(state.parameterFilePath);
     SetDialogFileNames(parameterFilePath_);
-    Child<QTabWidget>("PageControl1")->setCurrentIndex(state.page - 1);
+    pages_->setCurrentIndex(state.page - 1);
 }
 
 void TFormHlav::SaveSettings() {
@@ -76,11 +76,12 @@ void TFormHlav::SaveSettings() {
     }
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
-    state.fileLabel = ToStored(Child<QLabel>("LabelFile2")->text());
+    state.fileLabel = ToStored(ignitionPage_->FileName());
     state.parameterFilePath = ToStored(parameterFilePath_);
-    state.page = Child<QTabWidget>("PageControl1")->currentIndex() + 1;
+    state.page = pages_->currentIndex() + 1;
     const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
-    const bool saved = ign::SaveSettings(*settingsFile_, state, set_.ignition, set_.injection);
+    const bool saved =
+        ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection);
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
 }

@@ -24,7 +24,7 @@ constexpr QSize kFloorSize{240, 180};
 QSize TFormHlav::ClientContentSize() const {
     // A control changed before the window was first shown does not tell its
     // container's layout, so the layouts may still hold stale sizes.
-    QWidget* content = Child<QScrollArea>("ClientArea")->widget();
+    QWidget* content = client_->widget();
     for (QLayout* layout : content->findChildren<QLayout*>()) layout->invalidate();
     return content->minimumSizeHint();
 }

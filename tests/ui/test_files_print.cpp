@@ -147,14 +147,13 @@ class TestFilesPrint : public QObject {
                                                QMarginsF(10, 15, 10, 10), QPageLayout::Millimeter));
             return printer;
         });
-        w->SpeedButtonPrintClick();
+        Get<QAbstractButton>("SpeedButtonPrint")->click();
         QDir(dir->path()).mkpath(QString::fromLatin1(name) + ".png.d");
         return Rasterise(pdf, w->logicalDpiX(), Path(name) + QStringLiteral(".png.d"));
     }
     bool ProgressHidden() { return Get("LabelHlaseni")->isHidden() && Get("ProgressBar1")->isHidden(); }
     void SetBlocks(const ign::ParameterSet& set) {
-        w->Parameters() = set;
-        w->RefreshEditors();
+        Restore(*w, [&set](ign::ParameterSet& held) { held = set; });
     }
     // A file label and path that a failed or cancelled command must leave alone.
     void Remember(const QString& path) {
@@ -551,7 +550,7 @@ private slots:
             return printer;
         });
         const QDate day = QDate::currentDate();
-        w->SpeedButtonPrintClick();
+        Get<QAbstractButton>("SpeedButtonPrint")->click();
         if (code >= 3) {
             QCOMPARE(label->text(), prefix);
             return;
@@ -590,7 +589,7 @@ private slots:
             printer->setOutputFileName(Path("zone.pdf"));
             return printer;
         });
-        w->SpeedButtonPrintClick();
+        Get<QAbstractButton>("SpeedButtonPrint")->click();
         QLocale::setDefault(before);
         const QString line = Get<QLabel>("LabelCasTisku")->text();
         const QString time = line.section(QStringLiteral("    "), 1);

@@ -239,8 +239,8 @@ private slots:
             expected.ignition.PALEC = 90;
         }
         QVERIFY(w->Parameters() == expected);
-        w->ReadEditors();  // nor did the wheel leave anything in the fields to be taken later
-        QVERIFY(w->Parameters() == expected);
+        // nor did the wheel leave anything in the fields to be taken later
+        QVERIFY(w->ShownParameters() == expected);
     }
 
     // In a window smaller than its contents the wheel over an unfocused field
@@ -255,8 +255,7 @@ private slots:
         TurnWheel(Field("Edit12"), -120);
         QVERIFY(area->verticalScrollBar()->value() > 0);
         QVERIFY(w->Parameters() == before);
-        w->ReadEditors();
-        QVERIFY(w->Parameters() == before);
+        QVERIFY(w->ShownParameters() == before);
     }
 
     void typedTextWaitsUntilTheBoxIsLeft() {
@@ -270,9 +269,10 @@ private slots:
     }
 
     void spinnerClickRaisesTheSecondLimiter() {
-        w->Parameters().ignition.OMEZ1 = 120;
-        w->Parameters().ignition.OMEZ2 = 120;
-        w->RefreshEditors();
+        Restore(*w, [](ign::ParameterSet& set) {
+            set.ignition.OMEZ1 = 120;
+            set.ignition.OMEZ2 = 120;
+        });
         QSpinBox* omez1 = Field("EditOmez1");
         omez1->setFocus();
         QTest::keyClick(omez1, Qt::Key_Up);
@@ -300,10 +300,12 @@ private slots:
         ShowPage("TabSheet1");
         QCOMPARE(w->Parameters().injection.TPS_0, ign::Byte{65});
         // Save, Program and close read the editors first: the typed value is taken.
-        w->ReadEditors();
-        QCOMPARE(w->Parameters().injection.TPS_0, ign::Byte{100});
+        QCOMPARE(w->ShownParameters().injection.TPS_0, ign::Byte{100});
 
-        w->Parameters().injection.START_JET = 0;  // validation raises it again
+        // validation raises it again
+        Restore(
+            *w, [](ign::ParameterSet& set) { set.injection.START_JET = 0; },
+            ign::ParameterDocument::Show::Nothing);
         ShowPage("TabSheet4");
         QTest::mouseClick(Field("EditDeadTime")->findChild<QLineEdit*>(), Qt::LeftButton);
         QVERIFY(w->Parameters().injection.START_JET != 0);
@@ -336,21 +338,17 @@ private slots:
     }
 
     void refreshingNeverRunsTheCycle() {
-        w->Parameters().ignition.RPM_A[3] = 5;  // out of order; validation would fix it
-        w->Parameters().ignition.EXCITATION = 0;
-        w->RefreshEditors();
+        Restore(*w, [](ign::ParameterSet& set) {
+            set.ignition.RPM_A[3] = 5;  // out of order; validation would fix it
+            set.ignition.EXCITATION = 0;
+        });
         QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{5});
         QCOMPARE(Get<QCheckBox>("CheckBox5")->palette().color(QPalette::Button) == QColor(Qt::red), false);
-        w->Parameters().ignition.EXCITATION = 1;
-        w->RefreshEditors();
+        Restore(*w, [](ign::ParameterSet& set) { set.ignition.EXCITATION = 1; });
         QCOMPARE(Get<QCheckBox>("CheckBox5")->palette().color(QPalette::Button), QColor(Qt::red));
     }
 
-    void everyFieldRoundTripsItsDefault() {
-        const ign::ParameterSet before = w->Parameters();
-        w->ReadEditors();
-        QVERIFY(w->Parameters() == before);
-    }
+    void everyFieldRoundTripsItsDefault() { QVERIFY(w->ShownParameters() == w->Parameters()); }
 
     // ---- layout ----
 
@@ -406,8 +404,10 @@ private slots:
         w->SetParameterFilePath("/tmp/a.ign");
         ShowPage("TabSheet3");
         Get<QComboBox>("ComboBox1")->setCurrentIndex(3);
-        w->Parameters().injection.CHLAZENI = 70;
-        w->Parameters().ignition.ADV_A[0] = 5;
+        Restore(*w, [](ign::ParameterSet& set) {
+            set.injection.CHLAZENI = 70;
+            set.ignition.ADV_A[0] = 5;
+        });
         Get("LabelHlaseni")->show();
         Get<QAction>("MenuNew")->trigger();
         ign::ParameterSet expected = DefaultSet(3);

@@ -1,13 +1,16 @@
+#include "IgnitionPage.h"
+
+#include "EditorBinding.h"
 #include "FieldBox.h"
 #include "FocusedComboBox.h"
 #include "Hint.h"
-#include "Hlav.h"
 #include "New.h"
 #include "PageParts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QVBoxLayout>
 #include <string>
 
@@ -22,11 +25,17 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption) 
 
 std::string Numbered(int number) { return "Edit" + std::to_string(number); }
 
+struct Row {
+    const char* label;
+    const char* caption;
+    const char* edit;
+};
+
 }  // namespace
 
-QWidget* TFormHlav::BuildIgnitionPage() {
-    QWidget* page = MakePage(this, "TabSheet1");
-    auto* grid = new QGridLayout(page);
+IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabSheet1"));
+    auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(4);
 
@@ -42,7 +51,7 @@ QWidget* TFormHlav::BuildIgnitionPage() {
                                  {"GroupBox2", "Curve B", "Label3", "Label4", 21}};
     int column = 0;
     for (const Curve& curve : kCurves) {
-        QGroupBox* group = MakeGroup(page, curve.group, curve.title);
+        QGroupBox* group = MakeGroup(this, curve.group, curve.title);
         auto* rows = new QGridLayout(group);
         rows->setVerticalSpacing(2);
         QLabel* rpm = MakeLabel(group, "RPM", curve.rpmLabel);
@@ -50,22 +59,19 @@ QWidget* TFormHlav::BuildIgnitionPage() {
         rows->addWidget(rpm, 0, 0, Qt::AlignHCenter);
         rows->addWidget(MakeLabel(group, "Advance [°]", curve.advanceLabel), 0, 1, Qt::AlignHCenter);
         for (int point = 0; point < 10; ++point) {
-            rows->addWidget(MakeField(Numbered(curve.firstRpmEdit + point).c_str()), point + 1, 0);
-            rows->addWidget(MakeField(Numbered(curve.firstRpmEdit + 10 + point).c_str()), point + 1, 1);
+            rows->addWidget(editors.MakeField(Numbered(curve.firstRpmEdit + point).c_str(), group), point + 1,
+                            0);
+            rows->addWidget(editors.MakeField(Numbered(curve.firstRpmEdit + 10 + point).c_str(), group),
+                            point + 1, 1);
         }
         rows->setRowStretch(11, 1);
         grid->addWidget(group, 0, column++);
     }
 
     // Trigger width, limiters, clutch, pilot light and the machine list.
-    QGroupBox* other = MakeGroup(page, "GroupBox3", "Other");
+    QGroupBox* other = MakeGroup(this, "GroupBox3", "Other");
     auto* form = new QGridLayout(other);
     form->setVerticalSpacing(2);
-    struct Row {
-        const char* label;
-        const char* caption;
-        const char* edit;
-    };
     constexpr Row kOther[] = {{"LabelPalec", "Width of triger [°]", "EditPalec"},
                               {"LabelOmez1", "Limiter 1 [rpm]", "EditOmez1"},
                               {"LabelOmez2", "Limiter 2 [rpm]", "EditOmez2"},
@@ -75,23 +81,29 @@ QWidget* TFormHlav::BuildIgnitionPage() {
     int row = 0;
     for (const Row& r : kOther) {
         form->addWidget(MakeLabel(other, r.caption, r.label), row, 0);
-        form->addWidget(MakeField(r.edit), row++, 1);
+        form->addWidget(editors.MakeField(r.edit, other), row++, 1);
     }
-    auto* machines = new FocusedComboBox(other);
-    machines->setObjectName(QStringLiteral("ComboBox1"));
+    machines_ = new FocusedComboBox(other);
+    machines_->setObjectName(QStringLiteral("ComboBox1"));
     for (std::string_view name : kMachineNames)
-        machines->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    SetHint(*machines, "Keying system", Tooltip::No);
-    form->addWidget(machines, row, 0, 1, 2);
+        machines_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    SetHint(*machines_, "Keying system", Tooltip::No);
+    editors.Bind(machines_);
+    form->addWidget(machines_, row, 0, 1, 2);
 
-    QGroupBox* activation = MakeGroup(page, "GroupBox4", "Act. by closing");
+    QGroupBox* activation = MakeGroup(this, "GroupBox4", "Act. by closing");
     SetHint(*activation, "Activation by closing |Checked items means activation by closing", Tooltip::No);
     auto* checks = new QVBoxLayout(activation);
     checks->setSpacing(2);
-    checks->addWidget(MakeCheckBox(activation, "CheckBox1", "Limiter 1"));
-    checks->addWidget(MakeCheckBox(activation, "CheckBox2", "Pilot light"));
-    checks->addWidget(MakeCheckBox(activation, "CheckBox3", "Clutch m."));
-    checks->addWidget(MakeCheckBox(activation, "CheckBox4", "Blocking"));
+    constexpr Row kInputs[] = {{"CheckBox1", "Limiter 1", nullptr},
+                               {"CheckBox2", "Pilot light", nullptr},
+                               {"CheckBox3", "Clutch m.", nullptr},
+                               {"CheckBox4", "Blocking", nullptr}};
+    for (const Row& r : kInputs) {
+        QCheckBox* box = MakeCheckBox(activation, r.label, r.caption);
+        editors.Bind(box);
+        checks->addWidget(box);
+    }
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(other);
@@ -99,48 +111,54 @@ QWidget* TFormHlav::BuildIgnitionPage() {
     middle->addStretch(1);
     grid->addLayout(middle, 0, column++);
 
-    QGroupBox* gas = MakeGroup(page, "GroupBoxGas", "Gas");
+    QGroupBox* gas = MakeGroup(this, "GroupBoxGas", "Gas");
     auto* gasRows = new QGridLayout(gas);
     gasRows->setVerticalSpacing(2);
-    gasRows->addWidget(MakeCheckBox(gas, "CheckBoxGas", "Gas enable"), 0, 0, 1, 2);
+    gasEnable_ = MakeCheckBox(gas, "CheckBoxGas", "Gas enable");
+    editors.Bind(gasEnable_);
+    gasRows->addWidget(gasEnable_, 0, 0, 1, 2);
     constexpr Row kGas[] = {{"LabelGas1", "Gas 1 [%]", "EditGas1"},
                             {"LabelGas2", "Gas 2 [%]", "EditGas2"},
                             {"LabelGas3", "Gas Trans.[ms]", "EditGas3"},
                             {"LabelGas4", "Gas Delay [ms]", "EditGas4"}};
     row = 1;
-    for (const Row& r : kGas) {
-        QLabel* label = MakeLabel(gas, r.caption, r.label);
-        FieldBox* box = MakeField(r.edit);
+    for (std::size_t i = 0; i < std::size(kGas); ++i) {
+        QLabel* label = MakeLabel(gas, kGas[i].caption, kGas[i].label);
+        FieldBox* box = editors.MakeField(kGas[i].edit, gas);
         // Hidden while the gas function is off, without the group changing size.
-        for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(box)}) {
-            QSizePolicy policy = w->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
-            w->setSizePolicy(policy);
-        }
+        KeepRoomWhenHidden(*label);
+        KeepRoomWhenHidden(*box);
+        gasControls_[i] = box;
+        gasControls_[i + std::size(kGas)] = label;
         gasRows->addWidget(label, row, 0);
         gasRows->addWidget(box, row++, 1);
     }
 
-    auto* outputs = new QGroupBox(page);
+    auto* outputs = new QGroupBox(this);
     outputs->setObjectName(QStringLiteral("GroupBoxOutputs"));
     auto* outputRows = new QVBoxLayout(outputs);
     outputRows->setSpacing(2);
-    QCheckBox* excitation = MakeCheckBox(outputs, "CheckBox5", "Excitation High");
-    excitation->setAutoFillBackground(true);
-    outputRows->addWidget(excitation);
-    outputRows->addWidget(MakeCheckBox(outputs, "CheckBox6", "Tachometer 2x"));
+    excitation_ = MakeCheckBox(outputs, "CheckBox5", "Excitation High");
+    excitation_->setAutoFillBackground(true);
+    editors.Bind(excitation_);
+    outputRows->addWidget(excitation_);
+    QCheckBox* tachometer = MakeCheckBox(outputs, "CheckBox6", "Tachometer 2x");
+    editors.Bind(tachometer);
+    outputRows->addWidget(tachometer);
 
     // The program in the unit: version, date and time, blank until a read.
     auto* unit = new QHBoxLayout;
     constexpr Row kUnit[] = {{"LabelVerze1", "Version|Version of program in ignition", " 0.00 "},
                              {"LabelVerze2", "Date|Date of program in ignition", " 05.02.2002 "},
                              {"LabelVerze3", "Time|Time of program in ignition", " 09:07 "}};
-    for (const Row& r : kUnit) {
-        QLabel* label = MakeLabel(page, "", r.label);
-        SetHint(*label, r.caption, Tooltip::Yes);
+    for (std::size_t i = 0; i < std::size(kUnit); ++i) {
+        QLabel* label = MakeLabel(this, "", kUnit[i].label);
+        SetHint(*label, kUnit[i].caption, Tooltip::Yes);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(r.edit)) + 8);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(kUnit[i].edit)) +
+                               8);
+        unitLabels_[i] = label;
         unit->addWidget(label);
     }
     unit->addStretch(1);
@@ -153,13 +171,40 @@ QWidget* TFormHlav::BuildIgnitionPage() {
     grid->addLayout(right, 0, column);
 
     auto* file = new QHBoxLayout;
-    file->addWidget(MakeLabel(page, "File:", "LabelFile1"));
-    QLabel* fileName = MakeLabel(page, "", "LabelFile2");
-    fileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    file->addWidget(fileName, 1);
+    file->addWidget(MakeLabel(this, "File:", "LabelFile1"));
+    fileName_ = MakeLabel(this, "", "LabelFile2");
+    fileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    file->addWidget(fileName_, 1);
     grid->addLayout(file, 1, 0, 1, column + 1);
     grid->setRowStretch(0, 1);
-    return page;
+
+    connect(machines_, &QComboBox::currentIndexChanged, this, &IgnitionPage::machineChosen);
+    connect(excitation_, &QCheckBox::clicked, this, &IgnitionPage::excitationClicked);
+    connect(gasEnable_, &QCheckBox::clicked, this, &IgnitionPage::gasEnableClicked);
 }
+
+void IgnitionPage::ShowExcitation(bool on) {
+    // A check box fills its background with the button colour role.
+    QPalette palette = excitation_->palette();
+    const QColor normal = QPalette().color(QPalette::Button);
+    palette.setColor(QPalette::Button, on ? QColor(Qt::red) : normal);
+    excitation_->setPalette(palette);
+}
+
+void IgnitionPage::ShowGasFields(bool on) {
+    for (QWidget* control : gasControls_) control->setVisible(on);
+}
+
+void IgnitionPage::ShowIdentification(const UnitIdentification& id) {
+    unitLabels_[0]->setText(QString::fromStdString(id.version));
+    unitLabels_[1]->setText(QString::fromStdString(id.date));
+    unitLabels_[2]->setText(QString::fromStdString(id.time));
+}
+
+QString IgnitionPage::FileName() const { return fileName_->text(); }
+
+void IgnitionPage::SetFileName(const QString& text) { fileName_->setText(text); }
+
+void IgnitionPage::ClearFileName() { fileName_->clear(); }
 
 }  // namespace ign

@@ -1,0 +1,35 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+
+namespace ign {
+
+// The menu items of the window, one member each.
+struct WindowActions {
+    QAction* New = nullptr;
+    QAction* Open = nullptr;
+    QAction* Save = nullptr;
+    QAction* Print = nullptr;
+    QAction* Exit = nullptr;
+    QAction* Com1 = nullptr;
+    QAction* Com2 = nullptr;
+    QAction* Read = nullptr;
+    QAction* Verify = nullptr;
+    QAction* Program = nullptr;
+    QAction* CurveMinus = nullptr;
+    QAction* CurvePlus = nullptr;
+    QAction* JetMinus = nullptr;
+    QAction* JetPlus = nullptr;
+    QAction* English = nullptr;
+    QAction* Czech = nullptr;
+    QAction* German = nullptr;
+    QAction* Contens = nullptr;
+    QAction* About = nullptr;
+};
+
+// The menu bar as designed, with every item made and its shortcut, status
+// text and check mark set; the window keeps the items.
+WindowActions BuildMenuBar(QMainWindow& window);
+
+}  // namespace ign
