@@ -49,12 +49,10 @@ void MonitorPage::Show(const Monitor& monitor) {
         if (text == shown_[i]) continue;
         shown_[i] = text;
         QLabel* label = labels_[i];
-        const QString shown = QString::fromStdString(text);
+        label->setText(QString::fromStdString(text));
         // Values far beyond any engine's (a unit sending nonsense) may need more room than was kept.
-        const int needed = label->fontMetrics().horizontalAdvance(shown);
-        if (needed > label->contentsRect().width())
-            label->setFixedWidth(label->width() + needed - label->contentsRect().width());
-        label->setText(shown);
+        const int needed = label->sizeHint().width();
+        if (needed > label->width()) label->setFixedWidth(needed);
     }
 }
 

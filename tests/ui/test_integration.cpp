@@ -20,14 +20,18 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -365,6 +369,120 @@ private slots:
         QCOMPARE(script.written.size(), std::size_t{programs ? 1u : 0u});
     }
 
+    // ---- the owner of the set ----
+
+    // Every change of the set is one step, told once with its cause; what
+    // changes no byte (a refresh, a language, a cycle over what is shown, a
+    // cancelled Open, a Save that could not write) is told to nobody.
+    void eachChangeIsOneStep_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("heard");
+        const auto row = [](const char* action, QStringList heard) {
+            QTest::newRow(action) << action << heard;
+        };
+        row("field left", {"edit"});
+        row("spinner", {"edit"});
+        row("Program with a typed value", {"edit"});
+        row("New", {"new"});
+        row("Open", {"open"});
+        row("Read", {"read"});
+        row("curve A plus", {"live"});
+        row("map column down", {"live"});
+        row("Set TPS 0", {"set-tps"});
+        row("machine list", {"machine"});
+        row("Excitation High", {"excitation"});
+        row("Gas enable", {"gas-enable"});
+        row("refresh", {});
+        row("language", {});
+        row("Program with nothing typed", {});
+        row("cancelled Open", {});
+        row("Save that cannot write", {});
+    }
+    void eachChangeIsOneStep() {
+        QFETCH(QString, action);
+        QFETCH(QStringList, heard);
+        settings.reset();
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unitA\r\nCOM2=script\r\n");
+        LoadUnit(*unitA, UnitSet());
+        Open();
+        QVERIFY(
+            QTest::qWaitForWindowActive(w.get()));  // leaving a field counts only inside the active window
+        QTemporaryDir folder;
+        const QString file = folder.filePath("set.ign");
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write("OMEZ1 12000\r\n") > 0);
+        written.close();
+        const auto type = [this](const char* box, const char* text) {
+            auto* field = Get<QSpinBox>(box);
+            field->setFocus();
+            field->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(field, text);
+        };
+        const auto choose = [this](const QString& path) {
+            w->SetFileDialogRunner([path](QFileDialog&) { return path; });
+        };
+
+        // What sets the scene is not counted.
+        if (action == "New") Get<QComboBox>("ComboBox1")->setCurrentIndex(2);
+        if (action == "Set TPS 0") {
+            Get<QAction>("MenuCom2")->trigger();
+            Feed(MonitorFrame(0, {0, 0, 0, 0, 2078}));
+            Tick();
+        }
+
+        QStringList told;
+        w->Document().Listen([&told](const ign::ParameterChange& step) {
+            told << QString::fromLatin1(ign::CauseName(step.cause).data());
+        });
+        const ign::ParameterSet before = w->Parameters();
+        if (action == "field left") {
+            type("Edit57", "123");
+            QTest::keyClick(Get("Edit57"), Qt::Key_Tab);
+        } else if (action == "spinner") {
+            Get<QSpinBox>("Edit57")->stepUp();
+        } else if (action == "Program with a typed value") {
+            type("Edit57", "123");
+            Get<QAction>("MenuProgram")->trigger();
+        } else if (action == "New") {
+            Get<QAction>("MenuNew")->trigger();
+        } else if (action == "Open") {
+            choose(file);
+            Get<QAction>("MenuOpen")->trigger();
+        } else if (action == "Read") {
+            Get<QAbstractButton>("Button1")->click();
+            RunTransfer();
+        } else if (action == "curve A plus") {
+            Get<QAbstractButton>("BitBtnIgnPlus")->click();
+        } else if (action == "map column down") {
+            emit Get<ign::SpinButton>("CSpinButton3")->downClicked();
+        } else if (action == "Set TPS 0") {
+            Get<QAbstractButton>("BitBtnTps0")->click();
+        } else if (action == "machine list") {
+            Get<QComboBox>("ComboBox1")->setCurrentIndex(4);
+        } else if (action == "Excitation High") {
+            Get<QCheckBox>("CheckBox5")->click();
+        } else if (action == "Gas enable") {
+            Get<QCheckBox>("CheckBoxGas")->click();
+        } else if (action == "refresh") {
+            w->RefreshEditors();
+        } else if (action == "language") {
+            Get<QAction>("MenuGerman")->trigger();
+        } else if (action == "Program with nothing typed") {
+            Get<QAction>("MenuProgram")->trigger();
+        } else if (action == "cancelled Open") {
+            choose(QString());
+            Get<QAction>("MenuOpen")->trigger();
+        } else if (action == "Save that cannot write") {
+            type("Edit57", "123");
+            choose(folder.filePath("no such folder/set.ign"));
+            QCOMPARE(MessagesFrom([&] { Get<QAction>("MenuSave")->trigger(); }).size(), 1);
+        }
+        QCOMPARE(told, heard);
+        const bool same =
+            w->Parameters().ignition == before.ignition && w->Parameters().injection == before.injection;
+        QCOMPARE(same, heard.isEmpty());
+    }
+
     // ---- Monitor page ----
 
     void monitorLabelsFollowTheFrames_data() {
@@ -410,6 +528,45 @@ private slots:
             Tick();
         }
         QCOMPARE(Get<QLabel>(label.constData())->text(), text);
+    }
+
+    // Frames come ten times a second: new texts are drawn where the lines
+    // stand, without the page being laid out again, and a text beyond the
+    // room kept for the line (a unit sending nonsense) still shows whole.
+    void monitorLinesKeepThePageStill() {
+        settings.reset();
+        settings = std::make_unique<ThrowawaySettings>(
+            "[PORTS]\r\nCOM1=script\r\nCOM2=script\r\n[FORM_HLAV]\r\nActivePage=5\r\n");
+        Open();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // What showing the window posted runs out first.
+        for (int round = 0; round < 10; ++round) QCoreApplication::processEvents();
+        struct LayoutCount : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::LayoutRequest) ++count;
+                return false;
+            }
+        } layouts;
+        qApp->installEventFilter(&layouts);
+        for (int word : {1000, 1500, 2000}) {
+            Feed(MonitorFrame(0, {word, word, word, word, word}));
+            Tick();
+            Feed(MonitorFrame(2, {word, word / 2, 0, 0, word}));
+            Tick();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+        qApp->removeEventFilter(&layouts);
+        QCOMPARE(Get<QLabel>("LabelRpm")->text(), QStringLiteral("RPM = 1000 "));
+        QCOMPARE(layouts.count, 0);
+
+        Feed(MonitorFrame(2, {1, 65535, 0, 0, 65535}));
+        Tick();
+        for (const char* name : {"LabelRpm", "LabelBuzeni", "LabelTest1"}) {
+            auto* label = Get<QLabel>(name);
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        }
+        QCOMPARE(Get<QLabel>("LabelBuzeni")->text(), QStringLiteral("DWELLTIME = -3932040 [us]"));
     }
 
     void monitorLabelsStayDuringATransfer() {
