@@ -46,6 +46,17 @@ void EditorBinding::Bind(QGroupBox* group, const std::array<QRadioButton*, 3>& i
     RowNamed(*group).items = items;
 }
 
+const char* EditorBinding::Unmade() const {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i] == nullptr) return EditorFields()[i].edit.c_str();
+    for (std::size_t row = 0; row < kControlTable.size(); ++row) {
+        const Bound& control = controls_[row];
+        if (control.list == nullptr && control.box == nullptr && control.items[0] == nullptr)
+            return kControlTable[row].control.data();
+    }
+    return nullptr;
+}
+
 void EditorBinding::ReadEditors(ParameterSet& set) {
     const std::vector<EditorField>& all = EditorFields();
     for (std::size_t i = 0; i < all.size(); ++i) {

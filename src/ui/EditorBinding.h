@@ -37,8 +37,10 @@ public:
     // The blocks into every control, with the controls' signals blocked.
     void RefreshEditors(const ParameterSet& set);
 
-    // Parallel to EditorFields(); a null entry is a field no page has made.
+    // Parallel to EditorFields().
     const std::vector<FieldBox*>& Fields() const { return fields_; }
+    // The name of a row of either table that no page has handed in, null when every one is there.
+    const char* Unmade() const;
 
 private:
     struct Bound {

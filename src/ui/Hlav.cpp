@@ -102,6 +102,8 @@ void TFormHlav::BuildWindow() {
     // The style's default margins inside the groups take room the pages need.
     for (QGroupBox* group : pages_->findChildren<QGroupBox*>())
         if (QLayout* inside = group->layout()) inside->setContentsMargins(5, 3, 5, 5);
+    // A row of the tables that no page made is a mistake in the program; every window test meets it here.
+    if (const char* missing = editors_.Unmade()) qFatal("no page made the control %s", missing);
     layout->addWidget(pages_, 1);
     progress_ = new ProgressArea(this);
     layout->addWidget(progress_);

@@ -3,6 +3,7 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "NewTexts.h"
 #include "OwnText.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
@@ -10,13 +11,17 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 using namespace ign;
 
@@ -273,6 +278,88 @@ private slots:
         QCOMPARE(ApplyLanguageTable(bare, CzechTable()), 1);
         QCOMPARE(ApplyLanguageTable(bare, GermanTable()), 2);
         QCOMPARE(bare.windowTitle(), QString());
+    }
+
+    // ---- texts that came after the design ----
+
+    // Each language shows its own table whole once the new texts are applied
+    // after it, and no new text names an object the tables name.
+    void newTextsLeaveTheSpecifiedOnesAlone_data() { eachLanguageShowsItsTable_data(); }
+    void newTextsLeaveTheSpecifiedOnesAlone() {
+        QFETCH(QString, language);
+        const LanguageTable& table = TableByName(language);
+        window_->ApplyLanguage(table.code);
+        QCOMPARE(Mismatches(*window_, table), QStringList{});
+        for (const NewText& row : NewTexts())
+            for (const LanguageTable* specified : {&EnglishTable(), &CzechTable(), &GermanTable()})
+                for (const TextAssignment& a : specified->assignments)
+                    QVERIFY2(a.object != row.object, a.object.data());
+    }
+
+    // Alt and a letter must reach one thing: a new menu or button takes no
+    // letter that a top-level menu or a button of the window has. (Czech
+    // "&Soubor" and "Čí&st", "&Port" and "&Programovat" share theirs as
+    // designed; the menu bar keeps those.)
+    void newAccessKeysRepeatNothing_data() { eachLanguageShowsItsTable_data(); }
+    void newAccessKeysRepeatNothing() {
+        QFETCH(QString, language);
+        const LanguageTable& table = TableByName(language);
+        window_->ApplyLanguage(table.code);
+        struct Claim {
+            QKeySequence key;
+            QString owner;
+            bool isNew;
+        };
+        std::vector<Claim> claims;
+        const auto claim = [&](const QString& text, const QString& owner, bool isNew) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (!key.isEmpty()) claims.push_back({key, owner, isNew});
+        };
+        for (const QAction* menu : window_->menuBar()->actions())
+            claim(menu->text(), menu->menu()->objectName(), false);
+        for (const QAbstractButton* button : window_->findChildren<QAbstractButton*>())
+            claim(button->text(), button->objectName(), false);
+        for (const NewText& row : NewTexts()) {
+            if (row.target != TextTarget::MenuTitle && row.target != TextTarget::Caption) continue;
+            // Once its feature is built, a new text's object claims its key above already.
+            std::erase_if(claims, [&](const Claim& c) { return c.owner == Q(row.object); });
+            claim(Q(row.text[table.code]), Q(row.object), true);
+        }
+        for (std::size_t i = 0; i < claims.size(); ++i)
+            for (std::size_t j = i + 1; j < claims.size(); ++j)
+                if (claims[i].key == claims[j].key && (claims[i].isNew || claims[j].isNew))
+                    QFAIL(qPrintable(claims[i].owner + " and " + claims[j].owner + " share " +
+                                     claims[i].key.toString()));
+    }
+
+    // New menus stand after Tools, and a menu's new items after its designed
+    // ones, behind a separator.
+    void newMenusAndItemsComeAfterTheDesignedOnes() {
+        const std::vector<std::pair<QString, QStringList>> designed{
+            {"MenuFile", {"MenuNew", "", "MenuOpen", "", "MenuSave", "", "MenuPrint", "", "MenuExit"}},
+            {"MenuCom", {"MenuCom1", "MenuCom2"}},
+            {"MenuDevice", {"MenuRead", "MenuVerify", "MenuProgram"}},
+            {"MenuTools", {"CurveMinus", "CurvePlus", "JetMinus", "JetPlus"}},
+            {"MenuLanguage", {"MenuEnglish", "MenuCzech", "MenuGerman"}},
+            {"MenuHelp", {"MenuContens", "MenuAbout"}},
+        };
+        QStringList bar;
+        for (const QAction* title : window_->menuBar()->actions()) bar << title->menu()->objectName();
+        const QStringList order{"MenuFile", "MenuCom", "MenuDevice", "MenuTools", "MenuLanguage", "MenuHelp"};
+        QStringList specifiedInBar;
+        for (const QString& name : bar)
+            if (order.contains(name)) specifiedInBar << name;
+        QCOMPARE(specifiedInBar, order);
+        for (qsizetype i = 0; i < bar.size(); ++i)
+            if (!order.contains(bar[i])) QVERIFY2(i > bar.indexOf("MenuTools"), qPrintable(bar[i]));
+
+        for (const auto& [menuName, items] : designed) {
+            const QList<QAction*> actions = window_->findChild<QMenu*>(menuName)->actions();
+            QVERIFY(actions.size() >= items.size());
+            for (qsizetype i = 0; i < items.size(); ++i) QCOMPARE(actions[i]->objectName(), items[i]);
+            if (actions.size() > items.size())
+                QVERIFY2(actions[items.size()]->isSeparator(), qPrintable(menuName));
+        }
     }
 
     void hintSplitsAtFirstBar_data() {

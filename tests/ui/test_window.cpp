@@ -348,6 +348,16 @@ private slots:
         QCOMPARE(Get<QCheckBox>("CheckBox5")->palette().color(QPalette::Button), QColor(Qt::red));
     }
 
+    // The tables reach their controls by name: each name stands for exactly one control.
+    void everyBoundControlIsThereOnce() {
+        for (const ign::EditorField& field : ign::EditorFields())
+            QVERIFY2(w->findChildren<QSpinBox*>(QString::fromStdString(field.edit)).size() == 1,
+                     field.edit.c_str());
+        for (const ign::ControlBinding& control : ign::kControlTable)
+            QVERIFY2(w->findChildren<QWidget*>(QString::fromLatin1(control.control)).size() == 1,
+                     control.control.data());
+    }
+
     void everyFieldRoundTripsItsDefault() { QVERIFY(w->ShownParameters() == w->Parameters()); }
 
     // ---- layout ----
