@@ -19,12 +19,21 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCaughtError();
+    }
+    return false;
+}
+
+void Application::ShowCaughtError() {
+    // Our own texts are UTF-8, the translated ones included.
+    try {
+        throw;
     } catch (const std::exception& error) {
-        ShowError(QString::fromLocal8Bit(error.what()));
+        ShowError(QString::fromUtf8(error.what()));
     } catch (...) {
         ShowError(QStringLiteral("Unknown error"));
     }
-    return false;
 }
 
 void Application::ShowError(const QString& text) {

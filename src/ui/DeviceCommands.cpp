@@ -14,16 +14,19 @@ void TFormHlav::MenuReadClick() {
     link_.StartRead();
     // The set no longer comes from the file; its path stays for the dialogs.
     ignitionPage_->ClearFileName();
+    emit deviceCommandStarted(TransferMode::Read);
 }
 
 void TFormHlav::MenuVerifyClick() {
     PrepareDeviceImage();
     link_.StartVerify();
+    emit deviceCommandStarted(TransferMode::Verify);
 }
 
 void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
     link_.StartProgram();
+    emit deviceCommandStarted(TransferMode::Program);
 }
 
 // ---- live adjustment --------------------------------------------------------

@@ -37,7 +37,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <exception>
 #include <utility>
 
 namespace ign {
@@ -140,10 +139,8 @@ auto TFormHlav::Guarded(void (TFormHlav::*handler)(Args...)) {
 void TFormHlav::RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const std::exception& error) {
-        Application::ShowError(QString::fromUtf8(error.what()));
     } catch (...) {
-        Application::ShowError(QStringLiteral("Unknown error"));
+        Application::ShowCaughtError();
     }
 }
 

@@ -152,6 +152,12 @@ public:
     // Whether a quit signal has come; one during start-up has closed the window already.
     bool QuitRequested() const { return quitRequested_; }
 
+signals:
+    // Read, Verify or Program was given and its first frame is out; how it
+    // ends the link tells its views. A live adjustment's programming is none
+    // of these.
+    void deviceCommandStarted(ign::TransferMode mode);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -209,15 +210,21 @@ private slots:
         cell->setFocus();
         cell->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(cell, "123");
+        QSignalSpy commands(w.get(), &TFormHlav::deviceCommandStarted);
         Get<QAction>("MenuProgram")->trigger();
         QCOMPARE(Status(), QStringLiteral("Program device:"));
         QCOMPARE(w->Parameters().injection.JET[7], Byte{123});
         RunTransfer();
         QCOMPARE(Status(), QStringLiteral("Verify OK"));
         QVERIFY(UnitHolds(*unitA, w->Parameters().image));
+        Get<QAbstractButton>("BitBtnJetPlus")->click();  // a live adjustment is no command
+        RunTransfer();
 
         Get<QAbstractButton>("BitBtn2")->click();
         QCOMPARE(Status(), QStringLiteral("Verify device:"));
+        QCOMPARE(commands.size(), 2);
+        QCOMPARE(commands[0][0].value<ign::TransferMode>(), ign::TransferMode::Program);
+        QCOMPARE(commands[1][0].value<ign::TransferMode>(), ign::TransferMode::Verify);
         RunTransfer();
         QCOMPARE(Status(), QStringLiteral("Verify OK"));
     }
