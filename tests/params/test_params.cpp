@@ -1,4 +1,5 @@
 #include "Conversion.h"
+#include "DefaultSets.h"
 #include "DeviceImageCodec.h"
 #include "EditorBindings.h"
 #include "New.h"
@@ -13,13 +14,6 @@ using namespace ign;
 Q_DECLARE_METATYPE(ign::Conversion)
 
 namespace {
-
-ParameterSet DefaultSet(Byte keying) {
-    ParameterSet s;
-    s.ignition.KEYING = keying;
-    ApplyMachineDefaults(s);
-    return s;
-}
 
 Points10 Seq(int first, int step) {
     Points10 p{};

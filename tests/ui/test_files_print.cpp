@@ -2,6 +2,7 @@
 // once for real), the blocks, the file label and path, the failures, and the
 // printed page rasterised back into pixels.
 #include "Application.h"
+#include "DefaultSets.h"
 #include "FileSizeLimit.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
@@ -59,9 +60,7 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
 
 // A valid set far from the defaults: every map cell and correction differs.
 ign::ParameterSet VariedSet() {
-    ign::ParameterSet set{};
-    set.ignition.KEYING = 3;
-    ign::ApplyMachineDefaults(set);
+    ign::ParameterSet set = DefaultSet(3);
     for (std::size_t i = 0; i < set.injection.JET.size(); ++i)
         set.injection.JET[i] = static_cast<ign::Byte>(60 + i);
     for (std::size_t i = 0; i < 10; ++i) {

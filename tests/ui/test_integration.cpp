@@ -3,6 +3,7 @@
 // window's own timer is stopped; each test ticks it and moves the unit's clock
 // by 55 ms per tick, so nothing depends on the wall clock.
 #include "Application.h"
+#include "DefaultSets.h"
 #include "DeviceImageCodec.h"
 #include "EditorBindings.h"
 #include "Hlav.h"
@@ -62,9 +63,7 @@ QByteArray Settings(const QByteArray& form = {}) {
 
 // A set the window's defaults do not have, valid, as the unit would hold it.
 ign::ParameterSet UnitSet() {
-    ign::ParameterSet set{};
-    set.ignition.KEYING = 3;
-    ign::ApplyMachineDefaults(set);
+    ign::ParameterSet set = DefaultSet(3);
     for (std::size_t i = 0; i < set.injection.JET.size(); ++i)
         set.injection.JET[i] = static_cast<Byte>(30 + i);
     set.ignition.ADV_A[4] = static_cast<Byte>(set.ignition.ADV_A[4] - 2);
@@ -341,11 +340,7 @@ private slots:
         QTest::addColumn<int>("tps0");
         QTest::addColumn<int>("tps100");
         QTest::addColumn<bool>("programs");
-        const ign::ParameterSet d = [] {
-            ign::ParameterSet set{};
-            ign::ApplyMachineDefaults(set);
-            return set;
-        }();
+        const ign::ParameterSet d = DefaultSet();
         QTest::newRow("TPS 0 at 1234 mV")
             << QByteArray("BitBtnTps0") << 2078 << 1234 << 123 << int{d.injection.TPS_100} << true;
         QTest::newRow("TPS 0 at 2600 mV") << QByteArray("BitBtnTps0") << 4379 << 2600
