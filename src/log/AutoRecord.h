@@ -9,10 +9,10 @@ namespace ign {
 // every frame and every timer tick, and acts on what each call returns.
 //
 // Automatic: a frame with the engine speed above the threshold starts a
-// recording; it stops once the speed has been at or below the threshold, or
-// no frame has come, for kStopAfterMs. Time while frames are held back (a
-// Read, Verify or Program runs, a spin button is held) does not count: the log
-// shows the gap and goes on, and the stop waits until the transfer is over.
+// recording; it stops kStopAfterMs after the last frame above it, whether the
+// speed fell or the frames stopped coming. Time while frames are held back
+// (a Read, Verify or Program runs, a spin button is held) does not count: the
+// log shows the gap and goes on, and the stop waits until the transfer is over.
 //
 // By hand: a recording started by hand only stops by hand. A recording
 // stopped by hand while the engine runs above the threshold is not started
