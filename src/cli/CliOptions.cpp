@@ -15,6 +15,7 @@ enum Option : unsigned {
     kCsv = 1u << 3,
     kSeconds = 1u << 4,
     kPortOperand = 1u << 5,  // --port may stand in for an operand
+    kMsl = 1u << 6,
 };
 
 struct CommandInfo {
@@ -51,10 +52,11 @@ constexpr std::array<CommandInfo, 9> kCommands{{
     {Command::Verify, "verify", kPort | kBase, 1, 1,
      "Usage: ignition-cli verify --port PORT [--base FILE] FILE\n"
      "Compares the unit with the set of FILE.\n"},
-    {Command::Monitor, "monitor", kPort | kCsv | kSeconds, 0, 0,
-     "Usage: ignition-cli monitor --port PORT [--csv] [--seconds N]\n"
+    {Command::Monitor, "monitor", kPort | kCsv | kMsl | kSeconds, 0, 0,
+     "Usage: ignition-cli monitor --port PORT [--csv | --msl] [--seconds N]\n"
      "Shows the unit's live values until N seconds have passed or the program is interrupted:\n"
-     "the monitor page's texts, or with --csv one row per frame under a header.\n"},
+     "the monitor page's texts, or with --csv one row per frame under a header, or with --msl\n"
+     "every frame as a log of the window's recorder (tab-separated, for log viewers).\n"},
     {Command::Diff, "diff", kPort | kPortOperand, 2, 2,
      "Usage: ignition-cli diff A B\n"
      "Lists every difference between two parameter sets, one line each (\"Curve A, 6 000 rpm:\n"
@@ -177,6 +179,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
             if (!flag()) return false;
             options.csv = true;
             given |= kCsv;
+        } else if (name == "--msl") {
+            if (!flag()) return false;
+            options.msl = true;
+            given |= kMsl;
         } else if (name == "--seconds") {
             double seconds = 0;
             if (!value(text)) return false;
@@ -208,6 +214,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
 
     if ((given & ~info->options) != 0) {
         error = std::string(info->name) + " does not take that option";
+        return false;
+    }
+    if (options.csv && options.msl) {
+        error = "--csv and --msl exclude each other";
         return false;
     }
     if ((info->options & (kPort | kPortOperand)) == kPort && options.port.empty()) {

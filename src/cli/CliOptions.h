@@ -29,6 +29,7 @@ struct CliOptions {
     std::string port;
     std::string output;  // empty: standard output
     bool csv = false;
+    bool msl = false;  // monitor: every frame in the log format
     std::optional<double> seconds;
     // diff: its operands as given, and how many of them came before --port,
     // which stands in for one of them.

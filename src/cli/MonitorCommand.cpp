@@ -4,13 +4,16 @@
 #include "FileCommands.h"
 #include "Link.h"
 #include "LinkDriver.h"
+#include "LogWriter.h"
 #include "MonitorOutput.h"
 #include "UnitPort.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace ign::cli {
@@ -41,6 +44,43 @@ private:
     bool failed_ = false;
 };
 
+class StandardOutputSink final : public LogSink {
+public:
+    std::size_t write(std::string_view bytes) override {
+        return WriteBytes(stdout, bytes) ? bytes.size() : 0;
+    }
+};
+
+// Writes every monitor frame the link accepts, not only the one a tick shows,
+// as the window's recorder does; each frame goes out at once, so a reader
+// at the other end of a pipe sees it as it comes.
+class MonitorLogger final : public LinkView {
+public:
+    MonitorLogger(const QDateTime& started, std::int64_t startMs)
+        : writer_(sink_, "ignition-cli " IGN_VERSION, StartTime(started), startMs) {
+        failed_ = !writer_.flush();
+    }
+
+    void monitorFrame(const MonitorFrameEvent& frame) override {
+        if (failed_) return;
+        writer_.addFrame(frame.timeMs, frame.type, frame.readings);
+        failed_ = !writer_.flush();
+    }
+
+    bool failed() const { return failed_; }
+
+private:
+    static LogStartTime StartTime(const QDateTime& t) {
+        const QDate d = t.date();
+        const QTime time = t.time();
+        return {d.year(), d.month(), d.day(), time.hour(), time.minute(), time.second()};
+    }
+
+    StandardOutputSink sink_;
+    LogWriter writer_;
+    bool failed_ = false;
+};
+
 }  // namespace
 
 int RunMonitor(const CliOptions& options) {
@@ -51,13 +91,21 @@ int RunMonitor(const CliOptions& options) {
     Link link(set, line.get());
     QElapsedTimer clock;
     MonitorPrinter printer(link, options.csv, clock);
-    link.setView(&printer);
+    std::optional<MonitorLogger> logger;
+    clock.start();
+    if (options.msl) {
+        link.setClock([&clock] { return clock.elapsed(); });
+        logger.emplace(QDateTime::currentDateTime(), clock.elapsed());
+        link.setView(&*logger);
+    } else {
+        link.setView(&printer);
+    }
+    auto failed = [&] { return logger ? logger->failed() : printer.failed(); };
     const qint64 limitMs =
         options.seconds ? static_cast<qint64>(std::llround(*options.seconds * 1000.0)) : -1;
-    clock.start();
-    DriveLink(link, [&] { return printer.failed() || (limitMs >= 0 && clock.elapsed() >= limitMs); });
+    DriveLink(link, [&] { return failed() || (limitMs >= 0 && clock.elapsed() >= limitMs); });
     // Values that never reached the reader are no success; the report matches the file commands'.
-    if (printer.failed()) return ReportStandardOutputError();
+    if (failed()) return ReportStandardOutputError();
     return kExitOk;
 }
 

@@ -123,6 +123,22 @@ int UserValue(const ParamInfo& info, Byte byte) {
     return ToUser(info.conversion, byte);
 }
 
+// Calls found(info, point, before, after) for each value that differs, while it returns true;
+// false when it stopped.
+template <typename Found>
+bool EachDifference(const ParameterSet& a, const ParameterSet& b, Found found) {
+    for (const ParamInfo& info : AllParams()) {
+        const auto before = BytesOf(a, info.param);
+        const auto after = BytesOf(b, info.param);
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (UserValue(info, before[i]) != UserValue(info, after[i]) &&
+                !found(info, i, before[i], after[i]))
+                return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 ValueKind KindOf(Param param) { return ShownOf(param).kind; }
@@ -157,19 +173,18 @@ std::string_view UnitSymbol(ValueUnit unit) {
 
 std::vector<Difference> FindDifferences(const ParameterSet& a, const ParameterSet& b) {
     std::vector<Difference> differences;
-    for (const ParamInfo& info : AllParams()) {
-        const auto before = BytesOf(a, info.param);
-        const auto after = BytesOf(b, info.param);
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            const int valueBefore = UserValue(info, before[i]);
-            const int valueAfter = UserValue(info, after[i]);
-            if (valueBefore == valueAfter) continue;
-            const int point = static_cast<int>(i);
-            differences.push_back({info.param, point, before[i], after[i], valueBefore, valueAfter,
-                                   KindOf(info.param), UnitOf(info.param), PositionOf(a, info.param, point)});
-        }
-    }
+    EachDifference(a, b, [&](const ParamInfo& info, std::size_t i, Byte before, Byte after) {
+        const int point = static_cast<int>(i);
+        differences.push_back({info.param, point, before, after, UserValue(info, before),
+                               UserValue(info, after), KindOf(info.param), UnitOf(info.param),
+                               PositionOf(a, info.param, point)});
+        return true;
+    });
     return differences;
+}
+
+bool SameValues(const ParameterSet& a, const ParameterSet& b) {
+    return EachDifference(a, b, [](const ParamInfo&, std::size_t, Byte, Byte) { return false; });
 }
 
 void TakeDifference(ParameterSet& a, const Difference& difference) {

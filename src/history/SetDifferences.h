@@ -67,6 +67,13 @@ struct Difference {
 // on/off, not in the bit a read left in them.
 std::vector<Difference> FindDifferences(const ParameterSet& a, const ParameterSet& b);
 
+// Whether FindDifferences(a, b) would find nothing, without building it:
+// every byte of the blocks equal, except that a flag is only on or off
+// (after a Read a flag holds its bit mask, after an edit 1, and both put the
+// same bit into the image). The device image is not compared: the blocks
+// are what the window shows and what Pack turns into the image.
+bool SameValues(const ParameterSet& a, const ParameterSet& b);
+
 // Copies B's byte of one difference, or of each, into `a`. Nothing else
 // changes: no validation, no packing; the owner runs its usual cycle after.
 void TakeDifference(ParameterSet& a, const Difference& difference);

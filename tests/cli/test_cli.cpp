@@ -1,6 +1,7 @@
 // ignition-cli as scripts run it: the real executable, its bytes on standard
 // output, its texts on standard error and its exit status.
 
+#include "LogReader.h"
 #include "PseudoTerminal.h"
 #include "UnitSimProcess.h"
 
@@ -165,6 +166,7 @@ private slots:
     void monitorCsv_data();
     void monitorCsv();
     void monitorText();
+    void monitorLog();
     void monitorEndsCleanlyOnInterrupt();
     void diff_data();
     void diff();
@@ -343,6 +345,7 @@ void TestCli::usageErrors_data() {
     QTest::newRow("unknown language") << QStringList{"--lang", "fr", "defaults", "0"};
     QTest::newRow("negative seconds") << QStringList{"monitor", "--port", "simulator", "--seconds", "-1"};
     QTest::newRow("seconds not a number") << QStringList{"monitor", "--port", "simulator", "--seconds", "2x"};
+    QTest::newRow("two output forms") << QStringList{"monitor", "--port", "simulator", "--csv", "--msl"};
     QTest::newRow("standard input twice") << QStringList{"normalize", "--base", "-"};
 }
 
@@ -638,6 +641,46 @@ void TestCli::monitorText() {
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("^U = [ \\d]\\d\\.\\d \\[V\\]= \\d+ \\[mV\\]$"),
                                              QRegularExpression::MultilineOption)));
     QVERIFY(run.out.endsWith('\n'));
+}
+
+// The recorder's log format: header, names and units, then every frame as a row.
+void TestCli::monitorLog() {
+    const CliRun run = RunCli({"monitor", "--port", "simulator", "--msl", "--seconds", "2"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QList<QByteArray> lines = run.out.split('\n');
+    QVERIFY(lines.size() > 10);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\"ignition-cli \\d+\\.\\d+\\.\\d+: "
+                                               "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\"$"))
+                 .match(QString::fromUtf8(lines[0]))
+                 .hasMatch(),
+             lines[0].constData());
+    QCOMPARE(lines[1],
+             QByteArray("time\ttype\tstps_mv\tiaps_percent\tiaps_mv\taps_mv\tlambda_mv\ttps_percent\t"
+                        "tps_mv\twater_c\twater_mv\tair_c\tair_mv\tsupply_v\tsupply_mv\tinjection_time_"
+                        "us\tinjection_position_deg\trpm\tdwell_us\ttest"));
+    QCOMPARE(lines[2], QByteArray("s\t\tmV\t%\tmV\tmV\tmV\t%\tmV\tC\tmV\tC\tmV\tV\tmV\tus\tdeg\trpm\tus\t"));
+    QCOMPARE(lines.back(), QByteArray());  // the last row is complete
+    const QRegularExpression time(QStringLiteral("^\\d+\\.\\d{3}$"));
+    double previous = 0;
+    QSet<int> types;
+    for (qsizetype i = 3; i + 1 < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].split('\t');
+        QCOMPARE(fields.size(), 20);
+        QVERIFY2(time.match(QString::fromUtf8(fields[0])).hasMatch(), lines[i].constData());
+        const double seconds = fields[0].toDouble();
+        QVERIFY(seconds >= previous && seconds <= 2.2);
+        previous = seconds;
+        types.insert(fields[1].toInt());
+        if (fields[1] == "2") QVERIFY(fields[17].toInt() > 0);  // the engine runs
+    }
+    QCOMPARE(types, (QSet<int>{0, 1, 2, 3}));
+    // The viewer reads it whole.
+    ign::LogReadError error{};
+    const auto log = ign::ReadLog(std::string_view(run.out.constData(), std::size_t(run.out.size())), error);
+    QVERIFY(log);
+    QVERIFY(!log->truncated);
+    QCOMPARE(qsizetype(log->rows()), lines.size() - 4);
 }
 
 void TestCli::monitorEndsCleanlyOnInterrupt() {

@@ -7,8 +7,10 @@
 #include "HistorySettings.h"
 #include "New.h"
 #include "ParameterFile.h"
+#include "RestorePointPolicy.h"
 #include "RestorePointStore.h"
 #include "SetDifferences.h"
+#include "UnitMatch.h"
 
 #include <QtTest>
 
@@ -71,6 +73,11 @@ private slots:
     void oneDifferenceLine_data();
     void oneDifferenceLine();
     void takeGivesBackTheOtherSet();
+
+    void indicatorThroughTransfersAndEdits();
+    void indicatorTexts();
+    void restorePointsAtTheRightMoments();
+    void failedRestorePointSaidOnce();
 };
 
 void HistoryTest::names_data() {
@@ -390,6 +397,158 @@ void HistoryTest::takeGivesBackTheOtherSet() {
     QCOMPARE(a.injection, b.injection);
     QCOMPARE(a.image, image);  // the blocks only: the owner packs when it sends
     QVERIFY(FindDifferences(a, b).empty());
+}
+
+// The window's set through a session, with what the indicator says after each event.
+void HistoryTest::indicatorThroughTransfersAndEdits() {
+    // What a Read delivers: the flags as the bit masks unpacking leaves.
+    ParameterSet read = DefaultSetWith("GAS 1 BLOK 1 JET_0 120");
+    PackDeviceImage(read);
+    UnpackDeviceImage(read);
+    QVERIFY(read.ignition.GasEnable > 1 && read.ignition.BLOK > 1);
+    const ParameterSet file = DefaultSetWith("JET_0 90");
+
+    ParameterSet window = DefaultSet();
+    UnitMatchIndicator indicator(window);
+    auto change = [&](auto edit) {
+        edit(window);
+        indicator.windowChanged(window);
+    };
+    using U = UnitMatch;
+    struct Step {
+        const char* event;
+        std::function<void()> happen;
+        UnitMatch state;
+        bool differsFromFile;
+    };
+    const std::vector<Step> steps{
+        {"start", [] {}, U::UnitNotChecked, false},
+        {"an edit before any check", [&] { change([](ParameterSet& s) { s.injection.JET[5] = 99; }); },
+         U::UnitNotChecked, false},
+        {"Read",
+         [&] {
+             change([&](ParameterSet& s) { s = read; });
+             indicator.unitHolds(read);
+         },
+         U::UnitEqualsWindow, false},
+        {"an edit cycle turns the masks into 1",
+         [&] { change([](ParameterSet& s) { s.ignition.GasEnable = s.ignition.BLOK = 1; }); },
+         U::UnitEqualsWindow, false},
+        {"an edit", [&] { change([](ParameterSet& s) { ++s.injection.JET[0]; }); }, U::ChangedSinceProgram,
+         false},
+        {"the edit undone", [&] { change([](ParameterSet& s) { --s.injection.JET[0]; }); },
+         U::UnitEqualsWindow, false},
+        {"Open",
+         [&] {
+             change([&](ParameterSet& s) { s = file; });
+             indicator.fileMatches(file);
+         },
+         U::ChangedSinceProgram, false},
+        {"an edit after Open", [&] { change([](ParameterSet& s) { s.injection.JET[1] = 130; }); },
+         U::ChangedSinceProgram, true},
+        {"Program with its Verify OK", [&] { indicator.unitHolds(window); }, U::UnitEqualsWindow, true},
+        {"Save", [&] { indicator.fileMatches(window); }, U::UnitEqualsWindow, false},
+        {"Verify error!", [&] { indicator.unitUnknown(); }, U::UnitNotChecked, false},
+        {"Verify OK", [&] { indicator.unitHolds(window); }, U::UnitEqualsWindow, false},
+        {"a live adjustment", [&] { change([](ParameterSet& s) { ++s.injection.JET[3]; }); },
+         U::ChangedSinceProgram, true},
+        {"its programming fails", [&] { indicator.unitUnknown(); }, U::UnitNotChecked, true},
+        {"Read again",
+         [&] {
+             change([&](ParameterSet& s) { s = read; });
+             indicator.unitHolds(read);
+         },
+         U::UnitEqualsWindow, true},
+        {"another port", [&] { indicator.unitUnknown(); }, U::UnitNotChecked, true},
+    };
+    for (const Step& step : steps) {
+        step.happen();
+        QVERIFY2(indicator.state() == step.state, step.event);
+        QVERIFY2(indicator.differsFromFile() == step.differsFromFile, step.event);
+    }
+}
+
+void HistoryTest::indicatorTexts() {
+    QCOMPARE(UnitMatchText(UnitMatch::UnitEqualsWindow, 0), std::string_view("Unit = window"));
+    QCOMPARE(UnitMatchText(UnitMatch::ChangedSinceProgram, 0),
+             std::string_view("Changed since last Program"));
+    QCOMPARE(UnitMatchText(UnitMatch::UnitNotChecked, 0), std::string_view("Unit not checked"));
+    for (Byte language = 1; language < 3; ++language) {
+        std::set<std::string_view> texts{DiffersFromFileText(language), RestorePointFailedText(language)};
+        for (UnitMatch state :
+             {UnitMatch::UnitEqualsWindow, UnitMatch::ChangedSinceProgram, UnitMatch::UnitNotChecked})
+            texts.insert(UnitMatchText(state, language));
+        QCOMPARE(texts.size(), std::size_t{5});
+        QVERIFY(!texts.count(std::string_view()));
+        QVERIFY(!texts.count(UnitMatchText(UnitMatch::UnitNotChecked, 0)));
+    }
+}
+
+// The policy through a session: each event's point, its set and unit; before-live once per Read, Program,
+// Open.
+void HistoryTest::restorePointsAtTheRightMoments() {
+    auto set = [](int marker) {
+        ParameterSet s = DefaultSet();
+        s.ignition.OMEZ1 = Byte(marker);
+        return s;
+    };
+    using R = RestoreReason;
+    using P = RestorePointPolicy;
+    struct Step {
+        const char* event;
+        P::Request (*happen)(P&, const ParameterSet&);
+        std::optional<RestoreReason> reason;
+        const char* unit;
+    };
+    const std::vector<Step> steps{
+        {"a live adjustment at start", [](P& p, const ParameterSet& s) { return p.beforeLive(s); }, {}, ""},
+        {"manual", [](P& p, const ParameterSet& s) { return p.manual(s); }, R::Manual, ""},
+        {"before a Read lands", [](P& p, const ParameterSet& s) { return p.beforeRead(s); }, R::BeforeRead,
+         ""},
+        {"the Read", [](P& p, const ParameterSet& s) { return p.readCompleted(s, "V1.23"); }, R::Read,
+         "V1.23"},
+        {"first live after the Read", [](P& p, const ParameterSet& s) { return p.beforeLive(s); },
+         R::BeforeLive, "V1.23"},
+        {"second live", [](P& p, const ParameterSet& s) { return p.beforeLive(s); }, {}, ""},
+        {"before Open", [](P& p, const ParameterSet& s) { return p.beforeOpen(s); }, R::BeforeOpen, "V1.23"},
+        {"first live after Open", [](P& p, const ParameterSet& s) { return p.beforeLive(s); }, R::BeforeLive,
+         "V1.23"},
+        {"before New", [](P& p, const ParameterSet& s) { return p.beforeNew(s); }, R::BeforeNew, "V1.23"},
+        {"live after New: New is no Read",
+         [](P& p, const ParameterSet& s) { return p.beforeLive(s); },
+         {},
+         ""},
+        {"before a restore", [](P& p, const ParameterSet& s) { return p.beforeRestore(s); }, R::BeforeRestore,
+         "V1.23"},
+        {"the unit before a Program",
+         [](P& p, const ParameterSet& s) { return p.unitBeforeProgram(s, "V2.00"); }, R::UnitBeforeProgram,
+         "V2.00"},
+        {"the Program's first frame", [](P& p, const ParameterSet& s) { return p.programStarted(s); },
+         R::Program, "V2.00"},
+        {"first live after Program", [](P& p, const ParameterSet& s) { return p.beforeLive(s); },
+         R::BeforeLive, "V2.00"},
+        {"second live after Program", [](P& p, const ParameterSet& s) { return p.beforeLive(s); }, {}, ""},
+        {"close", [](P& p, const ParameterSet& s) { return p.close(s); }, R::Close, "V2.00"},
+    };
+    RestorePointPolicy policy;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const ParameterSet window = set(int(10 + i));
+        const P::Request request = steps[i].happen(policy, window);
+        QVERIFY2(request.has_value() == steps[i].reason.has_value(), steps[i].event);
+        if (!request) continue;
+        QVERIFY2(request->reason == *steps[i].reason, steps[i].event);
+        QVERIFY2(request->set == window, steps[i].event);
+        QCOMPARE(request->unit, std::string(steps[i].unit));
+    }
+}
+
+void HistoryTest::failedRestorePointSaidOnce() {
+    RestorePointPolicy policy;
+    const HistoryResult failed{HistoryStatus::Failed, {}, "Cannot create folder"};
+    QVERIFY(policy.reportFailure(failed));
+    QVERIFY(!policy.reportFailure(failed));
+    QVERIFY(!policy.reportFailure({HistoryStatus::Unchanged, {}, {}}));
+    QVERIFY(policy.reportFailure(failed));  // working again in between: a new failure is news
 }
 
 QTEST_GUILESS_MAIN(HistoryTest)

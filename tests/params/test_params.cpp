@@ -2,6 +2,7 @@
 #include "DefaultSets.h"
 #include "DeviceImageCodec.h"
 #include "EditorBindings.h"
+#include "FieldTyping.h"
 #include "New.h"
 #include "Validation.h"
 
@@ -12,6 +13,7 @@
 using namespace ign;
 
 Q_DECLARE_METATYPE(ign::Conversion)
+Q_DECLARE_METATYPE(ign::Param)
 
 namespace {
 
@@ -50,6 +52,9 @@ private slots:
     void triggerWidth_data();
     void triggerWidth();
     void fieldTable();
+    void dragGivesTheTypedByte_data();
+    void dragGivesTheTypedByte();
+    void dragWithoutAField();
 };
 
 void ParamsTest::conversions_data() {
@@ -533,6 +538,45 @@ void ParamsTest::fieldTable() {
     QVERIFY(!find("Edit150").grouped());
     QCOMPARE(TriggerOf(find("Edit57").page), CycleTrigger::OnLeave);
     QCOMPARE(TriggerOf(find("EditTps0").page), CycleTrigger::OnClick);
+}
+
+void ParamsTest::dragGivesTheTypedByte_data() {
+    QTest::addColumn<Param>("param");
+    QTest::addColumn<int>("point");
+    QTest::addColumn<double>("dragged");   // where the graph's point was let go
+    QTest::addColumn<qlonglong>("typed");  // what a person would type there
+    QTest::addColumn<int>("byte");
+    QTest::newRow("advance between degrees") << Param::ADV_A << 3 << 31.4 << 31LL << 31;
+    QTest::newRow("advance above its range") << Param::ADV_B << 0 << 140.0 << 140LL << 125;
+    QTest::newRow("speed off the step drops to it") << Param::RPM_A << 4 << 6049.6 << 6050LL << 60;
+    QTest::newRow("speed below its range") << Param::RPM_A << 0 << -50.0 << -50LL << 3;
+    QTest::newRow("last speed point reaches 21 000") << Param::RPM_A << 9 << 21400.0 << 21400LL << 210;
+    QTest::newRow("other speed points stop at 20 100") << Param::RPM_B << 8 << 21400.0 << 21400LL << 201;
+    QTest::newRow("map cell halfway goes up") << Param::JET << 57 << 104.5 << 105LL << 105;
+    QTest::newRow("map cell below its range") << Param::JET << 57 << 2.0 << 2LL << 5;
+    QTest::newRow("TPS 100 keeps its offset") << Param::TPS_100 << 0 << 4100.0 << 4100LL << 160;
+    QTest::newRow("injection position drops to 3 degrees") << Param::POLOHA << 2 << 100.0 << 100LL << 33;
+}
+
+void ParamsTest::dragGivesTheTypedByte() {
+    QFETCH(Param, param);
+    QFETCH(int, point);
+    QFETCH(double, dragged);
+    QFETCH(qlonglong, typed);
+    QFETCH(int, byte);
+    const EditorField* field = FindEditorField(param, point);
+    QVERIFY(field != nullptr);
+    QCOMPARE(int(TypedFieldByte(*field, typed)), byte);
+    const auto dragByte = DraggedFieldByte(param, point, dragged);
+    QVERIFY(dragByte.has_value());
+    QCOMPARE(int(*dragByte), byte);
+}
+
+void ParamsTest::dragWithoutAField() {
+    QVERIFY(!DraggedFieldByte(Param::KEYING, 0, 1.0));
+    QVERIFY(!DraggedFieldByte(Param::ADV_A, 10, 20.0));
+    QVERIFY(!DraggedFieldByte(Param::ADV_A, 0, std::nan("")));
+    QCOMPARE(DraggedFieldByte(Param::ADV_A, 0, HUGE_VAL), std::optional<Byte>(125));
 }
 
 QTEST_GUILESS_MAIN(ParamsTest)

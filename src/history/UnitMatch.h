@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ParameterSet.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace ign {
+
+// Whether the unit holds what the window shows.
+enum class UnitMatch : std::uint8_t {
+    UnitEqualsWindow,     // the window's set equals what the unit was last seen to hold
+    ChangedSinceProgram,  // the window's set was changed since then
+    UnitNotChecked,       // nothing is known of what the unit holds
+};
+
+// The indicator at the right of the status line, as logic: fed with what the
+// link and the window's set go through, it tells the state and the second
+// mark. "Equal" is SameValues: the values as the window shows them, so a flag
+// a Read left as its bit mask equals the same flag set by an edit (both put
+// the same bit into the unit), and the bytes the unit keeps for itself in the
+// image do not count.
+class UnitMatchIndicator {
+public:
+    // The window's set at start: nothing checked, no file.
+    explicit UnitMatchIndicator(const ParameterSet& window);
+
+    // The unit was seen to hold a set: a Verify that ended "Verify OK" (the
+    // set it verified), a Program or a live adjustment's programming that
+    // ended with its Verify OK (the set programmed), a completed Read (the
+    // set after its validation; the Verify that follows it reports on its own).
+    void unitHolds(const ParameterSet& set);
+    // What the unit holds is unknown again: "Verify error!", a failed Read,
+    // Program or live programming, another port chosen, the port reconnected.
+    void unitUnknown();
+
+    // Every change of the window's set, with the set after it.
+    void windowChanged(const ParameterSet& set);
+    // A parameter file was opened into the window or the window saved to one:
+    // the set as it is then.
+    void fileMatches(const ParameterSet& set);
+
+    UnitMatch state() const;
+    // The second mark: the window's set differs from the parameter file it
+    // was last opened from or saved to (false before either happened).
+    bool differsFromFile() const;
+
+private:
+    ParameterSet window_;
+    std::optional<ParameterSet> unit_;
+    std::optional<ParameterSet> file_;
+};
+
+// The indicator's texts in one language (0 English, 1 Czech, 2 German, else
+// English), UTF-8.
+std::string_view UnitMatchText(UnitMatch state, std::uint8_t language);
+// The second mark's explanation.
+std::string_view DiffersFromFileText(std::uint8_t language);
+// Said once when a restore point could not be written (RestorePointPolicy::reportFailure).
+std::string_view RestorePointFailedText(std::uint8_t language);
+
+}  // namespace ign

@@ -1,0 +1,24 @@
+#include "ViewSettings.h"
+
+#include "SettingValue.h"
+
+namespace ign {
+
+namespace {
+
+constexpr std::string_view kHeatMap = "HeatMap";
+constexpr std::string_view kTrailSeconds = "TrailSeconds";
+
+}  // namespace
+
+void LoadViewSettings(const ProfileFile& file, ViewSettings& settings) {
+    ReadSwitch(file, kViewSection, kHeatMap, settings.heatMap);
+    ReadInRange(file, kViewSection, kTrailSeconds, settings.trailSeconds, 0, ViewSettings::kMaxTrailSeconds);
+}
+
+void StoreViewSettings(ProfileFile& file, const ViewSettings& settings) {
+    file.WriteInteger(kViewSection, kHeatMap, settings.heatMap ? 1 : 0);
+    file.WriteInteger(kViewSection, kTrailSeconds, settings.trailSeconds);
+}
+
+}  // namespace ign
