@@ -100,6 +100,15 @@ const std::array<MenuDesign, 6>& Menus() {
     return menus;
 }
 
+// A menu of the features that came later; the language tables beside the
+// designed ones give its title in each language.
+QMenu* AddLaterMenu(QMenuBar& bar, QMainWindow& window, const char* name, const char* title) {
+    auto* menu = new QMenu(QString::fromUtf8(title), &window);
+    menu->setObjectName(QString::fromLatin1(name));
+    bar.addMenu(menu);
+    return menu;
+}
+
 }  // namespace
 
 WindowActions BuildMenuBar(QMainWindow& window) {
@@ -125,6 +134,10 @@ WindowActions BuildMenuBar(QMainWindow& window) {
             actions.*item.member = action;
         }
         bar->addMenu(menu);
+        if (qstrcmp(design.name, "MenuTools") == 0) {
+            actions.Edit = AddLaterMenu(*bar, window, "MenuEdit", "&Edit");
+            actions.View = AddLaterMenu(*bar, window, "MenuView", "V&iew");
+        }
     }
     // The marks the window is designed with; start-up sets them from the settings.
     actions.Com1->setChecked(true);

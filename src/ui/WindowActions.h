@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QMenu;
 class QMainWindow;
 
 namespace ign {
@@ -26,6 +27,9 @@ struct WindowActions {
     QAction* German = nullptr;
     QAction* Contens = nullptr;
     QAction* About = nullptr;
+    // The menus of what came later, after Tools: each feature appends its items.
+    QMenu* Edit = nullptr;
+    QMenu* View = nullptr;
 };
 
 // The menu bar as designed, with every item made and its shortcut, status
