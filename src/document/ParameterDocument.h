@@ -23,6 +23,7 @@ enum class ChangeCause : std::uint8_t {
     Undo,
     Redo,
     Restore,  // a stored set put back
+    Take,     // differences of a compared set copied into the window
 };
 
 // The cause as a word for logs and file names: "edit", "new", "open", "read", "live", "set-tps" ...

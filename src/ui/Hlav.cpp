@@ -22,6 +22,7 @@
 #include "Tick.h"
 #include "ToolArea.h"
 #include "ToolIcons.h"
+#include "UndoCommands.h"
 #include "UserSettingsFile.h"
 
 #include <QAbstractButton>
@@ -49,6 +50,7 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
     if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
     ConnectSignals();
+    BuildEditFeatures();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
@@ -229,6 +231,11 @@ void TFormHlav::ConnectSignals() {
     connect(timer_, &QTimer::timeout, this, Guarded(&TFormHlav::Timer1Timer));
 }
 
+void TFormHlav::BuildEditFeatures() {
+    undo_ = std::make_unique<UndoCommands>(document_, *this, *actions_.Edit);
+    connect(this, &TFormHlav::languageChanged, undo_.get(), &UndoCommands::Relabel);
+}
+
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool())
         RunGuarded([this] { EditCycle(); });
@@ -307,6 +314,7 @@ void TFormHlav::StoreLanguage(std::uint8_t code) {
     ApplyLanguageTable(*this, NewTextTable(code));
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);
+    emit languageChanged(code);
 }
 
 void TFormHlav::ApplyEnglish() { StoreLanguage(ApplyLanguageTable(*this, EnglishTable())); }

@@ -41,6 +41,7 @@ class OwnText;
 class ProgressArea;
 class QuitSignals;
 class ToolArea;
+class UndoCommands;
 
 // The main window. It owns the parameter set (through its document), the
 // device link and everything else that lives as long as the program, builds
@@ -157,6 +158,8 @@ signals:
     // ends the link tells its views. A live adjustment's programming is none
     // of these.
     void deviceCommandStarted(ign::TransferMode mode);
+    // A language table was applied; `code` is the language now shown.
+    void languageChanged(std::uint8_t code);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,6 +171,8 @@ private:
     void BuildWindow();
     void BuildPrintParts();
     void ConnectSignals();
+    // The Edit menu's features: undo and redo, compare.
+    void BuildEditFeatures();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
@@ -259,6 +264,8 @@ private:
     } printMessages_;
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
+    // Last, so they go first: they follow the document and the link, which must outlive them.
+    std::unique_ptr<UndoCommands> undo_;
 };
 
 }  // namespace ign

@@ -1,5 +1,6 @@
 #include "NewTexts.h"
 
+#include <QString>
 #include <vector>
 
 namespace ign {
@@ -12,6 +13,66 @@ constexpr std::array kNewTexts{
     // looked at (maps, logs, charts); the items come with their features.
     NewText{MenuTitle, "MenuEdit", {"&Edit", "Úp&ravy", "&Bearbeiten"}},
     NewText{MenuTitle, "MenuView", {"V&iew", "Z&obrazení", "&Ansicht"}},
+    // Undo and redo: the items (their captions are made with the step's name), and the steps' names.
+    NewText{StatusHint,
+            "MenuUndo",
+            {"Take back the last change of the set", "Vrátit poslední změnu parametrů",
+             "Letzte Änderung der Kenndaten zurücknehmen"}},
+    NewText{StatusHint,
+            "MenuRedo",
+            {"Make the change taken back again", "Znovu provést vrácenou změnu",
+             "Zurückgenommene Änderung wiederherstellen"}},
+    NewText{Message, "TextUndo", {"&Undo", "&Zpět", "&Rückgängig"}},
+    NewText{Message, "TextUndoStep", {"&Undo %1", "&Zpět: %1", "&Rückgängig: %1"}},
+    NewText{Message, "TextRedo", {"&Redo", "Z&novu", "&Wiederholen"}},
+    NewText{Message, "TextRedoStep", {"&Redo %1", "Z&novu: %1", "&Wiederholen: %1"}},
+    NewText{Message, "StepEdit", {"Edit", "Úprava", "Änderung"}},
+    NewText{Message, "StepNew", {"New", "Nový", "Neu"}},
+    NewText{Message, "StepOpen", {"Open", "Otevřít", "Öffnen"}},
+    NewText{Message, "StepRead", {"Read", "Číst", "Lesen"}},
+    NewText{Message, "StepLive", {"Live Adjustment", "Úprava za chodu", "Live-Anpassung"}},
+    NewText{Message, "StepSetTps", {"Set TPS", "Nastavit TPS", "TPS setzen"}},
+    NewText{Message, "StepMachine", {"Machine", "Motocykl", "Motorrad"}},
+    NewText{Message, "StepExcitation", {"Excitation High", "Vysoké buzení", "Erregung Groß"}},
+    NewText{Message, "StepGasEnable", {"Gas enable", "Plyn povolen", "Gemisch zugelast"}},
+    NewText{Message, "StepUndo", {"Undo", "Zpět", "Rückgängig"}},
+    NewText{Message, "StepRedo", {"Redo", "Znovu", "Wiederholen"}},
+    NewText{Message, "StepRestore", {"Restore", "Obnovení", "Wiederherstellen"}},
+    NewText{Message, "StepTake", {"Take", "Převzetí", "Übernahme"}},
+    // Compare: the Edit menu's item, the window, its sources and what it says.
+    NewText{ActionText, "MenuCompare", {"&Compare...", "&Porovnat...", "&Vergleichen..."}},
+    NewText{StatusHint,
+            "MenuCompare",
+            {"Compare two sets: the window, a file, a restore point or the unit",
+             "Porovnání dvou sad: okno, soubor, bod obnovení nebo zapalování",
+             "Zwei Sätze vergleichen: Fenster, Datei, Wiederherstellungspunkt oder Zündbox"}},
+    NewText{WindowTitle, "CompareWindow", {"Compare", "Porovnání", "Vergleich"}},
+    NewText{Caption, "CompareFirst", {"First set", "První sada", "Erster Satz"}},
+    NewText{Caption, "CompareSecond", {"Second set", "Druhá sada", "Zweiter Satz"}},
+    NewText{Caption, "CompareMapTitle", {"Injection map", "Vstřikovací mapa", "Einspritzkennfeld"}},
+    NewText{Caption, "CompareTake", {"Take into window", "Převzít do okna", "Ins Fenster übernehmen"}},
+    NewText{Caption, "CompareTakeAll", {"Take all", "Převzít vše", "Alle übernehmen"}},
+    NewText{Caption, "CompareClose", {"Close", "Zavřít", "Schließen"}},
+    NewText{Message, "CompareSourceWindow", {"Window", "Okno", "Fenster"}},
+    NewText{Message, "CompareSourceFile", {"Parameter file...", "Soubor parametrů...", "Parameterdatei..."}},
+    NewText{Message,
+            "CompareSourceRestorePoint",
+            {"Restore point...", "Bod obnovení...", "Wiederherstellungspunkt..."}},
+    NewText{Message, "CompareSourceUnit", {"Unit", "Zapalování", "Zündbox"}},
+    NewText{Message, "CompareSame", {"No differences", "Žádné rozdíly", "Keine Unterschiede"}},
+    NewText{Message, "CompareCount", {"Differences: %1", "Rozdílů: %1", "Unterschiede: %1"}},
+    NewText{Message,
+            "CompareFileError",
+            {"The file could not be read: %1", "Soubor nelze přečíst: %1",
+             "Die Datei kann nicht gelesen werden: %1"}},
+    NewText{Message,
+            "CompareUnitBusy",
+            {"The unit cannot be read while a transfer runs", "Zapalování nelze číst během přenosu",
+             "Die Zündbox kann während einer Übertragung nicht gelesen werden"}},
+    NewText{Message,
+            "CompareNoPort",
+            {"No port is open to read the unit", "Není otevřen port pro čtení zapalování",
+             "Kein Port zum Lesen der Zündbox geöffnet"}},
 };
 
 struct Column {
@@ -30,6 +91,17 @@ Column MakeColumn(std::uint8_t code) {
 }  // namespace
 
 std::span<const NewText> NewTexts() { return kNewTexts; }
+
+QString NewTextOf(std::string_view object, std::uint8_t code) {
+    const std::uint8_t column = code < kLanguageCount ? code : 0;
+    for (const NewText& row : kNewTexts) {
+        if (row.object == object && row.target != StatusHint && row.target != Hint) {
+            const std::string_view text = row.text[column];
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        }
+    }
+    return {};
+}
 
 const LanguageTable& NewTextTable(std::uint8_t code) {
     static const std::array<Column, kLanguageCount> kColumns{MakeColumn(0), MakeColumn(1), MakeColumn(2)};

@@ -3,6 +3,7 @@
 #include "LanguageTable.h"
 #include "Messages.h"
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -28,6 +29,11 @@ struct NewText {
 // - new top-level menus stand after "Tools"; new items of an existing menu
 //   go at its end, after a separator.
 std::span<const NewText> NewTexts();
+
+// The text of a new object in a language (English for a code no language
+// has): for what a feature puts together when it shows it, such as an item
+// with the name of a step in it. Status texts are not looked up here.
+QString NewTextOf(std::string_view object, std::uint8_t code);
 
 // One language's column as a table of its own; empty for a code no language has.
 const LanguageTable& NewTextTable(std::uint8_t code);

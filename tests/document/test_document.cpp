@@ -1,6 +1,7 @@
 // The owner of the set: what each step does to the editors, and who hears of it.
 #include "DefaultSets.h"
 #include "ParameterDocument.h"
+#include "UndoHistory.h"
 
 #include <QtTest>
 
@@ -170,6 +171,105 @@ private slots:
                 return true;
             });
         QCOMPARE(order, (std::vector<int>{1, 2, 2}));
+    }
+    // ---- undo and redo ----
+
+    // Every kind of step, each undone in turn, gives back the blocks before
+    // it byte for byte, the image left as the unit's copy; redoing them all
+    // gives back the last set. Undo and redo are steps the listeners hear of,
+    // but no step of the history.
+    void undoAndRedoGiveBackEveryByte() {
+        FakeEditors editors(log);
+        ParameterDocument document(&editors);
+        document.Begin(DefaultSet());
+        UndoHistory history(document);
+        Follow(document);
+        const auto change = [](auto edit) {
+            return [edit](ParameterSet& set) {
+                edit(set);
+                return true;
+            };
+        };
+        std::vector<ParameterSet> sets{document.Parameters()};
+        const auto keep = [&] { sets.push_back(document.Parameters()); };
+        editors.typed.ignition.ADV_A[4] = 17;
+        document.EditCycle();
+        keep();
+        for (ChangeCause cause : {ChangeCause::New, ChangeCause::Open, ChangeCause::Read, ChangeCause::Live,
+                                  ChangeCause::SetTps, ChangeCause::Machine, ChangeCause::Excitation,
+                                  ChangeCause::GasEnable, ChangeCause::Restore, ChangeCause::Take}) {
+            const auto at = static_cast<std::size_t>(cause);
+            document.Apply(cause, change([at](ParameterSet& set) {
+                               set.injection.JET[7 * at] = static_cast<Byte>(60 + at);
+                               set.ignition.OMEZ1 = static_cast<Byte>(90 + at);
+                               set.injection.TPS_100 = static_cast<Byte>(at);
+                           }));
+            keep();
+        }
+        QCOMPARE(history.UndoCause(), std::optional{ChangeCause::Take});
+        document.LinkParameters().image.bytes.fill(0xA5);  // as a Pack before a send leaves it
+        const auto image = document.Parameters().image;
+
+        heard.clear();
+        for (std::size_t i = sets.size() - 1; i > 0; --i) {
+            QVERIFY(history.Undo());
+            QVERIFY(document.Parameters().ignition == sets[i - 1].ignition);
+            QVERIFY(document.Parameters().injection == sets[i - 1].injection);
+            QVERIFY(editors.shown.injection == sets[i - 1].injection);
+        }
+        QVERIFY(!history.Undo());
+        QVERIFY(document.Parameters().image.bytes == image.bytes);
+        QCOMPARE(heard.size(), sets.size() - 1);
+        for (const Heard& h : heard) QCOMPARE(h.cause, ChangeCause::Undo);
+
+        while (history.Redo()) {
+        }
+        QVERIFY(document.Parameters().ignition == sets.back().ignition);
+        QVERIFY(document.Parameters().injection == sets.back().injection);
+        QCOMPARE(heard.back().cause, ChangeCause::Redo);
+        QCOMPARE(history.UndoCause(), std::optional{ChangeCause::Take});
+    }
+
+    // A step after an undo drops what Redo held; a step that changes no value
+    // the tuner sees (a flag's read bit written as 1) is none and drops nothing;
+    // the oldest steps go beyond the limit.
+    void newStepDropsRedoAndInvisibleStepsDoNot() {
+        ParameterDocument document;
+        document.Begin(DefaultSet());
+        UndoHistory history(document, 2);
+        int told = 0;
+        history.OnChanged([&told] { ++told; });
+        const auto setLimiter = [&](ChangeCause cause, Byte value) {
+            document.Apply(cause, [value](ParameterSet& set) {
+                set.ignition.OMEZ1 = value;
+                return true;
+            });
+        };
+        setLimiter(ChangeCause::Edit, 80);
+        setLimiter(ChangeCause::New, 81);
+        setLimiter(ChangeCause::Open, 82);
+        QVERIFY(history.Undo());
+        QVERIFY(history.Undo());
+        QVERIFY(!history.Undo());  // the Edit went beyond the limit of two
+        QCOMPARE(document.Parameters().ignition.OMEZ1, Byte{80});
+
+        const Byte blocking = document.Parameters().ignition.BLOK;
+        document.Apply(ChangeCause::Read, [](ParameterSet& set) {
+            set.ignition.BLOK = 0x08;
+            set.ignition.OMEZ1 = 85;
+            return true;
+        });
+        QVERIFY(!history.CanRedo());  // the New and the Open undone are gone
+        document.Apply(ChangeCause::Edit, [](ParameterSet& set) {
+            set.ignition.BLOK = 1;  // the read's bit as an edit writes it
+            return true;
+        });
+        QCOMPARE(history.UndoCause(), std::optional{ChangeCause::Read});
+        QVERIFY(history.Undo());
+        QCOMPARE(document.Parameters().ignition.BLOK, blocking);
+        QCOMPARE(history.RedoCause(), std::optional{ChangeCause::Read});
+        // Edit, New, Open, two undos, Read, one undo: the invisible step told nothing.
+        QCOMPARE(told, 7);
     }
 };
 
