@@ -5,8 +5,8 @@
 #include "FileCommands.h"
 #include "Link.h"
 #include "LinkDriver.h"
-#include "New.h"
 #include "SetDifferences.h"
+#include "SideRead.h"
 #include "TransferProgress.h"
 #include "UnitPort.h"
 
@@ -19,38 +19,16 @@ namespace {
 
 constexpr int kExitDifferent = 1;
 
-// Ends a Read at its arrival: the line is taken from the link before it
-// starts the verify that follows every Read, so no request of it goes out.
-class ReadOnly final : public LinkView {
-public:
-    explicit ReadOnly(Link*& link) : link_(link) {}
-    void readCompleted() override {
-        completed = true;
-        link_->setLine(nullptr);
-    }
-    bool completed = false;
-
-private:
-    Link*& link_;
-};
-
-// The set the unit holds, read as `read` reads it (the first start's set of
-// machine 0 under it, validated), but with no verify after it.
+// The set the unit holds, read as `read` reads it, but with no verify after it.
 bool ReadUnit(const CliOptions& options, ParameterSet& set) {
     auto line = OpenUnitPort(options);
     if (!line) return false;
-    ApplyMachineDefaults(set);
-    Link* linkOfView = nullptr;
-    ReadOnly view(linkOfView);
-    Link link(set, line.get(), &view);
-    linkOfView = &link;
-
+    SideRead read(set, line.get());
     TransferProgress progress(options.language, StandardErrorIsTerminal());
-    link.StartRead();
-    progress.update(link);
-    const bool finished = DriveLink(link, [&] {
-        if (view.completed || link.idle()) return true;
-        progress.update(link);
+    progress.update(read.link());
+    const bool finished = DriveLink(read.link(), [&] {
+        if (read.outcome() != SideRead::Outcome::Running) return true;
+        progress.update(read.link());
         return false;
     });
     progress.clear();
@@ -58,11 +36,12 @@ bool ReadUnit(const CliOptions& options, ParameterSet& set) {
         std::fputs("ignition-cli: interrupted\n", stderr);
         return false;
     }
-    if (!view.completed) {
+    const bool completed = read.outcome() == SideRead::Outcome::Completed;
+    if (!completed) {
         const std::string_view text = MessageText(MessageId::ReadError, options.language);
         std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
     }
-    return view.completed;
+    return completed;
 }
 
 // A file operand read as the other file commands read theirs ("-" is standard input).
