@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "ApplyLanguage.h"
 #include "CaptionRoom.h"
+#include "CompareWindow.h"
 #include "FieldBox.h"
 #include "HintHandler.h"
 #include "IgnitionPage.h"
@@ -32,6 +33,7 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -234,6 +236,22 @@ void TFormHlav::ConnectSignals() {
 void TFormHlav::BuildEditFeatures() {
     undo_ = std::make_unique<UndoCommands>(document_, *this, *actions_.Edit);
     connect(this, &TFormHlav::languageChanged, undo_.get(), &UndoCommands::Relabel);
+
+    actions_.Edit->addSeparator();
+    auto* compare = actions_.Edit->addAction(NewTextOf("MenuCompare", 0));
+    compare->setObjectName(QStringLiteral("MenuCompare"));
+    compare_ =
+        std::make_unique<CompareWindow>(CompareWindow::Owner{document_, link_, [this] { return line_.get(); },
+                                                             [this] { return languageCode_; }},
+                                        this);
+    connect(compare, &QAction::triggered, this, [this] {
+        compare_->show();
+        compare_->raise();
+        compare_->activateWindow();
+    });
+    connect(this, &TFormHlav::languageChanged, compare_.get(), &CompareWindow::Retranslate);
+    connect(timer_, &QTimer::timeout, compare_.get(),
+            [this] { RunGuarded([this] { compare_->ReadTick(); }); });
 }
 
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {

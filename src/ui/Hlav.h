@@ -41,6 +41,7 @@ class OwnText;
 class ProgressArea;
 class QuitSignals;
 class ToolArea;
+class CompareWindow;
 class UndoCommands;
 
 // The main window. It owns the parameter set (through its document), the
@@ -65,6 +66,9 @@ public:
     void FormCreate();
     void FormClose();
     void Timer1Timer();
+
+    // The window that compares two sets (Edit, Compare...); made with the window.
+    CompareWindow& Comparison() { return *compare_; }
 
     // The set and the one place every change of it passes through.
     ParameterDocument& Document() { return document_; }
@@ -266,6 +270,7 @@ private:
     HintHandler* hintHandler_ = nullptr;
     // Last, so they go first: they follow the document and the link, which must outlive them.
     std::unique_ptr<UndoCommands> undo_;
+    std::unique_ptr<CompareWindow> compare_;
 };
 
 }  // namespace ign

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "ParameterDocument.h"
+#include "SetDifferences.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace ign {
+
+class Link;
+class MapDifferenceView;
+class SerialLine;
+class SideRead;
+
+// Two sets side by side: the window's, a parameter file, a restore point or
+// what the unit holds. It lists every difference by the window's captions,
+// shows the injection map's differing cells, and takes one difference or all
+// of them into the window as one step (which Undo takes back).
+//
+// The unit is read through the window's line, lent for the read: into a set
+// of this window's own, with no verify after it, so the window's set, its
+// labels and the unit's identification stay as they were. It is not read
+// while a transfer of the window runs, since a new command would replace it.
+class CompareWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Source : std::uint8_t { Window, File, RestorePoint, Unit };
+
+    // What it needs of the main window: the set, the link and its line, the language.
+    struct Owner {
+        ParameterDocument& document;
+        Link& link;
+        std::function<SerialLine*()> line;  // the window's open line, null without one
+        std::function<std::uint8_t()> language;
+    };
+    // Asks for the file of a side; "" when cancelled.
+    using PathChooser = std::function<QString(Source source)>;
+
+    CompareWindow(Owner owner, QWidget* parent);
+    ~CompareWindow() override;
+
+    // A restore point (or any parameter file) against the window's set, shown at once.
+    void CompareWithWindow(const QString& path);
+    // Side 0 or 1 from `source`; a file needs its path. False when it could not be
+    // had (a file unreadable, the unit busy or without a port).
+    bool SetSide(int side, Source source, const QString& path = {});
+    void SetPathChooser(PathChooser chooser) { chooser_ = std::move(chooser); }
+
+    const std::vector<Difference>& Differences() const { return differences_; }
+    // The selected differences, or all, into the window as one step.
+    void TakeSelected();
+    void TakeAll();
+    // A read of the unit is under way.
+    bool Reading() const { return read_ != nullptr; }
+    // One tick of the unit's read; the window's timer rhythm drives it.
+    void ReadTick();
+
+    // The captions, the sources' names and the lines in `language`.
+    void Retranslate(std::uint8_t language);
+    // Where restore points are kept.
+    static QString RestorePointFolder();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Side {
+        Source source = Source::Window;
+        QString path;
+        ParameterSet set{};
+        bool ready = true;
+    };
+
+    void BuildControls();
+    void SourceChosen(int side, int index);
+    bool LoadFile(Side& side, Source source, const QString& path);
+    bool StartUnitRead(int side);
+    void EndUnitRead(bool completed);
+    void Compare();
+    void Take(const std::vector<Difference>& chosen);
+    const ParameterSet& SetOf(const Side& side) const;
+    void ShowSources();
+    void Say(const QString& text);
+    QString Text(const char* object) const;
+
+    Owner owner_;
+    std::uint8_t language_ = 0;
+    std::array<Side, 2> sides_{};
+    std::vector<Difference> differences_;
+    PathChooser chooser_;
+    int listener_ = 0;
+
+    // The unit's read: the side it fills, the line it borrowed.
+    std::unique_ptr<SideRead> read_;
+    int readSide_ = 0;
+    SerialLine* lent_ = nullptr;
+    QTimer* readTimer_ = nullptr;
+
+    std::array<QComboBox*, 2> sources_{};
+    std::array<QLabel*, 2> paths_{};
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QListWidget* list_ = nullptr;
+    MapDifferenceView* map_ = nullptr;
+    QPushButton* take_ = nullptr;
+    QPushButton* takeAll_ = nullptr;
+};
+
+}  // namespace ign
