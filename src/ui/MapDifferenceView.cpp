@@ -3,8 +3,10 @@
 #include "Conversion.h"
 #include "HeatColour.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace ign {
 namespace {
@@ -48,11 +50,14 @@ void MapDifferenceView::Select(std::optional<int> point) {
 }
 
 QSize MapDifferenceView::sizeHint() const {
-    return {kHeadWidth + kMapSize * 46, kHeadHeight + kMapSize * 26};
+    const QSize least = minimumSizeHint();
+    return {least.width() + kMapSize * 8, least.height() + kMapSize * 8};
 }
 
+// Room for the widest speed heading in every column, whatever the font.
 QSize MapDifferenceView::minimumSizeHint() const {
-    return {kHeadWidth + kMapSize * kMinCell, kHeadHeight + kMapSize * 18};
+    const int cell = std::max(kMinCell, fontMetrics().horizontalAdvance(QLocale().toString(88888)) + 6);
+    return {kHeadWidth + kMapSize * cell, kHeadHeight + kMapSize * (fontMetrics().height() + 6)};
 }
 
 QRect MapDifferenceView::CellRect(int row, int column) const {
@@ -75,7 +80,8 @@ void MapDifferenceView::paintEvent(QPaintEvent* /*event*/) {
         font.setBold(speedDiffers_[static_cast<std::size_t>(column)]);
         painter.setFont(font);
         painter.setPen(colours.color(QPalette::WindowText));
-        painter.drawText(head, Qt::AlignCenter, QString::number(speeds_[static_cast<std::size_t>(column)]));
+        painter.drawText(head, Qt::AlignCenter,
+                         QLocale().toString(speeds_[static_cast<std::size_t>(column)]));
     }
     QFont font = painter.font();
     font.setBold(false);
