@@ -24,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -246,7 +247,17 @@ bool CompareWindow::StartUnitRead(int side) {
     return true;
 }
 
+void CompareWindow::ShowUnitChoice() {
+    const bool available = !Reading() && owner_.link.idle() && owner_.line() != nullptr;
+    if (available == unitAvailable_) return;
+    unitAvailable_ = available;
+    for (QComboBox* box : sources_)
+        if (auto* items = qobject_cast<QStandardItemModel*>(box->model()))
+            items->item(static_cast<int>(Source::Unit))->setEnabled(available);
+}
+
 void CompareWindow::ReadTick() {
+    ShowUnitChoice();
     if (read_ == nullptr) return;
     // The port was changed or closed: the line lent may be gone, and is not touched again.
     if (owner_.line() != lent_) lent_ = nullptr;

@@ -17,7 +17,6 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace ign {
 
@@ -67,7 +66,8 @@ public:
     void TakeAll();
     // A read of the unit is under way.
     bool Reading() const { return read_ != nullptr; }
-    // One tick of the unit's read; the window's timer rhythm drives it.
+    // One tick of the unit's read, and the unit offered as a source only while
+    // it can be read; the window's timer drives it.
     void ReadTick();
 
     // The captions, the sources' names and the lines in `language`.
@@ -95,6 +95,7 @@ private:
     void Take(const std::vector<Difference>& chosen);
     const ParameterSet& SetOf(const Side& side) const;
     void ShowSources();
+    void ShowUnitChoice();
     void Say(const QString& text);
     QString Text(const char* object) const;
 
@@ -109,7 +110,7 @@ private:
     std::unique_ptr<SideRead> read_;
     int readSide_ = 0;
     SerialLine* lent_ = nullptr;
-    QTimer* readTimer_ = nullptr;
+    bool unitAvailable_ = true;  // as the sources' Unit items show it
 
     std::array<QComboBox*, 2> sources_{};
     std::array<QLabel*, 2> paths_{};

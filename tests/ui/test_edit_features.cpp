@@ -30,6 +30,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -374,10 +375,16 @@ private slots:
         QCOMPARE(w->DeviceLink().display().status, status.status);
 
         Get<QAction>("MenuRead")->trigger();
+        Compare().ReadTick();  // on the window's timer
+        const auto* items =
+            qobject_cast<const QStandardItemModel*>(Get<QComboBox>("CompareSource1")->model());
+        QVERIFY(!items->item(3)->isEnabled());
         QVERIFY(!Compare().SetSide(0, CompareWindow::Source::Unit));
         QCOMPARE(Get<QLabel>("CompareStatus")->text(),
                  QStringLiteral("The unit cannot be read while a transfer runs"));
         RunTransfer();
+        Compare().ReadTick();
+        QVERIFY(items->item(3)->isEnabled());
     }
 
     // A read of the unit that the window's own command overtakes ends at once
