@@ -3,6 +3,7 @@
 #include "New.h"
 #include "ScriptedLine.h"
 #include "SealedFrame.h"
+#include "SideRead.h"
 #include "SimulatedLine.h"
 #include "Validation.h"
 
@@ -495,6 +496,56 @@ private slots:
         QCOMPARE(text(1), czech);
         QCOMPARE(text(2), german);
         QCOMPARE(text(7), english);
+    }
+
+    // A read aside: what the unit holds arrives in the caller's set, from the
+    // first start's set of machine 0 up, and not one frame follows it; a unit
+    // that does not answer ends it as failed, the set then being nobody's business.
+    void sideReadTakesTheUnitsSetAndNothingMore_data() {
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("answering") << false;
+        QTest::newRow("silent") << true;
+    }
+    void sideReadTakesTheUnitsSetAndNothingMore() {
+        QFETCH(bool, silent);
+        SimulatedUnit unit;
+        for (int offset = 1; offset <= 210; ++offset)
+            unit.setMemory(offset, static_cast<Byte>(offset % 7 + 40));
+        unit.faults().silent = silent;
+        std::size_t frames = 0;
+        struct Counting : SimulatedLine {
+            Counting(SimulatedUnit& u, std::size_t& n) : SimulatedLine(u), count(n) {}
+            void write(const Byte* frame, std::size_t size) override {
+                ++count;
+                SimulatedLine::write(frame, size);
+            }
+            std::size_t& count;
+        } line(unit, frames);
+        ParameterSet set;
+        set.ignition.OMEZ1 = 1;  // whatever the caller's set held is not the base
+        SideRead read(set, &line);
+        QCOMPARE(frames, std::size_t{1});
+        int ticks = 0;
+        for (; read.outcome() == SideRead::Outcome::Running && ticks < 2000; ++ticks) {
+            line.advance(55);
+            read.tick();
+        }
+        QCOMPARE(read.outcome(), silent ? SideRead::Outcome::Failed : SideRead::Outcome::Completed);
+        const std::size_t sent = frames;
+        for (int i = 0; i < 50; ++i) {
+            line.advance(55);
+            read.tick();
+        }
+        QCOMPARE(frames, sent);
+        if (silent) return;
+        QCOMPARE(sent, std::size_t{22});  // blocks 0 to 21, one request each
+        ParameterSet expected{};
+        ApplyMachineDefaults(expected);
+        for (int offset = 1; offset <= 210; ++offset) expected.image.at(offset) = unit.memory()[offset - 1];
+        UnpackDeviceImage(expected);
+        ValidateParameters(expected);
+        QVERIFY(set.ignition == expected.ignition);
+        QVERIFY(set.injection == expected.injection);
     }
 };
 
