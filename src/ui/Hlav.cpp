@@ -18,6 +18,7 @@
 #include "NewTexts.h"
 #include "OpenSerialLine.h"
 #include "ProgressArea.h"
+#include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
 #include "ToolArea.h"
@@ -245,6 +246,7 @@ void TFormHlav::FormCreate() {
     ApplyMachineDefaults(start);
     LoadSettings(start);
     document_.Begin(start);
+    WireHistory();
     monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();
     OpenPort();
@@ -259,6 +261,10 @@ void TFormHlav::FormClose() {
     // shown.
     document_.TakeEditors(ChangeCause::Edit, ParameterDocument::Validation::First, {},
                           ParameterDocument::Show::Nothing);
+    if (restorePoints_ != nullptr) {
+        restorePoints_->Close(Parameters());
+        restorePoints_->Flush();
+    }
     SaveSettings();
 }
 

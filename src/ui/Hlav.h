@@ -40,6 +40,7 @@ class MonitorPage;
 class OwnText;
 class ProgressArea;
 class QuitSignals;
+class RestorePointRecorder;
 class ToolArea;
 
 // The main window. It owns the parameter set (through its document), the
@@ -112,6 +113,8 @@ public:
     // The stored state into the window, and the stored set into `set`.
     void LoadSettings(ParameterSet& set);
     void SaveSettings();
+    // The sections of later features, after the program's own (SaveSettings).
+    void StoreFeatureSettings(ProfileFile& file);
     // One step of the device link, run by every timer tick.
     void LinkTick();
 
@@ -157,6 +160,8 @@ signals:
     // ends the link tells its views. A live adjustment's programming is none
     // of these.
     void deviceCommandStarted(ign::TransferMode mode);
+    // The set was just opened from a parameter file or saved to one.
+    void setMatchesFile();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -209,6 +214,9 @@ private:
     void WatchForQuit();
     void QuitFromOutside();
     void FinishStartUp();
+    // Restore points, the history window and the unit-match field (HistoryWiring.cpp).
+    void WireHistory();
+    void RestoreFromPoint(const QString& path);
 
     // LinkView: what the device link shows (LinkDisplay.cpp).
     void showStatus(MessageId id) override;
@@ -259,6 +267,7 @@ private:
     } printMessages_;
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
+    RestorePointRecorder* restorePoints_ = nullptr;
 };
 
 }  // namespace ign
