@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace ign {
 
@@ -45,9 +46,11 @@ const RestorePoint* RestorePointModel::PointAt(int row) const {
                : nullptr;
 }
 
-int RestorePointModel::RowOf(const std::filesystem::path& path) const {
-    const auto found =
-        std::find_if(points_.begin(), points_.end(), [&](const RestorePoint& p) { return p.path == path; });
+int RestorePointModel::RowOf(RestorePointName name) const {
+    const auto found = std::find_if(points_.begin(), points_.end(), [&](const RestorePoint& p) {
+        name.keep = p.name.keep;
+        return p.name == name;
+    });
     return found == points_.end() ? -1 : static_cast<int>(found - points_.begin());
 }
 
@@ -166,11 +169,12 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 void HistoryWindow::Refresh() {
     if (!isVisible()) return;
     const RestorePoint* selected = Selected();
-    const std::filesystem::path keep = selected != nullptr ? selected->path : std::filesystem::path();
+    const std::optional<RestorePointName> chosen =
+        selected != nullptr ? std::optional(selected->name) : std::nullopt;
     RestorePointList listed = store_.List();
     setToolTip(QString::fromStdString(listed.error));
     model_->SetPoints(std::move(listed.points));
-    const int row = keep.empty() ? -1 : model_->RowOf(keep);
+    const int row = chosen ? model_->RowOf(*chosen) : -1;
     if (row >= 0) list_->setCurrentIndex(model_->index(row, 0));
     SelectionChanged();
 }

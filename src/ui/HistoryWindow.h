@@ -26,7 +26,8 @@ public:
 
     void SetPoints(std::vector<RestorePoint> points);
     const RestorePoint* PointAt(int row) const;
-    int RowOf(const std::filesystem::path& path) const;
+    // The row of the point of this name, marked keep or not (a keep renames it).
+    int RowOf(RestorePointName name) const;
     void HeadersChanged() { emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1); }
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -16,6 +16,8 @@ QLabel* MadeLabel(const char* name, std::size_t row, QWidget* parent) {
     auto* label =
         new QLabel(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())), parent);
     label->setObjectName(QString::fromLatin1(name));
+    // The states share the width of the longest: each keeps to the right end.
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
@@ -36,10 +38,13 @@ UnitMatchField::UnitMatchField(ParameterDocument& document, Link& link, QWidget*
     layout->addWidget(differs_);
     // In the order of UnitMatch, so the state is the page's index.
     states_ = new QStackedWidget(this);
+    states_->setObjectName(QStringLiteral("UnitMatchState"));
     states_->addWidget(MadeLabel("UnitMatchEqual", 0, states_));
     states_->addWidget(MadeLabel("UnitMatchChanged", 1, states_));
     states_->addWidget(MadeLabel("UnitMatchNotChecked", 2, states_));
     layout->addWidget(states_);
+    // Its own width and no more, at the right end of the line.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     document_.Listen([this](const ParameterChange& change) {
         // A live adjustment programs the unit at once; its Verify confirms it.
