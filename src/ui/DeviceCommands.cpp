@@ -1,6 +1,7 @@
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
+#include "RestorePointRecorder.h"
 
 namespace ign {
 
@@ -25,6 +26,14 @@ void TFormHlav::MenuVerifyClick() {
 
 void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
+    if (restorePoints_ != nullptr && restorePoints_->Settings().readBeforeProgram) {
+        sideRead_.Start(line_.get());
+        if (sideRead_.Running()) return;
+    }
+    StartProgram();
+}
+
+void TFormHlav::StartProgram() {
     link_.StartProgram();
     emit deviceCommandStarted(TransferMode::Program);
 }

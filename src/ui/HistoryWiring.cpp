@@ -63,6 +63,16 @@ void TFormHlav::WireHistory() {
         connect(language, &QAction::triggered, window, &HistoryWindow::Retranslate);
 }
 
+// The unit read aside before a Program: its point, then the Program itself,
+// unless the port changed meanwhile.
+void TFormHlav::SideReadTick() {
+    const SideRead::Step step = sideRead_.Tick(line_.get());
+    if (step == SideRead::Step::Running) return;
+    if (const auto& held = sideRead_.Result())
+        restorePoints_->UnitBeforeProgram(*held, sideRead_.Identification().version);
+    if (step == SideRead::Step::Ended) StartProgram();
+}
+
 // A restore point back into the window, as Open reads a file: one step, the
 // point it replaces kept first.
 void TFormHlav::RestoreFromPoint(const QString& path) {

@@ -288,7 +288,15 @@ void TFormHlav::showEvent(QShowEvent* event) {
 
 void TFormHlav::Timer1Timer() { LinkTick(); }
 
-void TFormHlav::LinkTick() { link_.tick(); }
+void TFormHlav::LinkTick() {
+    // A command given while the unit is read aside replaces the Program that waits for it.
+    if (sideRead_.Running() && !link_.idle()) sideRead_.Cancel();
+    if (sideRead_.Running()) {
+        SideReadTick();
+        return;
+    }
+    link_.tick();
+}
 
 void TFormHlav::HideProgress() { progress_->Hide(); }
 

@@ -7,6 +7,7 @@
 #include "ProfileFile.h"
 #include "SerialLine.h"
 #include "Settings.h"
+#include "SideRead.h"
 #include "WindowActions.h"
 
 #include <QMainWindow>
@@ -217,6 +218,9 @@ private:
     // Restore points, the history window and the unit-match field (HistoryWiring.cpp).
     void WireHistory();
     void RestoreFromPoint(const QString& path);
+    // Program proper, and the read of the unit aside that may come before it (ReadBeforeProgram).
+    void StartProgram();
+    void SideReadTick();
 
     // LinkView: what the device link shows (LinkDisplay.cpp).
     void showStatus(MessageId id) override;
@@ -268,6 +272,7 @@ private:
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
     RestorePointRecorder* restorePoints_ = nullptr;
+    SideRead sideRead_;  // runs only between a Program's click and its start, with ReadBeforeProgram
 };
 
 }  // namespace ign

@@ -83,6 +83,10 @@ void RestorePointRecorder::CommandStarted(TransferMode mode) {
     if (mode == TransferMode::Program) Take(policy_.programStarted(document_.Parameters()));
 }
 
+void RestorePointRecorder::UnitBeforeProgram(const ParameterSet& read, std::string_view version) {
+    Take(policy_.unitBeforeProgram(read, version));
+}
+
 void RestorePointRecorder::Close(const ParameterSet& window) { Take(policy_.close(window)); }
 
 void RestorePointRecorder::Manual(const ParameterSet& window) { Take(policy_.manual(window)); }

@@ -43,6 +43,8 @@ public:
 
     // The window's command has sent its first frame.
     void CommandStarted(TransferMode mode);
+    // What the unit held before a Program, read aside (ReadBeforeProgram).
+    void UnitBeforeProgram(const ParameterSet& read, std::string_view version);
     void Close(const ParameterSet& window);
     void Manual(const ParameterSet& window);
     // Marks a point keep or takes the mark off, in turn with the writes.

@@ -302,6 +302,31 @@ private slots:
         QCOMPARE(w->windowTitle(), title);
     }
 
+    // With ReadBeforeProgram, Program first reads the unit aside into a point
+    // of its own, leaving the window's set alone, and then programs as always.
+    void readBeforeProgramKeepsWhatTheUnitHeld() {
+        Open("[HISTORY]\r\nReadBeforeProgram=1\r\n");
+        Read();
+        const QByteArray held = PointBytes("2026-03-14_09-05-07_read_SIM12.ign");
+        Edit();
+        w->MenuProgramClick();
+        const ign::ParameterSet edited = w->Parameters();
+        QCOMPARE(w->DeviceLink().state().TransferMode,
+                 ign::TransferMode::None);  // the read aside comes first
+        int ticks = 0;
+        while (w->DeviceLink().state().TransferMode != ign::TransferMode::Program && ticks++ < 100) {
+            unit->advance(ign::kTickMs);
+            w->Timer1Timer();
+            QCOMPARE(w->Parameters(), edited);
+        }
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_unit-before-program_SIM12.ign"), held);
+        RunTransfer();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
+        QVERIFY(
+            std::equal(edited.image.bytes.begin(), edited.image.bytes.begin() + 210, unit->memory().begin()));
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_program_SIM12.ign"), Written(w->Parameters()));
+    }
+
     // Retention runs at start by [HISTORY]; the window lists newest first,
     // marks keep by the name, and restores a point as one step after a
     // before-restore point; closing stores [HISTORY] after the other sections.
