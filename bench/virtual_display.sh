@@ -11,7 +11,7 @@ until [ -s "$work/display" ]; do sleep 0.05; done
 display=:$(head -1 "$work/display")
 # The server takes a while longer to answer its first client at full speed.
 sleep 1
-export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=disabled: XDG_CONFIG_HOME=$work
+export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=disabled: XDG_CONFIG_HOME=$work XDG_DATA_HOME=$work/data
 mkdir -p "$work/ignition-programmer" "$work/runtime"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime

@@ -2,6 +2,8 @@
 
 #include "ParameterSet.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -51,6 +53,21 @@ private:
     std::optional<ParameterSet> unit_;
     std::optional<ParameterSet> file_;
 };
+
+// The indicator's texts, English, Czech, German (UTF-8): the three states by
+// UnitMatch, then the second mark, then the note that a restore point failed.
+// The window's table of new texts takes its rows from here.
+using UnitMatchTexts = std::array<std::string_view, 3>;
+inline constexpr std::array<UnitMatchTexts, 5> kUnitMatchTexts{{
+    {"Unit = window", "Zapalování = okno", "Zündbox = Fenster"},
+    {"Changed since last Program", "Změněno od posledního programování",
+     "Geändert seit letzter Programmierung"},
+    {"Unit not checked", "Zapalování neověřeno", "Zündbox nicht geprüft"},
+    {"Differs from the file", "Liší se od souboru", "Weicht von der Datei ab"},
+    {"Restore point not written", "Bod obnovení nezapsán", "Wiederherstellungspunkt nicht geschrieben"},
+}};
+inline constexpr std::size_t kDiffersFromFileRow = 3;
+inline constexpr std::size_t kRestorePointFailedRow = 4;
 
 // The indicator's texts in one language (0 English, 1 Czech, 2 German, else
 // English), UTF-8.

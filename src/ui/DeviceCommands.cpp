@@ -1,6 +1,7 @@
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
+#include "RestorePointRecorder.h"
 
 namespace ign {
 
@@ -25,6 +26,18 @@ void TFormHlav::MenuVerifyClick() {
 
 void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
+    if (restorePoints_ != nullptr && restorePoints_->Settings().readBeforeProgram) {
+        // A port that is not open gives the Program its usual error at once.
+        if (line_ != nullptr && line_->isOpen()) {
+            beforeProgram_.line = line_.get();
+            beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, line_.get());
+            return;
+        }
+    }
+    StartProgram();
+}
+
+void TFormHlav::StartProgram() {
     link_.StartProgram();
     emit deviceCommandStarted(TransferMode::Program);
 }

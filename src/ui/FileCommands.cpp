@@ -66,6 +66,7 @@ void TFormHlav::MenuSaveClick() {
     ignitionPage_->SetFileName(path);
     parameterFilePath_ = path;
     openDialogFileName_ = path;
+    emit setMatchesFile();
 }
 
 void TFormHlav::MenuOpenClick() {
@@ -90,6 +91,7 @@ void TFormHlav::MenuOpenClick() {
             ignitionPage_->SetFileName(path);
             parameterFilePath_ = path;
             saveDialogFileName_ = path;
+            emit setMatchesFile();
         }
     }
     HideProgress();

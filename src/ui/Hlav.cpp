@@ -19,6 +19,7 @@
 #include "NewTexts.h"
 #include "OpenSerialLine.h"
 #include "ProgressArea.h"
+#include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
 #include "ToolArea.h"
@@ -270,6 +271,7 @@ void TFormHlav::FormCreate() {
     ApplyMachineDefaults(start);
     LoadSettings(start);
     document_.Begin(start);
+    WireHistory();
     monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();
     OpenPort();
@@ -284,6 +286,10 @@ void TFormHlav::FormClose() {
     // shown.
     document_.TakeEditors(ChangeCause::Edit, ParameterDocument::Validation::First, {},
                           ParameterDocument::Show::Nothing);
+    if (restorePoints_ != nullptr) {
+        restorePoints_->Close(Parameters());
+        restorePoints_->Flush();
+    }
     SaveSettings();
 }
 
@@ -307,7 +313,15 @@ void TFormHlav::showEvent(QShowEvent* event) {
 
 void TFormHlav::Timer1Timer() { LinkTick(); }
 
-void TFormHlav::LinkTick() { link_.tick(); }
+void TFormHlav::LinkTick() {
+    // A command given while the unit is read aside replaces the Program that waits for it.
+    if (beforeProgram_.read != nullptr && !link_.idle()) beforeProgram_.read.reset();
+    if (beforeProgram_.read != nullptr) {
+        SideReadTick();
+        return;
+    }
+    link_.tick();
+}
 
 void TFormHlav::HideProgress() { progress_->Hide(); }
 

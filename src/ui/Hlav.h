@@ -7,6 +7,7 @@
 #include "ProfileFile.h"
 #include "SerialLine.h"
 #include "Settings.h"
+#include "SideRead.h"
 #include "WindowActions.h"
 
 #include <QMainWindow>
@@ -40,6 +41,7 @@ class MonitorPage;
 class OwnText;
 class ProgressArea;
 class QuitSignals;
+class RestorePointRecorder;
 class ToolArea;
 class CompareWindow;
 class UndoCommands;
@@ -117,6 +119,8 @@ public:
     // The stored state into the window, and the stored set into `set`.
     void LoadSettings(ParameterSet& set);
     void SaveSettings();
+    // The sections of later features, after the program's own (SaveSettings).
+    void StoreFeatureSettings(ProfileFile& file);
     // One step of the device link, run by every timer tick.
     void LinkTick();
 
@@ -164,6 +168,8 @@ signals:
     void deviceCommandStarted(ign::TransferMode mode);
     // A language table was applied; `code` is the language now shown.
     void languageChanged(std::uint8_t code);
+    // The set was just opened from a parameter file or saved to one.
+    void setMatchesFile();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -218,6 +224,12 @@ private:
     void WatchForQuit();
     void QuitFromOutside();
     void FinishStartUp();
+    // Restore points, the history window and the unit-match field (HistoryWiring.cpp).
+    void WireHistory();
+    void RestoreFromPoint(const QString& path);
+    // Program proper, and the read of the unit aside that may come before it (ReadBeforeProgram).
+    void StartProgram();
+    void SideReadTick();
 
     // LinkView: what the device link shows (LinkDisplay.cpp).
     void showStatus(MessageId id) override;
@@ -271,6 +283,13 @@ private:
     // Last, so they go first: they follow the document and the link, which must outlive them.
     std::unique_ptr<UndoCommands> undo_;
     std::unique_ptr<CompareWindow> compare_;
+    RestorePointRecorder* restorePoints_ = nullptr;
+    // The unit read aside between a Program's click and its start, with ReadBeforeProgram.
+    struct ReadAside {
+        ParameterSet set{};
+        SerialLine* line = nullptr;  // the line it reads over; another one ends it
+        std::unique_ptr<SideRead> read;
+    } beforeProgram_;
 };
 
 }  // namespace ign

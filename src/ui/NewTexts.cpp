@@ -1,6 +1,8 @@
 #include "NewTexts.h"
 
 #include <QString>
+#include "UnitMatch.h"
+
 #include <vector>
 
 namespace ign {
@@ -73,6 +75,28 @@ constexpr std::array kNewTexts{
             "CompareNoPort",
             {"No port is open to read the unit", "Není otevřen port pro čtení zapalování",
              "Kein Port zum Lesen der Zündbox geöffnet"}},
+    // Restore points: the history window, its File menu item, and the unit-match field.
+    NewText{ActionText, "MenuHistory", {"&History...", "&Historie...", "&Verlauf..."}},
+    NewText{StatusHint,
+            "MenuHistory",
+            {"Restore points the program took of the set", "Body obnovení, které program uložil",
+             "Wiederherstellungspunkte, die das Programm angelegt hat"}},
+    NewText{WindowTitle, "HistoryWindow", {"Restore points", "Body obnovení", "Wiederherstellungspunkte"}},
+    NewText{Message, "HistoryColumnTime", {"Time", "Čas", "Zeit"}},
+    NewText{Message, "HistoryColumnReason", {"Reason", "Důvod", "Grund"}},
+    NewText{Message, "HistoryColumnUnit", {"Unit", "Zapalování", "Zündbox"}},
+    NewText{Message, "HistoryColumnKeep", {"Keep", "Ponechat", "Behalten"}},
+    NewText{
+        Caption, "HistoryCompare", {"Compare with window", "Porovnat s oknem", "Mit Fenster vergleichen"}},
+    NewText{Caption, "HistoryRestore", {"Restore", "Obnovit", "Wiederherstellen"}},
+    NewText{Caption, "HistoryKeep", {"Keep", "Ponechat", "Behalten"}},
+    NewText{Caption, "HistoryTakeNow", {"Take restore point", "Vytvořit bod obnovení", "Punkt anlegen"}},
+    NewText{Caption, "HistoryOpenFolder", {"Open folder", "Otevřít složku", "Ordner öffnen"}},
+    NewText{Caption, "UnitMatchEqual", kUnitMatchTexts[0]},
+    NewText{Caption, "UnitMatchChanged", kUnitMatchTexts[1]},
+    NewText{Caption, "UnitMatchNotChecked", kUnitMatchTexts[2]},
+    NewText{Caption, "UnitMatchDiffersFromFile", kUnitMatchTexts[kDiffersFromFileRow]},
+    NewText{Caption, "RestorePointFailed", kUnitMatchTexts[kRestorePointFailedRow]},
 };
 
 struct Column {

@@ -14,6 +14,7 @@ void TFormHlav::OpenPort() {
 }
 
 void TFormHlav::ClosePort() {
+    beforeProgram_.read.reset();  // a Program waiting for its read aside is dropped with the port
     link_.setLine(nullptr);
     line_.reset();
 }

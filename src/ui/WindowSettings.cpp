@@ -1,8 +1,10 @@
 // The window's side of the settings file: what it shows and holds, to and from
 // the stored state.
 #include "Application.h"
+#include "HistorySettings.h"
 #include "Hlav.h"
 #include "IgnitionPage.h"
+#include "RestorePointRecorder.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 #include "WindowPlacement.h"
@@ -80,10 +82,14 @@ void TFormHlav::SaveSettings() {
     state.parameterFilePath = ToStored(parameterFilePath_);
     state.page = pages_->currentIndex() + 1;
     const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
-    const bool saved =
-        ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection);
+    const bool saved = ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection,
+                                         [this](ProfileFile& file) { StoreFeatureSettings(file); });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
+}
+
+void TFormHlav::StoreFeatureSettings(ProfileFile& file) {
+    if (restorePoints_ != nullptr) StoreHistorySettings(file, restorePoints_->Settings());
 }
 
 }  // namespace ign

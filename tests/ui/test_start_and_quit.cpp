@@ -268,6 +268,7 @@ void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.filePath(QStringLiteral("data")));
     env.insert("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")));
     program.setProcessEnvironment(env);
     program.setChildProcessModifier([delayMs, saveRefused] {

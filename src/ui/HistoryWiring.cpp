@@ -1,0 +1,100 @@
+// Restore points, the history window and the unit-match field, wired into the window.
+#include "CompareWindow.h"
+#include "HistorySettings.h"
+#include "HistoryWindow.h"
+#include "Hlav.h"
+#include "Messages.h"
+#include "ParameterFile.h"
+#include "RestorePointRecorder.h"
+#include "UnitMatchField.h"
+#include "UserSettingsFile.h"
+#include "Validation.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+namespace ign {
+
+void TFormHlav::WireHistory() {
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const std::filesystem::path folder = HistoryFolder(FileSystemPath(dataFolder));
+    HistorySettings history;
+    LoadHistorySettings(*settingsFile_, history);
+    restorePoints_ = new RestorePointRecorder(folder, document_, link_, this);
+    restorePoints_->SetSettings(history);
+
+    // Right of the hints, which keep the status line's first panel.
+    auto* field = new UnitMatchField(document_, link_, statusBar());
+    statusBar()->addPermanentWidget(field);
+
+    auto* window = new HistoryWindow(folder, this);
+    QMenu* file = findChild<QMenu*>(QStringLiteral("MenuFile"));
+    file->addSeparator();
+    auto* show = file->addAction(QStringLiteral("&History..."));
+    show->setObjectName(QStringLiteral("MenuHistory"));
+    show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    connect(show, &QAction::triggered, window, [window] {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+    connect(window, &HistoryWindow::restoreRequested, this,
+            [this](const QString& path) { RunGuarded([this, &path] { RestoreFromPoint(path); }); });
+    connect(window, &HistoryWindow::compareRequested, compare_.get(), &CompareWindow::CompareWithWindow);
+    connect(window, &HistoryWindow::keepRequested, restorePoints_, &RestorePointRecorder::SetKeep);
+    connect(window, &HistoryWindow::manualRequested, this, [this] {
+        RunGuarded([this] {
+            document_.EditCycle();
+            restorePoints_->Manual(Parameters());
+        });
+    });
+    connect(restorePoints_, &RestorePointRecorder::folderChanged, window, &HistoryWindow::Refresh);
+    connect(restorePoints_, &RestorePointRecorder::failed, field, &UnitMatchField::RestorePointFailed);
+    connect(restorePoints_, &RestorePointRecorder::recovered, field, &UnitMatchField::RestorePointsWritten);
+    connect(this, &TFormHlav::deviceCommandStarted, restorePoints_, &RestorePointRecorder::CommandStarted);
+    connect(this, &TFormHlav::deviceCommandStarted, field, &UnitMatchField::CommandStarted);
+    connect(this, &TFormHlav::setMatchesFile, field, &UnitMatchField::FileMatches);
+    for (QAction* port : {actions_.Com1, actions_.Com2})
+        connect(port, &QAction::triggered, field, &UnitMatchField::UnitUnknown);
+    // After the window's own handlers, which apply the language's tables.
+    for (QAction* language : {actions_.English, actions_.Czech, actions_.German})
+        connect(language, &QAction::triggered, window, &HistoryWindow::Retranslate);
+}
+
+// The unit read aside before a Program: its point, then the Program itself,
+// unless the port changed meanwhile.
+void TFormHlav::SideReadTick() {
+    if (line_.get() != beforeProgram_.line) {
+        beforeProgram_.read.reset();
+        return;
+    }
+    SideRead& read = *beforeProgram_.read;
+    read.tick();
+    const SideRead::Outcome outcome = read.outcome();
+    if (outcome == SideRead::Outcome::Running) return;
+    if (outcome == SideRead::Outcome::Completed)
+        restorePoints_->UnitBeforeProgram(beforeProgram_.set, read.link().identification().version);
+    beforeProgram_.read.reset();
+    StartProgram();
+}
+
+// A restore point back into the window, as Open reads a file: one step, the
+// point it replaces kept first.
+void TFormHlav::RestoreFromPoint(const QString& path) {
+    // What the file does not name keeps the window's value, as with Open.
+    const bool restored = document_.Apply(ChangeCause::Restore, [&path](ParameterSet& set) {
+        if (!LoadParameterFile(FileSystemPath(path), set)) return false;
+        ValidateParameters(set);
+        return true;
+    });
+    if (!restored) {
+        const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);
+        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+}
+
+}  // namespace ign

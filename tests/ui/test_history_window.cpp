@@ -1,0 +1,380 @@
+// Restore points, the history window and the unit-match field, through the
+// real window on the simulated unit. The window's timer is stopped; each test
+// ticks it, and the restore points are named by a clock of the test's own.
+#include "DefaultSets.h"
+#include "HistoryWindow.h"
+#include "Hlav.h"
+#include "MessageBoxes.h"
+#include "ParameterFile.h"
+#include "QuitSignals.h"
+#include "RestorePointRecorder.h"
+#include "RestorePointStore.h"
+#include "SimulatedLine.h"
+#include "SimulatedUnit.h"
+#include "ThrowawaySettings.h"
+#include "UnitMatch.h"
+#include "Validation.h"
+#include "WindowTest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+#include <memory>
+
+using ign::TFormHlav;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A valid set the window's defaults do not have, as the unit holds it.
+ign::ParameterSet UnitSet() {
+    ign::ParameterSet set = DefaultSet(3);
+    for (std::size_t i = 0; i < set.injection.JET.size(); ++i)
+        set.injection.JET[i] = static_cast<ign::Byte>(30 + i);
+    set.ignition.ADV_A[4] = static_cast<ign::Byte>(set.ignition.ADV_A[4] - 2);
+    ign::ValidateParameters(set);
+    ign::PackDeviceImage(set);
+    return set;
+}
+
+QByteArray FileBytes(const fs::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Written(const ign::ParameterSet& set) {
+    return QByteArray::fromStdString(ign::WriteParameterFile(set));
+}
+
+constexpr ign::LocalTime kNow{2026, 3, 14, 9, 5, 7};
+
+}  // namespace
+
+class TestHistoryWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ThrowawaySettings> settings;
+    std::unique_ptr<ign::SimulatedUnit> unit;
+    std::unique_ptr<TFormHlav> w;
+
+    void Open(const QByteArray& more = {}) {
+        w.reset();
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n" + more);
+        MakeWindow();
+    }
+    void MakeWindow() {
+        w = std::make_unique<TFormHlav>([this](const QString& name) -> std::unique_ptr<ign::SerialLine> {
+            if (name == "unit") return std::make_unique<ign::SimulatedLine>(*unit);
+            return nullptr;
+        });
+        ControlOf<QTimer>(*w, "Timer1")->stop();
+        Recorder()->SetClock([] { return kNow; });
+        w->show();
+    }
+    ign::RestorePointRecorder* Recorder() { return w->findChild<ign::RestorePointRecorder*>(); }
+    fs::path Folder() { return Recorder()->Folder(); }
+    // Every point on disk, newest first, once every write asked for has ended.
+    std::vector<ign::RestorePoint> Points() {
+        if (w) Recorder()->Flush();
+        return ign::RestorePointStore(fs::path(settings->HistoryPath().toStdString())).List().points;
+    }
+    // Newest first; within one second by sequence, then by name.
+    QStringList Names() {
+        QStringList names;
+        for (const ign::RestorePoint& p : Points())
+            names << QString::fromStdString(p.path.filename().string());
+        return names;
+    }
+    QStringList SortedNames() {
+        QStringList names = Names();
+        names.sort();
+        return names;
+    }
+    QByteArray PointBytes(const QString& name) {
+        if (w) Recorder()->Flush();
+        return FileBytes(fs::path(settings->HistoryPath().toStdString()) / name.toStdString());
+    }
+    int RunTransfer() {
+        int ticks = 0;
+        while (w->DeviceLink().state().TransferMode != ign::TransferMode::None && ticks < 600) {
+            unit->advance(ign::kTickMs);
+            w->Timer1Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+    void Read() {
+        w->MenuReadClick();
+        RunTransfer();
+    }
+    void Edit() {
+        w->Document().Apply(ign::ChangeCause::Edit, [](ign::ParameterSet& set) {
+            set.ignition.ADV_A[0] = static_cast<ign::Byte>(set.ignition.ADV_A[0] + 1);
+            return true;
+        });
+    }
+    ign::UnitMatch State() {
+        return static_cast<ign::UnitMatch>(ControlOf<QStackedWidget>(*w, "UnitMatchState")->currentIndex());
+    }
+    QString StateText() {
+        return qobject_cast<QLabel*>(ControlOf<QStackedWidget>(*w, "UnitMatchState")->currentWidget())
+            ->text();
+    }
+
+private slots:
+    void initTestCase() { ign::QuitSignals::BlockForWatching(); }
+    void init() {
+        unit = std::make_unique<ign::SimulatedUnit>();
+        const ign::ParameterSet held = UnitSet();
+        for (int offset = 1; offset <= 210; ++offset) unit->setMemory(offset, held.image.at(offset));
+    }
+    void cleanup() {
+        w.reset();
+        settings.reset();
+    }
+
+    // Each command keeps the set it replaces, the Read the set it brought,
+    // Program the set it sends, close the set at close: with those bytes, at that moment.
+    void eachReasonAtItsMoment() {
+        Open();
+        const ign::ParameterSet start = w->Parameters();
+        Read();
+        const ign::ParameterSet read = w->Parameters();
+        QCOMPARE(SortedNames(),
+                 (QStringList{"2026-03-14_09-05-07_before-read.ign", "2026-03-14_09-05-07_read_SIM12.ign"}));
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_before-read.ign"), Written(start));
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_read_SIM12.ign"), Written(read));
+
+        // Program: asked for once its first frame is out, with the set being sent.
+        Edit();
+        bool firstFrameOut = false;
+        Recorder()->SetClock([&] {
+            const ign::LinkState& link = w->DeviceLink().state();
+            firstFrameOut = link.TransferMode == ign::TransferMode::Program && link.AwaitingResponse &&
+                            link.FrameCode == 0 && link.SendCount == 1;
+            return kNow;
+        });
+        w->MenuProgramClick();
+        QVERIFY(firstFrameOut);
+        const ign::ParameterSet programmed = w->Parameters();
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_program_SIM12.ign"), Written(programmed));
+        RunTransfer();
+        Recorder()->SetClock([] { return kNow; });
+
+        // Open: the set it replaced; then the first live adjustment after it, and no second one.
+        QTemporaryDir files;
+        const QString file = files.filePath("other.ign");
+        ign::ParameterSet other = DefaultSet(1);
+        QVERIFY(ign::SaveParameterFile(file.toStdString(), other) == ign::FileWriteResult::Ok);
+        w->SetFileDialogRunner([&](QFileDialog&) { return file; });
+        w->MenuOpenClick();
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_before-open_SIM12.ign"), Written(programmed));
+        const ign::ParameterSet opened = w->Parameters();
+        w->CurvePlusClick();
+        RunTransfer();
+        const ign::ParameterSet afterLive = w->Parameters();
+        w->CurvePlusClick();
+        RunTransfer();
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_before-live_SIM12.ign"), Written(opened));
+        QVERIFY(!Names().contains("2026-03-14_09-05-07_before-live_SIM12-2.ign"));
+
+        const ign::ParameterSet beforeNew = w->Parameters();
+        QVERIFY(!(beforeNew == afterLive));
+        w->MenuNewClick();
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_before-new_SIM12.ign"), Written(beforeNew));
+
+        const ign::ParameterSet atClose = w->Parameters();
+        w->close();
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_close_SIM12.ign"), Written(atClose));
+        QCOMPARE(Names().size(), 7);
+    }
+
+    // Two points of one reason in one second are both kept; a set equal to
+    // the newest of its reason is not written again, so a second Read of the
+    // same unit leaves one read point (and, changing nothing, no before-read).
+    void sameSecondKeepsBothAndIdenticalIsWrittenOnce() {
+        Open();
+        Read();
+        Read();
+        QCOMPARE(SortedNames(),
+                 (QStringList{"2026-03-14_09-05-07_before-read.ign", "2026-03-14_09-05-07_read_SIM12.ign"}));
+        auto* take = ControlOf<QPushButton>(*w, "HistoryTakeNow");
+        take->click();
+        take->click();
+        Edit();
+        take->click();
+        QCOMPARE(SortedNames(),
+                 (QStringList{"2026-03-14_09-05-07_before-read.ign", "2026-03-14_09-05-07_manual_SIM12-2.ign",
+                              "2026-03-14_09-05-07_manual_SIM12.ign", "2026-03-14_09-05-07_read_SIM12.ign"}));
+    }
+
+    // A folder that cannot be written is said once, in the field, and every
+    // command goes on as without restore points; a written one takes the note away.
+    void unwritableFolderIsSaidOnceAndCommandsRun() {
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n");
+        QVERIFY(QDir().mkpath(settings->DataPath()));
+        QFile blocker(settings->DataPath() + "/ignition-programmer");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        MakeWindow();
+        QSignalSpy failures(Recorder(), &ign::RestorePointRecorder::failed);
+        auto* note = ControlOf<QLabel>(*w, "RestorePointFailed");
+        QVERIFY(note->isHidden());
+
+        Read();
+        Edit();
+        w->MenuProgramClick();
+        RunTransfer();
+        Recorder()->Flush();
+        QCOMPARE(failures.size(), 1);
+        QVERIFY(!note->isHidden());
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
+        QVERIFY(std::equal(w->Parameters().image.bytes.begin(), w->Parameters().image.bytes.begin() + 210,
+                           unit->memory().begin()));
+
+        QVERIFY(blocker.remove());
+        ControlOf<QPushButton>(*w, "HistoryTakeNow")->click();
+        Recorder()->Flush();
+        QVERIFY(note->isHidden());
+        QCOMPARE(failures.size(), 1);
+    }
+
+    // The field through Read, an edit, Program and a Verify the unit fails,
+    // with the mark for the file beside it.
+    void indicatorFollowsTheUnit_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Czech") << 1;
+        QTest::newRow("German") << 2;
+    }
+    void indicatorFollowsTheUnit() {
+        QFETCH(int, language);
+        Open();
+        w->ApplyLanguage(static_cast<std::uint8_t>(language));
+        const QString title = w->windowTitle();
+        const auto text = [&](ign::UnitMatch state) {
+            return QString::fromUtf8(ign::UnitMatchText(state, static_cast<std::uint8_t>(language)));
+        };
+        QCOMPARE(State(), ign::UnitMatch::UnitNotChecked);
+        Read();
+        QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
+        QCOMPARE(StateText(), text(ign::UnitMatch::UnitEqualsWindow));
+        Edit();
+        QCOMPARE(State(), ign::UnitMatch::ChangedSinceProgram);
+        QCOMPARE(StateText(), text(ign::UnitMatch::ChangedSinceProgram));
+        w->MenuProgramClick();
+        QCOMPARE(State(), ign::UnitMatch::ChangedSinceProgram);  // not before its Verify has said so
+        RunTransfer();
+        QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
+
+        unit->setMemory(5,
+                        static_cast<ign::Byte>(unit->memory()[4] ^ 1));  // the unit changed behind our back
+        w->MenuVerifyClick();
+        RunTransfer();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyError);
+        QCOMPARE(State(), ign::UnitMatch::UnitNotChecked);
+        QCOMPARE(StateText(), text(ign::UnitMatch::UnitNotChecked));
+
+        auto* differs = ControlOf<QLabel>(*w, "UnitMatchDiffersFromFile");
+        QVERIFY(differs->isHidden());
+        QTemporaryDir files;
+        const QString file = files.filePath("saved.ign");
+        w->SetFileDialogRunner([&](QFileDialog&) { return file; });
+        w->MenuSaveClick();
+        QVERIFY(differs->isHidden());
+        Edit();
+        QVERIFY(!differs->isHidden());
+        QCOMPARE(differs->text(),
+                 QString::fromUtf8(ign::DiffersFromFileText(static_cast<std::uint8_t>(language))));
+        w->MenuOpenClick();
+        QVERIFY(differs->isHidden());
+        // The window title and the file label stay as they always were.
+        QCOMPARE(ControlOf<QLabel>(*w, "LabelFile2")->text(), file);
+        QCOMPARE(w->windowTitle(), title);
+    }
+
+    // With ReadBeforeProgram, Program first reads the unit aside into a point
+    // of its own, leaving the window's set alone, and then programs as always.
+    void readBeforeProgramKeepsWhatTheUnitHeld() {
+        Open("[HISTORY]\r\nReadBeforeProgram=1\r\n");
+        Read();
+        const QByteArray held = PointBytes("2026-03-14_09-05-07_read_SIM12.ign");
+        Edit();
+        w->MenuProgramClick();
+        const ign::ParameterSet edited = w->Parameters();
+        QCOMPARE(w->DeviceLink().state().TransferMode,
+                 ign::TransferMode::None);  // the read aside comes first
+        int ticks = 0;
+        while (w->DeviceLink().state().TransferMode != ign::TransferMode::Program && ticks++ < 100) {
+            unit->advance(ign::kTickMs);
+            w->Timer1Timer();
+            QCOMPARE(w->Parameters(), edited);
+        }
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_unit-before-program_SIM12.ign"), held);
+        RunTransfer();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
+        QVERIFY(
+            std::equal(edited.image.bytes.begin(), edited.image.bytes.begin() + 210, unit->memory().begin()));
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_program_SIM12.ign"), Written(w->Parameters()));
+    }
+
+    // Retention runs at start by [HISTORY]; the window lists newest first,
+    // marks keep by the name, and restores a point as one step after a
+    // before-restore point; closing stores [HISTORY] after the other sections.
+    void historyWindowListsKeepsAndRestores() {
+        settings = std::make_unique<ThrowawaySettings>(
+            "[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n[HISTORY]\r\nKeepDays=1\r\nKeepCount=3\r\n");
+        ign::RestorePointStore made(fs::path(settings->HistoryPath().toStdString()), {100000, 100000});
+        ign::ParameterSet set = DefaultSet(2);
+        for (int day = 1; day <= 5; ++day) {
+            set.ignition.ADV_A[0] = static_cast<ign::Byte>(10 + day);
+            QVERIFY(!made.Write(set, ign::RestoreReason::Manual, "", {2026, 3, day, 12, 0, 0}).failed());
+        }
+        MakeWindow();
+        Recorder()->Flush();
+        QCOMPARE(Names(), (QStringList{"2026-03-05_12-00-00_manual.ign", "2026-03-04_12-00-00_manual.ign",
+                                       "2026-03-03_12-00-00_manual.ign"}));
+
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        QVERIFY(window->isVisible());
+        QTreeView* list = window->List();
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QString("2026-03-05 12:00:00"));
+        QCOMPARE(list->model()->index(0, 1).data().toString(), QString("manual"));
+        QVERIFY(!ControlOf<QPushButton>(*w, "HistoryCompare")->isEnabled());
+
+        list->setCurrentIndex(list->model()->index(2, 0));
+        ControlOf<QPushButton>(*w, "HistoryKeep")->click();
+        Recorder()->Flush();
+        QVERIFY(Names().contains("2026-03-03_12-00-00_manual_keep.ign"));
+        QCOMPARE(list->model()->index(2, 3).data().toString(), QString("✓"));
+        QVERIFY(window->Selected() != nullptr &&
+                window->Selected()->name.keep);  // still chosen after its rename
+
+        const ign::ParameterSet before = w->Parameters();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        ControlOf<QPushButton>(*w, "HistoryRestore")->click();
+        QCOMPARE(w->Parameters().ignition.ADV_A[0], 14);
+        Recorder()->Flush();
+        QCOMPARE(PointBytes("2026-03-14_09-05-07_before-restore.ign"), Written(before));
+        QCOMPARE(list->model()->rowCount(), 4);  // the window follows the folder while open
+
+        w->close();
+        const QByteArray stored = settings->Text();
+        QVERIFY(stored.indexOf("[HISTORY]\r\nKeepDays=1\r\nKeepCount=3\r\nReadBeforeProgram=0\r\n") >
+                stored.indexOf("[PORTS]"));
+    }
+};
+
+IGN_WINDOW_TEST_MAIN(TestHistoryWindow)
+#include "test_history_window.moc"
