@@ -16,7 +16,6 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
-#include "OpenSerialLine.h"
 #include "ProgressArea.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
@@ -41,13 +40,25 @@
 
 namespace ign {
 
-TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
+TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(PortConnection::Opener{}, parent) {}
 
 TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
-    : QMainWindow(parent), openLine_(std::move(openLine)) {
+    : TFormHlav(
+          [openLine = std::move(openLine)](const QString& name, PortFacts& why) {
+              auto line = openLine(name);
+              // An opener of this kind says nothing about why: the message names the port alone.
+              if (line == nullptr) {
+                  why = PortFacts{};
+                  why.port = name.toStdString();
+              }
+              return line;
+          },
+          parent) {}
+
+TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWindow(parent) {
     WatchForQuit();
-    if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
+    BuildPortParts(std::move(openPort));
     ConnectSignals();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
@@ -282,7 +293,11 @@ void TFormHlav::showEvent(QShowEvent* event) {
 
 void TFormHlav::Timer1Timer() { LinkTick(); }
 
-void TFormHlav::LinkTick() { link_.tick(); }
+void TFormHlav::LinkTick() {
+    port_->Tick();
+    link_.tick();
+    ShowConnection();
+}
 
 void TFormHlav::HideProgress() { progress_->Hide(); }
 
@@ -291,13 +306,17 @@ void TFormHlav::UpdatePortMarks() {
     actions_.Com2->setChecked(useCom2_);
 }
 
-void TFormHlav::ShowMessage(const QString& text) {
+void TFormHlav::ShowMessage(const QString& text) { ShowMessage(text, QString()); }
+
+void TFormHlav::ShowMessage(const QString& text, const QString& informative) {
     if (quitRequested_) {
         SayOnStandardError(text.toLocal8Bit().toStdString());
+        if (!informative.isEmpty()) SayOnStandardError(informative.toLocal8Bit().toStdString());
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle(), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("Message"));
+    box.setInformativeText(informative);
     box.exec();
 }
 
@@ -307,6 +326,7 @@ void TFormHlav::StoreLanguage(std::uint8_t code) {
     ApplyLanguageTable(*this, NewTextTable(code));
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);
+    ShowConnection();
 }
 
 void TFormHlav::ApplyEnglish() { StoreLanguage(ApplyLanguageTable(*this, EnglishTable())); }
