@@ -19,11 +19,15 @@ sim_pid=
 start_unit() {  # starts the unit, sets $pty to its terminal once it is there
   "$bin/ignition-unit-sim" --link "$link" --monitor-ms 100 >"$work/sim.txt" 2>&1 &
   sim_pid=$!
-  until [ -s "$work/sim.txt" ]; do sleep 0.005; done
+  until [ -s "$work/sim.txt" ] && [ -e "$link" ]; do sleep 0.005; done
   pty=$(readlink -f "$link")
 }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-holds() { ls -l "/proc/$1/fd" 2>/dev/null | grep -q -- "-> $2\$"; }
+holds() {  # pid path: whether the process has the path open
+  local fd
+  for fd in /proc/"$1"/fd/*; do [ "$(readlink "$fd")" = "$2" ] && return 0; done
+  return 1
+}
 
 start_unit
 "$bin/ignition-programmer" 2>>"$work/stderr.txt" &
