@@ -6,6 +6,8 @@
 #include "Hlav.h"
 #include "OpenSerialLine.h"
 #include "PortDialog.h"
+#include "ScriptedLine.h"
+#include "SealedFrame.h"
 #include "SimulatorSerialLine.h"
 #include "ThrowawaySettings.h"
 #include "UnitSimProcess.h"
@@ -260,6 +262,31 @@ private slots:
         QVERIFY2(other.startsWith("Port /dev/no-such-port is not there."), qPrintable(other));
         QCOMPARE(commands.count(), 1);  // the Read; the test started none
         QCOMPARE(Status(), QStringLiteral("Verify OK"));
+    }
+
+    // A device that talks, but not the unit's protocol, is named in the
+    // field after 3 s of bytes without a frame; one valid frame clears it.
+    void aPortTalkingNonsenseIsNamed() {
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=noise\r\n");
+        LineScript script;
+        w = std::make_unique<TFormHlav>([&script](const QString&) -> std::unique_ptr<ign::SerialLine> {
+            return std::make_unique<ScriptedLine>(script);
+        });
+        w->show();
+        QTimer talk;
+        QObject::connect(&talk, &QTimer::timeout, [&script] {
+            for (ign::Byte b : {0x13, 0xE6, 0x7F, 0x00, 0xB1}) script.queued.push_back(b);
+        });
+        talk.start(40);
+        QTest::qWait(2500);
+        QCOMPARE(Field(*w), QString());
+        const QString nonsense =
+            "The device on noise does not speak the unit's protocol (wrong port or wrong speed?)";
+        QTRY_COMPARE_WITH_TIMEOUT(Field(*w), nonsense, 1500);
+        talk.stop();
+        for (ign::Byte b : Sealed({0xB0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) script.queued.push_back(b);
+        QTRY_COMPARE_WITH_TIMEOUT(Field(*w), QString(), 500);
+        QVERIFY(script.written.empty());  // the watch only listens
     }
 
     // ignition-unit-sim killed and started again at the same path: the window
