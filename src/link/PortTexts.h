@@ -59,7 +59,7 @@ std::string PortFailureText(const PortFacts& facts, Byte language);
 std::string ConnectionFieldText(const PortReconnect& port, bool speaksNonsense, std::string_view portName,
                                 Byte language);
 
-// What a test of port found, once it is over (Running says it is under way).
+// What a test of a port found, once it is over (Running says it is under way).
 std::string ProbeOutcomeText(const PortProbe& probe, ProbeOutcome outcome, std::string_view portName,
                              Byte language);
 
