@@ -32,6 +32,7 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
     connectionField_ = new ConnectionField(statusBar());
     statusBar()->addPermanentWidget(connectionField_);
     portTest_ = new PortTest(link_, *port_, this);
+    port_->HoldWhile([this] { return portTest_->Running(); });
 
     auto* menu = findChild<QMenu*>(QStringLiteral("MenuCom"));
     menu->addSeparator();

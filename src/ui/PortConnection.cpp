@@ -12,7 +12,7 @@ PortConnection::PortConnection(Link& link, Opener open, Clock clock)
     link_.addView(&watcher_);
     // A reopened port in the middle of a transfer would carry it on half way; it ends in its error text
     // instead.
-    reconnect_.setHold([this] { return !link_.idle(); });
+    reconnect_.setHold([this] { return !link_.idle() || (busy_ && busy_()); });
 }
 
 PortConnection::~PortConnection() {

@@ -49,6 +49,8 @@ public:
     // What the status line's connection field says; empty while all is well.
     std::string FieldText(std::uint8_t language) const;
 
+    // While busy() says true, no retry is made: someone else (the port dialog's test) may hold the port.
+    void HoldWhile(std::function<bool()> busy) { busy_ = std::move(busy); }
     // Opens a port of someone else's (the port dialog's test) the way this one is opened.
     std::unique_ptr<SerialLine> OpenOther(const QString& portName, PortFacts& why) const {
         return open_(portName, why);
@@ -62,6 +64,7 @@ private:
     Opener open_;
     QString name_;
     std::unique_ptr<SerialLine> line_;
+    std::function<bool()> busy_;
     ProtocolWatcher watcher_;
     PortReconnect reconnect_;
 };
