@@ -16,6 +16,7 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
+#include "PortTest.h"
 #include "ProgressArea.h"
 #include "SettingsLocation.h"
 #include "Tick.h"

@@ -258,7 +258,8 @@ private:
     Link link_{document_.LinkParameters(), nullptr, this};
     std::unique_ptr<PortConnection> port_;
     ConnectionField* connectionField_ = nullptr;
-    PortTest* portTest_ = nullptr;
+    // Follows the link while it tests: it goes before the link and the port do.
+    std::unique_ptr<PortTest> portTest_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;

@@ -31,7 +31,7 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
         std::make_unique<PortConnection>(link_, std::move(openPort), [steady] { return steady->elapsed(); });
     connectionField_ = new ConnectionField(statusBar());
     statusBar()->addPermanentWidget(connectionField_);
-    portTest_ = new PortTest(link_, *port_, this);
+    portTest_ = std::make_unique<PortTest>(link_, *port_, nullptr);
     port_->HoldWhile([this] { return portTest_->Running(); });
 
     auto* menu = findChild<QMenu*>(QStringLiteral("MenuCom"));
