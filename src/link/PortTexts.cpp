@@ -9,7 +9,7 @@ namespace {
 using Texts = std::array<std::string_view, kLanguageCount>;
 
 // English, Czech, German, in PortText order.
-constexpr std::array<Texts, static_cast<std::size_t>(PortText::NotListed) + 1> kPortTexts{{
+constexpr std::array<Texts, static_cast<std::size_t>(PortText::ProbeBusyLink) + 1> kPortTexts{{
     {"Port %1 is not there. The ports this computer has: %2.",
      "Port %1 neexistuje. Počítač má tyto porty: %2.", "Port %1 ist nicht vorhanden. Vorhandene Ports: %2."},
     {"Port %1 is not there, and this computer reports no serial ports.",
@@ -47,6 +47,17 @@ constexpr std::array<Texts, static_cast<std::size_t>(PortText::NotListed) + 1> k
      "Das Gerät an %1 spricht nicht das Protokoll der Zündbox (falscher Port oder falsche Geschwindigkeit?)"},
     {"simulated unit", "simulovaná jednotka", "simulierte Zündbox"},
     {"not listed by the system", "systém ho neuvádí", "vom System nicht aufgeführt"},
+    {"Testing %1 ...", "Testuji %1 ...", "Teste %1 ..."},
+    {"A unit answers on %1: version %2, date %3, time %4.",
+     "Na portu %1 odpovídá jednotka: verze %2, datum %3, čas %4.",
+     "An %1 antwortet eine Zündbox: Version %2, Datum %3, Zeit %4."},
+    {"Monitor frames arrive on %1, but no answer to a read came.",
+     "Na portu %1 přicházejí data monitoru, ale na čtení nepřišla odpověď.",
+     "An %1 kommen Monitordaten, aber auf das Lesen kam keine Antwort."},
+    {"Nothing answers on %1 (is the unit switched on and connected to this port?).",
+     "Na portu %1 nic neodpovídá (je jednotka zapnutá a připojená k tomuto portu?).",
+     "An %1 antwortet nichts (ist die Zündbox eingeschaltet und an diesem Port angeschlossen?)."},
+    {"Not now: a transfer is running.", "Teď ne: probíhá přenos.", "Nicht jetzt: eine Übertragung läuft."},
 }};
 
 PortText ShortCause(PortFailure failure) {
@@ -135,6 +146,30 @@ std::string ConnectionFieldText(const PortReconnect& port, bool speaksNonsense, 
     const PortText cause =
         port.lastFailure() ? ShortCause(ClassifyPortFailure(*port.lastFailure())) : PortText::CauseOther;
     return FillPortText(PortText::NotOpen, language, {PortTextOf(cause, language)});
+}
+
+std::string ProbeOutcomeText(const PortProbe& probe, ProbeOutcome outcome, std::string_view portName,
+                             Byte language) {
+    const auto trimmed = [](std::string_view text) {
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+        return text;
+    };
+    const UnitIdentification& id = probe.identification();
+    switch (outcome) {
+        case ProbeOutcome::Running:
+            return FillPortText(PortText::ProbeTesting, language, {portName});
+        case ProbeOutcome::UnitAnswered:
+            return FillPortText(PortText::ProbeUnitAnswered, language,
+                                {portName, trimmed(id.version), trimmed(id.date), trimmed(id.time)});
+        case ProbeOutcome::MonitorFrames:
+            return FillPortText(PortText::ProbeMonitorFrames, language, {portName});
+        case ProbeOutcome::Nonsense:
+            return FillPortText(PortText::Nonsense, language, {portName});
+        case ProbeOutcome::Silent:
+            break;
+    }
+    return FillPortText(PortText::ProbeSilent, language, {portName});
 }
 
 }  // namespace ign

@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "ParameterSet.h"
 #include "PortFailure.h"
+#include "PortProbe.h"
 #include "PortReconnect.h"
 
 #include <cstdint>
@@ -33,6 +34,12 @@ enum class PortText : std::uint8_t {
     Nonsense,  // %1
     SimulatedUnit,
     NotListed,  // a port name the system does not list
+    // What a test of a port found (PortProbe).
+    ProbeTesting,        // %1
+    ProbeUnitAnswered,   // %1, %2 version, %3 date, %4 time
+    ProbeMonitorFrames,  // %1
+    ProbeSilent,         // %1
+    ProbeBusyLink,       // a transfer runs
 };
 
 std::string_view PortTextOf(PortText id, Byte language);
@@ -51,5 +58,9 @@ std::string PortFailureText(const PortFacts& facts, Byte language);
 // and a warning while the device on it does not speak the unit's protocol.
 std::string ConnectionFieldText(const PortReconnect& port, bool speaksNonsense, std::string_view portName,
                                 Byte language);
+
+// What a test of a port found, once it is over (Running says it is under way).
+std::string ProbeOutcomeText(const PortProbe& probe, ProbeOutcome outcome, std::string_view portName,
+                             Byte language);
 
 }  // namespace ign

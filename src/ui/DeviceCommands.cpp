@@ -28,9 +28,9 @@ void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
     if (restorePoints_ != nullptr && restorePoints_->Settings().readBeforeProgram) {
         // A port that is not open gives the Program its usual error at once.
-        if (line_ != nullptr && line_->isOpen()) {
-            beforeProgram_.line = line_.get();
-            beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, line_.get());
+        if (port_->IsOpen()) {
+            beforeProgram_.line = Line();
+            beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, Line());
             return;
         }
     }

@@ -58,8 +58,7 @@ void TFormHlav::WireHistory() {
     connect(this, &TFormHlav::deviceCommandStarted, restorePoints_, &RestorePointRecorder::CommandStarted);
     connect(this, &TFormHlav::deviceCommandStarted, field, &UnitMatchField::CommandStarted);
     connect(this, &TFormHlav::setMatchesFile, field, &UnitMatchField::FileMatches);
-    for (QAction* port : {actions_.Com1, actions_.Com2})
-        connect(port, &QAction::triggered, field, &UnitMatchField::UnitUnknown);
+    connect(this, &TFormHlav::portChanged, field, &UnitMatchField::UnitUnknown);
     // After the window's own handlers, which apply the language's tables.
     for (QAction* language : {actions_.English, actions_.Czech, actions_.German})
         connect(language, &QAction::triggered, window, &HistoryWindow::Retranslate);
@@ -68,7 +67,7 @@ void TFormHlav::WireHistory() {
 // The unit read aside before a Program: its point, then the Program itself,
 // unless the port changed meanwhile.
 void TFormHlav::SideReadTick() {
-    if (line_.get() != beforeProgram_.line) {
+    if (Line() != beforeProgram_.line) {
         beforeProgram_.read.reset();
         return;
     }

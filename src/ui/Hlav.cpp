@@ -17,7 +17,7 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
-#include "OpenSerialLine.h"
+#include "PortTest.h"
 #include "ProgressArea.h"
 #include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
@@ -45,13 +45,25 @@
 
 namespace ign {
 
-TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(LineOpener{}, parent) {}
+TFormHlav::TFormHlav(QWidget* parent) : TFormHlav(PortConnection::Opener{}, parent) {}
 
 TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
-    : QMainWindow(parent), openLine_(std::move(openLine)) {
+    : TFormHlav(
+          [openLine = std::move(openLine)](const QString& name, PortFacts& why) {
+              auto line = openLine(name);
+              // An opener of this kind says nothing about why: the message names the port alone.
+              if (line == nullptr) {
+                  why = PortFacts{};
+                  why.port = name.toStdString();
+              }
+              return line;
+          },
+          parent) {}
+
+TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWindow(parent) {
     WatchForQuit();
-    if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
+    BuildPortParts(std::move(openPort));
     ConnectSignals();
     BuildEditFeatures();
     parameterFilePath_.clear();
@@ -241,10 +253,9 @@ void TFormHlav::BuildEditFeatures() {
     actions_.Edit->addSeparator();
     auto* compare = actions_.Edit->addAction(NewTextOf("MenuCompare", 0));
     compare->setObjectName(QStringLiteral("MenuCompare"));
-    compare_ =
-        std::make_unique<CompareWindow>(CompareWindow::Owner{document_, link_, [this] { return line_.get(); },
-                                                             [this] { return languageCode_; }},
-                                        this);
+    compare_ = std::make_unique<CompareWindow>(
+        CompareWindow::Owner{document_, link_, [this] { return Line(); }, [this] { return languageCode_; }},
+        this);
     connect(compare, &QAction::triggered, this, [this] {
         compare_->show();
         compare_->raise();
@@ -314,13 +325,16 @@ void TFormHlav::showEvent(QShowEvent* event) {
 void TFormHlav::Timer1Timer() { LinkTick(); }
 
 void TFormHlav::LinkTick() {
+    SerialLine* const before = Line();
+    port_->Tick();
+    if (Line() != before) emit portChanged();
     // A command given while the unit is read aside replaces the Program that waits for it.
     if (beforeProgram_.read != nullptr && !link_.idle()) beforeProgram_.read.reset();
-    if (beforeProgram_.read != nullptr) {
+    if (beforeProgram_.read != nullptr)
         SideReadTick();
-        return;
-    }
-    link_.tick();
+    else
+        link_.tick();
+    ShowConnection();
 }
 
 void TFormHlav::HideProgress() { progress_->Hide(); }
@@ -330,13 +344,17 @@ void TFormHlav::UpdatePortMarks() {
     actions_.Com2->setChecked(useCom2_);
 }
 
-void TFormHlav::ShowMessage(const QString& text) {
+void TFormHlav::ShowMessage(const QString& text) { ShowMessage(text, QString()); }
+
+void TFormHlav::ShowMessage(const QString& text, const QString& informative) {
     if (quitRequested_) {
         SayOnStandardError(text.toLocal8Bit().toStdString());
+        if (!informative.isEmpty()) SayOnStandardError(informative.toLocal8Bit().toStdString());
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle(), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("Message"));
+    box.setInformativeText(informative);
     box.exec();
 }
 
@@ -347,6 +365,7 @@ void TFormHlav::StoreLanguage(std::uint8_t code) {
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);
     emit languageChanged(code);
+    ShowConnection();
 }
 
 void TFormHlav::ApplyEnglish() { StoreLanguage(ApplyLanguageTable(*this, EnglishTable())); }

@@ -4,6 +4,7 @@
 #include "Link.h"
 #include "LinkView.h"
 #include "ParameterDocument.h"
+#include "PortConnection.h"
 #include "ProfileFile.h"
 #include "SerialLine.h"
 #include "Settings.h"
@@ -45,6 +46,9 @@ class RestorePointRecorder;
 class ToolArea;
 class CompareWindow;
 class UndoCommands;
+class ConnectionField;
+class PortDialog;
+class PortTest;
 
 // The main window. It owns the parameter set (through its document), the
 // device link and everything else that lives as long as the program, builds
@@ -61,6 +65,8 @@ public:
     explicit TFormHlav(QWidget* parent = nullptr);
     // With a line opener of the caller's own, so a test can put a unit of its own behind a port name.
     explicit TFormHlav(LineOpener openLine, QWidget* parent = nullptr);
+    // With a port opener that also says why a port would not open.
+    explicit TFormHlav(PortConnection::Opener openPort, QWidget* parent = nullptr);
     ~TFormHlav() override;
 
     // Start-up and close sequences. The constructor runs FormCreate once the
@@ -133,7 +139,9 @@ public:
     void SetParameterFilePath(const QString& path) { parameterFilePath_ = path; }
     Link& DeviceLink() { return link_; }
     // The open line, null while the program runs without a port.
-    SerialLine* Line() const { return line_.get(); }
+    SerialLine* Line() const { return port_->Line(); }
+    // The chosen port, kept open (PortConnection.h); its field at the right of the status line.
+    const PortConnection& Port() const { return *port_; }
 
     // The names the Open and Save dialogs start with. The settings give both at
     // start-up; a Save hands its path to the Open dialog and an Open to the Save dialog.
@@ -151,11 +159,18 @@ public:
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
     void SetFileDialogRunner(FileDialogRunner runner) { fileDialogRunner_ = std::move(runner); }
     void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+    // Shows the port dialog and returns its result (QDialog::Accepted when OK); a test fills it in instead.
+    using PortDialogRunner = std::function<int(PortDialog&)>;
+    void SetPortDialogRunner(PortDialogRunner runner) { portDialogRunner_ = std::move(runner); }
+    // The Com menu's port dialog (Port.cpp).
+    void MenuPortsClick();
 
     // Shows a message box titled with the program's name, in front of the window;
     // once the program has been told to quit, nobody would answer it, so the
     // text goes to standard error instead.
     void ShowMessage(const QString& text);
+    // The same with a second, smaller text under the first.
+    void ShowMessage(const QString& text, const QString& informative);
     // Where the window opens on a first start, and where a stored position nobody could see is moved.
     static QPoint FirstStartPosition();
     // Whether a quit signal has come; one during start-up has closed the window already.
@@ -166,6 +181,8 @@ signals:
     // ends the link tells its views. A live adjustment's programming is none
     // of these.
     void deviceCommandStarted(ign::TransferMode mode);
+    // The port was opened, chosen anew, lost or found again: what the unit holds is unknown.
+    void portChanged();
     // A language table was applied; `code` is the language now shown.
     void languageChanged(std::uint8_t code);
     // The set was just opened from a parameter file or saved to one.
@@ -213,6 +230,10 @@ private:
     QPixmap ClientImage();
 
     void UpdatePortMarks();
+    // The port dialog, the connection field and the reopening of the port, wired (Port.cpp).
+    void BuildPortParts(PortConnection::Opener openPort);
+    void ShowPortFailure(PortFacts facts);
+    void ShowConnection();
     void HideProgress();
     // DeviceCommands.cpp.
     void PrepareDeviceImage();
@@ -249,7 +270,7 @@ private:
     QString saveDialogFileName_;
     FileDialogRunner fileDialogRunner_;  // empty: the real dialog
     PrinterSource printerSource_;        // empty: the system's default printer
-    LineOpener openLine_;
+    PortDialogRunner portDialogRunner_;  // empty: the real dialog
     std::optional<ProfileFile> settingsFile_;
     WindowState settings_;  // what the settings carry that the window keeps nowhere else
     bool closed_ = false;
@@ -257,8 +278,11 @@ private:
     bool starting_ = true;  // until the constructor has run FormCreate
     bool quitRequested_ = false;
     QuitSignals* quitSignals_ = nullptr;
-    std::unique_ptr<SerialLine> line_;
     Link link_{document_.LinkParameters(), nullptr, this};
+    std::unique_ptr<PortConnection> port_;
+    ConnectionField* connectionField_ = nullptr;
+    // Follows the link while it tests: it goes before the link and the port do.
+    std::unique_ptr<PortTest> portTest_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;

@@ -97,6 +97,21 @@ constexpr std::array kNewTexts{
     NewText{Caption, "UnitMatchNotChecked", kUnitMatchTexts[2]},
     NewText{Caption, "UnitMatchDiffersFromFile", kUnitMatchTexts[kDiffersFromFileRow]},
     NewText{Caption, "RestorePointFailed", kUnitMatchTexts[kRestorePointFailedRow]},
+    // Port dialog: the Com menu's item and the dialog's controls.
+    NewText{ActionText, "MenuPorts", {"&Ports...", "&Porty...", "&Ports..."}},
+    NewText{StatusHint,
+            "MenuPorts",
+            {"Choose the ports behind Com 1 and Com 2", "Výběr portů pro Com 1 a Com 2",
+             "Ports für Com 1 und Com 2 wählen"}},
+    NewText{WindowTitle, "PortDialog", {"Ports", "Porty", "Ports"}},
+    NewText{Caption, "LabelPortList1", {"System ports:", "Porty systému:", "Ports des Systems:"}},
+    NewText{Caption, "LabelPortList2", {"System ports:", "Porty systému:", "Ports des Systems:"}},
+    NewText{Caption, "LabelPortPath1", {"Port:", "Port:", "Port:"}},
+    NewText{Caption, "LabelPortPath2", {"Port:", "Port:", "Port:"}},
+    NewText{Caption, "ButtonTest1", {"Test", "Test", "Testen"}},
+    NewText{Caption, "ButtonTest2", {"Test", "Test", "Testen"}},
+    NewText{Caption, "ButtonPortsOk", {"OK", "OK", "OK"}},
+    NewText{Caption, "ButtonPortsCancel", {"Cancel", "Storno", "Abbrechen"}},
 };
 
 struct Column {

@@ -1,22 +1,88 @@
+#include "ConnectionField.h"
 #include "Hlav.h"
 #include "Messages.h"
+#include "OpenSerialLine.h"
+#include "PortDiagnosis.h"
+#include "PortDialog.h"
+#include "PortTest.h"
+#include "PortTexts.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QStatusBar>
 
 namespace ign {
 
+namespace {
+
+// [PORTS] holds the names in the platform's 8-bit encoding.
+QString FromStored(const std::string& name) {
+    return QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
+    if (!openPort) openPort = [](const QString& name, PortFacts& why) { return OpenSerialLine(name, why); };
+    auto steady = std::make_shared<QElapsedTimer>();
+    steady->start();
+    port_ =
+        std::make_unique<PortConnection>(link_, std::move(openPort), [steady] { return steady->elapsed(); });
+    connectionField_ = new ConnectionField(statusBar());
+    statusBar()->addPermanentWidget(connectionField_);
+    portTest_ = std::make_unique<PortTest>(link_, *port_, nullptr);
+    port_->HoldWhile([this] { return portTest_->Running(); });
+
+    auto* menu = findChild<QMenu*>(QStringLiteral("MenuCom"));
+    menu->addSeparator();
+    auto* ports = new QAction(QStringLiteral("&Ports..."), this);
+    ports->setObjectName(QStringLiteral("MenuPorts"));
+    menu->addAction(ports);
+    connect(ports, &QAction::triggered, this, [this] { RunGuarded([this] { MenuPortsClick(); }); });
+}
+
 void TFormHlav::OpenPort() {
     // The menu speaks of COM1 and COM2; the settings say which system port each one is.
-    const std::string& name = useCom2_ ? settings_.com2Port : settings_.com1Port;
-    line_ = openLine_(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
-    link_.setLine(line_.get());
-    // Without a port the program goes on: transfers run into their error texts.
-    if (line_ == nullptr)
-        ShowMessage(QString::fromUtf8(MessageText(MessageId::ComOpeningError, languageCode_)));
+    const std::optional<PortFacts> failure =
+        port_->Choose(FromStored(useCom2_ ? settings_.com2Port : settings_.com1Port));
+    ShowConnection();
+    emit portChanged();
+    // Without a port the program goes on: transfers run into their error texts
+    // while the port is tried again, silently.
+    if (failure) ShowPortFailure(*failure);
+}
+
+void TFormHlav::ShowPortFailure(PortFacts facts) {
+    ListPresentPorts(facts);
+    ShowMessage(QString::fromUtf8(MessageText(MessageId::ComOpeningError, languageCode_)),
+                QString::fromStdString(PortFailureText(facts, languageCode_)));
 }
 
 void TFormHlav::ClosePort() {
     beforeProgram_.read.reset();  // a Program waiting for its read aside is dropped with the port
-    link_.setLine(nullptr);
-    line_.reset();
+    port_->Close();
+}
+
+void TFormHlav::ShowConnection() { connectionField_->Show(port_->FieldText(languageCode_)); }
+
+void TFormHlav::MenuPortsClick() {
+    const std::array<QString, PortDialog::kComs> before{FromStored(settings_.com1Port),
+                                                        FromStored(settings_.com2Port)};
+    PortDialog dialog(
+        SystemPorts(), before, languageCode_, *portTest_, [this] { return !link_.idle(); }, this);
+    const int result = portDialogRunner_ ? portDialogRunner_(dialog) : dialog.exec();
+    // A test still running would hold the port the choice may be about to open.
+    portTest_->Stop();
+    if (result != QDialog::Accepted) return;
+    const std::array<QString, PortDialog::kComs> chosen = dialog.Chosen();
+    settings_.com1Port = chosen[0].toLocal8Bit().toStdString();
+    settings_.com2Port = chosen[1].toLocal8Bit().toStdString();
+    // The port in use is taken at once; a changed name, or one still not open, is chosen anew.
+    const std::size_t current = useCom2_ ? 1 : 0;
+    if (chosen[current] == before[current] && port_->IsOpen()) return;
+    ClosePort();
+    OpenPort();
 }
 
 }  // namespace ign

@@ -2,6 +2,7 @@
 // retries while it is away, and a device that talks but not the protocol.
 
 #include "Link.h"
+#include "PortProbe.h"
 #include "PortReconnect.h"
 #include "PortTexts.h"
 #include "ProtocolWatcher.h"
@@ -252,6 +253,53 @@ private slots:
         QVERIFY(watcher.speaksNonsense());
         tick({});
         QVERIFY(!watcher.speaksNonsense());  // a silent port is no talking one
+    }
+
+    // The port dialog's test: what it concludes from what comes back within
+    // 2 s, and that it only ever asks for the identification block.
+    void probeTellsWhatIsOnThePort_data() {
+        QTest::addColumn<Bytes>("early");  // arrives 100 ms after the start, in 5-byte pieces
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("doneMs");
+        QTest::addColumn<QString>("text");
+        // Version "V1.07", 5 February 2002, 09:07 as the unit's block 21 holds them.
+        const Bytes answer = Sealed({0xD5, 'V', '1', '.', 7, 5, 13, 2, 9, 7, 0});
+        const Bytes monitor = Sealed({0xB2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        QTest::newRow("answer behind a monitor frame and noise")
+            << Bytes{0x42} + monitor + answer << int(ProbeOutcome::UnitAnswered) << 100
+            << "A unit answers on COM9: version V1.07, date 5. 2.2002, time 09:07.";
+        QTest::newRow("monitor frames only")
+            << monitor + monitor << int(ProbeOutcome::MonitorFrames) << 2000
+            << "Monitor frames arrive on COM9, but no answer to a read came.";
+        QTest::newRow("noise at a wrong speed") << Bytes(40, 0xE6) << int(ProbeOutcome::Nonsense) << 2000
+                                                << "The device on COM9 does not speak the unit's protocol "
+                                                   "(wrong port or wrong speed?)";
+        QTest::newRow("silence") << Bytes{} << int(ProbeOutcome::Silent) << 2000
+                                 << "Nothing answers on COM9 (is the unit switched on and connected to this "
+                                    "port?).";
+    }
+    void probeTellsWhatIsOnThePort() {
+        QFETCH(Bytes, early);
+        QFETCH(int, outcome);
+        QFETCH(int, doneMs);
+        QFETCH(QString, text);
+        std::vector<Frame> sent;
+        PortProbe probe([&sent](const Frame& frame) { sent.push_back(frame); });
+        probe.start(0);
+        ProbeOutcome got = ProbeOutcome::Running;
+        std::int64_t now = 0;
+        for (; now <= 3000 && got == ProbeOutcome::Running; now += kTickMs) {
+            if (now >= 100 && now < 100 + kTickMs)
+                for (std::size_t at = 0; at < early.size(); at += 5)
+                    probe.received(early.data() + at, std::min<std::size_t>(5, early.size() - at));
+            got = probe.poll(now);
+        }
+        QCOMPARE(int(got), outcome);
+        QVERIFY(now - kTickMs >= doneMs && now - kTickMs < doneMs + kTickMs);
+        QVERIFY(!sent.empty() && sent.size() <= 5);
+        for (const Frame& frame : sent)
+            QCOMPARE(Bytes(frame.begin(), frame.end()), Sealed({0x55, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(Qs(ProbeOutcomeText(probe, got, "COM9", 0)), text);
     }
 };
 

@@ -1,0 +1,89 @@
+#include "PortTest.h"
+
+#include "Link.h"
+#include "PortConnection.h"
+#include "PortDiagnosis.h"
+#include "PortTexts.h"
+#include "Tick.h"
+
+#include <array>
+
+namespace ign {
+
+PortTest::PortTest(Link& link, const PortConnection& connection, QObject* parent)
+    : QObject(parent), link_(link), connection_(connection) {
+    timer_.setInterval(kTickMs);
+    connect(&timer_, &QTimer::timeout, this, &PortTest::Step);
+}
+
+PortTest::~PortTest() { link_.removeView(this); }
+
+void PortTest::Start(const QString& portName, std::uint8_t language) {
+    if (Running()) return;
+    portName_ = portName.trimmed();
+    language_ = language;
+    if (!link_.idle()) {
+        emit said(QString::fromUtf8(PortTextOf(PortText::ProbeBusyLink, language_)));
+        emit finished();
+        return;
+    }
+    const bool windowsPort = connection_.IsOpen() && connection_.Name().trimmed() == portName_;
+    if (windowsPort) {
+        link_.addView(this);
+    } else {
+        PortFacts why;
+        ownLine_ = connection_.OpenOther(portName_, why);
+        if (ownLine_ == nullptr) {
+            ListPresentPorts(why);
+            Finish(QString::fromStdString(PortFailureText(why, language_)));
+            return;
+        }
+    }
+    probe_.emplace([this](const Frame& frame) { Send(frame); });
+    clock_.start();
+    probe_->start(0);
+    emit said(QString::fromStdString(
+        ProbeOutcomeText(*probe_, ProbeOutcome::Running, portName_.toStdString(), language_)));
+    timer_.start();
+}
+
+void PortTest::Send(const Frame& frame) {
+    if (ownLine_ != nullptr) {
+        ownLine_->write(frame.data(), frame.size());
+        return;
+    }
+    // The window's line carries the test only while the link has nothing of its own to say.
+    SerialLine* line = link_.line();
+    if (line != nullptr && link_.idle()) line->write(frame.data(), frame.size());
+}
+
+void PortTest::received(const Byte* bytes, std::size_t count) {
+    if (probe_) probe_->received(bytes, count);
+}
+
+void PortTest::Step() {
+    if (!probe_) return;
+    if (ownLine_ != nullptr) {
+        std::array<Byte, kReceiveBufferSize> buffer{};
+        while (const std::size_t got = ownLine_->read(buffer.data(), buffer.size()))
+            probe_->received(buffer.data(), got);
+    }
+    const ProbeOutcome outcome = probe_->poll(clock_.elapsed());
+    if (outcome == ProbeOutcome::Running) return;
+    Finish(QString::fromStdString(ProbeOutcomeText(*probe_, outcome, portName_.toStdString(), language_)));
+}
+
+void PortTest::Stop() {
+    timer_.stop();
+    link_.removeView(this);
+    ownLine_.reset();
+    probe_.reset();
+}
+
+void PortTest::Finish(const QString& text) {
+    Stop();
+    emit said(text);
+    emit finished();
+}
+
+}  // namespace ign
