@@ -8,7 +8,7 @@ function(ign_add_qt_test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DBUS_SESSION_BUS_ADDRESS=disabled:;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;HOME=${CMAKE_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/.config"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DBUS_SESSION_BUS_ADDRESS=disabled:;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;HOME=${CMAKE_BINARY_DIR}/test-home;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/.config;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/.local/share"
     TIMEOUT 300)
 endfunction()
 

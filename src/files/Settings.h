@@ -3,6 +3,7 @@
 #include "ParameterSet.h"
 #include "ProfileFile.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,10 +39,12 @@ struct WindowState {
 // entries keep their low 8 bits.
 void LoadSettings(const ProfileFile& file, WindowState& state, IgnitionBlock& ign, InjectionBlock& inj);
 
-// Stores every entry (entries of other programs stay) and saves the file
+// Stores every entry (entries of other programs stay), then lets
+// `sectionsAfter` store the sections of later features after the specified
+// ones, and saves the file
 // atomically; false when the write was refused, the old file then unchanged.
 bool SaveSettings(ProfileFile& file, const WindowState& state, const IgnitionBlock& ign,
-                  const InjectionBlock& inj);
+                  const InjectionBlock& inj, const std::function<void(ProfileFile&)>& sectionsAfter = {});
 
 // "Unable to write to <file>", the message for a refused SaveSettings.
 std::string SettingsWriteErrorText(const ProfileFile& file);

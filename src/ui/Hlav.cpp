@@ -13,6 +13,7 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "LogFeature.h"
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
@@ -49,6 +50,7 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
     if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
     ConnectSignals();
+    BuildLogs();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
@@ -280,7 +282,10 @@ void TFormHlav::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-void TFormHlav::Timer1Timer() { LinkTick(); }
+void TFormHlav::Timer1Timer() {
+    LinkTick();
+    emit ticked();
+}
 
 void TFormHlav::LinkTick() { link_.tick(); }
 

@@ -34,6 +34,7 @@ namespace ign {
 
 class HintHandler;
 class IgnitionPage;
+class LogFeature;
 class Injection1Page;
 class Injection3Page;
 class MonitorPage;
@@ -125,6 +126,8 @@ public:
     Link& DeviceLink() { return link_; }
     // The open line, null while the program runs without a port.
     SerialLine* Line() const { return line_.get(); }
+    // The monitor logs: recorder, live chart, log viewer.
+    LogFeature& Logs() { return *logs_; }
 
     // The names the Open and Save dialogs start with. The settings give both at
     // start-up; a Save hands its path to the Open dialog and an Open to the Save dialog.
@@ -157,6 +160,12 @@ signals:
     // ends the link tells its views. A live adjustment's programming is none
     // of these.
     void deviceCommandStarted(ign::TransferMode mode);
+    // Every timer tick, after the link's step.
+    void ticked();
+    // The settings file has been read into the window; features read their sections now.
+    void settingsLoaded(const ign::ProfileFile& file);
+    // The settings are being stored; features store their sections now, after the specified ones.
+    void settingsStoring(ign::ProfileFile& file);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,6 +177,8 @@ private:
     void BuildWindow();
     void BuildPrintParts();
     void ConnectSignals();
+    // The monitor logs: recorder, live chart and log viewer (LogWiring.cpp).
+    void BuildLogs();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
@@ -238,6 +249,8 @@ private:
     QuitSignals* quitSignals_ = nullptr;
     std::unique_ptr<SerialLine> line_;
     Link link_{document_.LinkParameters(), nullptr, this};
+    // Follows the link, so it goes before the link does.
+    std::unique_ptr<LogFeature> logs_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;

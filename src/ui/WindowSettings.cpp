@@ -64,6 +64,7 @@ void TFormHlav::LoadSettings(ParameterSet& set) {
     parameterFilePath_ = FromStored(state.parameterFilePath);
     SetDialogFileNames(parameterFilePath_);
     pages_->setCurrentIndex(state.page - 1);
+    emit settingsLoaded(*settingsFile_);
 }
 
 void TFormHlav::SaveSettings() {
@@ -80,8 +81,8 @@ void TFormHlav::SaveSettings() {
     state.parameterFilePath = ToStored(parameterFilePath_);
     state.page = pages_->currentIndex() + 1;
     const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
-    const bool saved =
-        ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection);
+    const bool saved = ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection,
+                                         [this](ProfileFile& file) { emit settingsStoring(file); });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
 }
