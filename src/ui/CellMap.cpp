@@ -11,6 +11,14 @@ namespace {
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// White for no time to a full green for the longest.
+Rgb TimeColour(double share) {
+    const auto fade = [share](int full) {
+        return static_cast<std::uint8_t>(std::lround(255 - share * (255 - full)));
+    };
+    return {fade(60), fade(160), fade(60)};
+}
+
 }  // namespace
 
 CellMap::CellMap(QWidget* parent) : QWidget(parent) {
@@ -77,7 +85,8 @@ void CellMap::paintEvent(QPaintEvent*) {
                 // Richer than the threshold red, leaner blue, as the map's own scale colours them.
                 background = HeatColour(static_cast<int>(std::lround(100 + (f->meanLambdaMv() - rich) / 4)));
             else if (f && longest > 0)
-                background = HeatColour(static_cast<int>(std::lround(100 - 50 * f->timeS / longest)));
+                // Time in green, so that it never reads as a leaner or richer cell.
+                background = TimeColour(f->timeS / longest);
             p.fillRect(cell, ToQColor(background));
             p.setPen(palette().mid().color());
             p.drawRect(cell);
