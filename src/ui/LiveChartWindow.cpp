@@ -1,5 +1,6 @@
 #include "LiveChartWindow.h"
 
+#include "CellMap.h"
 #include "ChannelList.h"
 #include "LogRecorder.h"
 #include "MonitorChannels.h"
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -28,8 +30,11 @@ QString SpanText(int s) {
 }  // namespace
 
 LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8_t()> language,
-                                 QWidget* parent)
-    : QWidget(parent, Qt::Window), recorder_(recorder), language_(std::move(language)) {
+                                 LogViewerWindow::Sources sources, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      recorder_(recorder),
+      language_(std::move(language)),
+      sources_(std::move(sources)) {
     setObjectName(QStringLiteral("LiveChartWindow"));
     setWindowTitle(QStringLiteral("Live chart"));
     recordingText_ = new OwnText("LiveChartRecording", "Recording %1", this);
@@ -43,6 +48,7 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     chart_ = new StripChart(this);
     chart_->setData(&data_);
     chart_->setColumns(channels_->charted());
+    cells_ = new CellMap(this);
 
     span_ = new QComboBox(this);
     span_->setObjectName(QStringLiteral("LiveChartSpan"));
@@ -59,13 +65,18 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     top->addWidget(start_);
     top->addWidget(stop_);
     top->addWidget(state_, 1);
+    auto* lower = new QSplitter(Qt::Vertical, this);
+    lower->addWidget(chart_);
+    lower->addWidget(cells_);
+    lower->setStretchFactor(0, 3);
+    lower->setStretchFactor(1, 2);
     auto* body = new QHBoxLayout;
     body->addWidget(channels_);
-    body->addWidget(chart_, 1);
+    body->addWidget(lower, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(body, 1);
-    resize(900, 520);
+    resize(1000, 800);
 
     redraw_ = new QTimer(this);
     redraw_->setInterval(kRedrawMs);
@@ -78,6 +89,7 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     connect(stop_, &QPushButton::clicked, &recorder_, &LogRecorder::Stop);
     connect(&recorder_, &LogRecorder::progressed, this, &LiveChartWindow::showRecording);
     connect(&recorder_, &LogRecorder::frameArrived, this, &LiveChartWindow::addFrame);
+    connect(&recorder_, &LogRecorder::recordingChanged, this, &LiveChartWindow::recordingChanged);
     showRecording();
 }
 
@@ -92,6 +104,7 @@ void LiveChartWindow::addFrame(const MonitorFrameEvent& frame) {
         const bool known = seenType_[static_cast<std::size_t>(c.frameType)];
         data_.columns[i++].values.push_back(known ? static_cast<float>(c.value(frame.readings)) : NAN);
     }
+    if (cellTable_ && recorder_.recording()) cellTable_->addFrame(frame.timeMs, frame.type, frame.readings);
     // What no span shows any more goes, in batches so that appending stays cheap.
     const double oldest = data_.timeS.back() - kLongestSpanS;
     if (data_.timeS.front() < oldest - kLongestSpanS / 10) {
@@ -105,7 +118,25 @@ void LiveChartWindow::refresh() {
     if (!isVisible()) return;
     const double end = data_.timeS.empty() ? 0 : data_.timeS.back();
     chart_->setRange(std::max(0.0, end - spanS()), std::max(spanS(), end));
-    channels_->showRow(data_.rows() == 0 ? 0 : data_.rows() - 1);
+    if (data_.rows() == 0) return;
+    const std::size_t last = data_.rows() - 1;
+    channels_->showRow(last);
+    // The table keeps the map it began with; without one the marker follows the map of the moment.
+    if (!cellTable_ && sources_.speedAxis) speedAxis_ = sources_.speedAxis();
+    cells_->setTable(cellTable_, speedAxis_);
+    const float rpm = data_.columns[static_cast<std::size_t>(Channel::Rpm)].values[last];
+    const float tps = data_.columns[static_cast<std::size_t>(Channel::TpsPercent)].values[last];
+    cells_->setMarker(std::isnan(rpm) || std::isnan(tps) ? std::nullopt
+                                                         : std::optional(MapPosition(speedAxis_, rpm, tps)));
+}
+
+void LiveChartWindow::recordingChanged(bool recording) {
+    // A new recording starts a new table, on the map and the filters of the moment.
+    if (!recording) return;
+    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
+    cellTable_.emplace(speedAxis_,
+                       sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{});
+    cells_->setTable(cellTable_, speedAxis_);
 }
 
 void LiveChartWindow::showRecording() {

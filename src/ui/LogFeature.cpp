@@ -51,7 +51,7 @@ LogFeature::LogFeature(Link& link, QMainWindow& window, QMenu& tools, QMenu& vie
     state_ = new QLabel(&window);
     state_->setObjectName(QStringLiteral("RecordingState"));
     window.statusBar()->addPermanentWidget(state_);
-    chart_ = new LiveChartWindow(*recorder_, language_, &window);
+    chart_ = new LiveChartWindow(*recorder_, language_, sources, &window);
     viewer_ = new LogViewerWindow(std::move(sources), &window);
 
     connect(start_, &QAction::triggered, recorder_.get(), &LogRecorder::Start);
