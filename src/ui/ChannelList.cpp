@@ -1,10 +1,29 @@
 #include "ChannelList.h"
 
+#include "CellMap.h"
 #include "StripChart.h"
 
+#include <QHBoxLayout>
+#include <QSplitter>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace ign {
+
+void LayOutLogWindow(QWidget& window, QLayout* top, ChannelList* channels, StripChart* chart,
+                     CellMap* cells) {
+    auto* lower = new QSplitter(Qt::Vertical, &window);
+    lower->addWidget(chart);
+    lower->addWidget(cells);
+    lower->setStretchFactor(0, 3);
+    lower->setStretchFactor(1, 2);
+    auto* body = new QHBoxLayout;
+    body->addWidget(channels);
+    body->addWidget(lower, 1);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addLayout(top);
+    layout->addLayout(body, 1);
+}
 
 ChannelList::ChannelList(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("ChannelList"));

@@ -5,7 +5,17 @@
 #include <QListWidget>
 #include <vector>
 
+class QLayout;
+
 namespace ign {
+
+class CellMap;
+class ChannelList;
+class StripChart;
+
+// The body of a window of logs: the row of its controls on top, the channels
+// on the left, the chart over the cell map on the right.
+void LayOutLogWindow(QWidget& window, QLayout* top, ChannelList* channels, StripChart* chart, CellMap* cells);
 
 // The channels of a log, each with a check mark (charted or not) and its
 // value at one row: the cursor's in the viewer, the latest in the live chart.

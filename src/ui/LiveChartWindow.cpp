@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -65,17 +64,7 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     top->addWidget(start_);
     top->addWidget(stop_);
     top->addWidget(state_, 1);
-    auto* lower = new QSplitter(Qt::Vertical, this);
-    lower->addWidget(chart_);
-    lower->addWidget(cells_);
-    lower->setStretchFactor(0, 3);
-    lower->setStretchFactor(1, 2);
-    auto* body = new QHBoxLayout;
-    body->addWidget(channels_);
-    body->addWidget(lower, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(body, 1);
+    LayOutLogWindow(*this, top, channels_, chart_, cells_);
     resize(1000, 800);
 
     redraw_ = new QTimer(this);

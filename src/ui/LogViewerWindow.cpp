@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSplitter>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -53,17 +52,7 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     top->addWidget(note_, 1);
     top->addWidget(showTime_);
     top->addWidget(showLambda_);
-    auto* lower = new QSplitter(Qt::Vertical, this);
-    lower->addWidget(chart_);
-    lower->addWidget(cells_);
-    lower->setStretchFactor(0, 3);
-    lower->setStretchFactor(1, 2);
-    auto* body = new QHBoxLayout;
-    body->addWidget(channels_);
-    body->addWidget(lower, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(body, 1);
+    LayOutLogWindow(*this, top, channels_, chart_, cells_);
     resize(1000, 760);
 
     dialog_ = [this](QWidget& owner, const QString& folder) {
