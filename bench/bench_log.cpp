@@ -4,7 +4,8 @@
 // back, its size per hour, and what the cell table and one chart column
 // reduction take on it.
 //
-// Usage: bench_log [minutes]   (default 60)
+// Usage: bench_log [minutes] [keep.msl]   (default 60; the log is kept at
+// the path given, for the viewer's benchmark)
 
 #include "CellStatistics.h"
 #include "ChartReduction.h"
@@ -67,9 +68,11 @@ int main(int argc, char** argv) {
     std::printf("stream: %zu frames in %d min = %.1f frames/s (%.0f ms to simulate)\n", frames.size(),
                 minutes, static_cast<double>(frames.size()) / seconds, MsSince(start));
 
+    const bool keep = argc > 2;
     const std::filesystem::path path =
-        std::filesystem::temp_directory_path() /
-        ("bench_log_" + std::to_string(Clock::now().time_since_epoch().count()) + ".msl");
+        keep ? std::filesystem::path(argv[2])
+             : std::filesystem::temp_directory_path() /
+                   ("bench_log_" + std::to_string(Clock::now().time_since_epoch().count()) + ".msl");
     std::FILE* file = std::fopen(path.string().c_str(), "wb");
     if (!file) {
         std::fprintf(stderr, "cannot create %s\n", path.string().c_str());
@@ -100,7 +103,7 @@ int main(int argc, char** argv) {
     ign::LogReadError error{};
     const std::optional<ign::LogData> log = ign::ReadLogFile(path, error);
     const double readMs = MsSince(start);
-    std::filesystem::remove(path);
+    if (!keep) std::filesystem::remove(path);
     if (!log || log->rows() != frames.size() || log->truncated) {
         std::fprintf(stderr, "the log did not read back whole\n");
         return 1;

@@ -39,10 +39,10 @@ struct WindowState {
 // entries keep their low 8 bits.
 void LoadSettings(const ProfileFile& file, WindowState& state, IgnitionBlock& ign, InjectionBlock& inj);
 
-// Stores every entry (entries of other programs stay) and saves the file
+// Stores every entry (entries of other programs stay), then lets
+// `moreSections` store the sections of later features after the specified
+// ones, so a file written afresh has them at its end too, and saves the file
 // atomically; false when the write was refused, the old file then unchanged.
-// `moreSections` stores the sections of later features after the program's
-// own, so a file written afresh has them at its end too.
 bool SaveSettings(ProfileFile& file, const WindowState& state, const IgnitionBlock& ign,
                   const InjectionBlock& inj, const std::function<void(ProfileFile&)>& moreSections = {});
 

@@ -14,6 +14,7 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "LogFeature.h"
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
@@ -66,6 +67,7 @@ TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWi
     BuildPortParts(std::move(openPort));
     ConnectSignals();
     BuildEditFeatures();
+    BuildLogs();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
@@ -322,7 +324,10 @@ void TFormHlav::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-void TFormHlav::Timer1Timer() { LinkTick(); }
+void TFormHlav::Timer1Timer() {
+    LinkTick();
+    emit ticked();
+}
 
 void TFormHlav::LinkTick() {
     SerialLine* const before = Line();

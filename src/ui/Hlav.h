@@ -36,6 +36,7 @@ namespace ign {
 
 class HintHandler;
 class IgnitionPage;
+class LogFeature;
 class Injection1Page;
 class Injection3Page;
 class MonitorPage;
@@ -142,6 +143,8 @@ public:
     SerialLine* Line() const { return port_->Line(); }
     // The chosen port, kept open (PortConnection.h); its field at the right of the status line.
     const PortConnection& Port() const { return *port_; }
+    // The monitor logs: recorder, live chart, log viewer.
+    LogFeature& Logs() { return *logs_; }
 
     // The names the Open and Save dialogs start with. The settings give both at
     // start-up; a Save hands its path to the Open dialog and an Open to the Save dialog.
@@ -187,6 +190,12 @@ signals:
     void languageChanged(std::uint8_t code);
     // The set was just opened from a parameter file or saved to one.
     void setMatchesFile();
+    // Every timer tick, after the link's step.
+    void ticked();
+    // The settings file has been read into the window; features read their sections now.
+    void settingsLoaded(const ign::ProfileFile& file);
+    // The settings are being stored; features store their sections now, after the specified ones.
+    void settingsStoring(ign::ProfileFile& file);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -200,6 +209,8 @@ private:
     void ConnectSignals();
     // The Edit menu's features: undo and redo, compare.
     void BuildEditFeatures();
+    // The monitor logs: recorder, live chart and log viewer (LogWiring.cpp).
+    void BuildLogs();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
@@ -283,6 +294,8 @@ private:
     ConnectionField* connectionField_ = nullptr;
     // Follows the link while it tests: it goes before the link and the port do.
     std::unique_ptr<PortTest> portTest_;
+    // Follows the link, so it goes before the link does.
+    std::unique_ptr<LogFeature> logs_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;

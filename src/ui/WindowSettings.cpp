@@ -66,6 +66,7 @@ void TFormHlav::LoadSettings(ParameterSet& set) {
     parameterFilePath_ = FromStored(state.parameterFilePath);
     SetDialogFileNames(parameterFilePath_);
     pages_->setCurrentIndex(state.page - 1);
+    emit settingsLoaded(*settingsFile_);
 }
 
 void TFormHlav::SaveSettings() {
@@ -83,7 +84,10 @@ void TFormHlav::SaveSettings() {
     state.page = pages_->currentIndex() + 1;
     const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
     const bool saved = ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection,
-                                         [this](ProfileFile& file) { StoreFeatureSettings(file); });
+                                         [this](ProfileFile& file) {
+                                             StoreFeatureSettings(file);
+                                             emit settingsStoring(file);
+                                         });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
 }

@@ -1,0 +1,48 @@
+// The log viewer's time to open a log: reading it, the cell table, and the
+// first drawing of the chart and the cell map, on the offscreen platform.
+//
+// Usage: bench_log_viewer <log.msl>   (bench_log 60 <log.msl> writes a one-hour one)
+
+#include "LogViewerWindow.h"
+#include "MapGeometry.h"
+#include "New.h"
+#include "ParameterSet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_log_viewer <log.msl>\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ign::ParameterSet set;
+    ign::ApplyMachineDefaults(set);
+    ign::LogViewerWindow viewer({[&set] { return ign::MapSpeedAxis(set.injection); },
+                                 [] { return ign::CellStatisticsSettings{}; }, [] { return QString(); }},
+                                nullptr);
+    viewer.resize(1200, 800);
+    viewer.show();
+    QElapsedTimer clock;
+    clock.start();
+    if (!viewer.openFile(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "cannot open %s: %s\n", argv[1], qPrintable(viewer.note()));
+        return 1;
+    }
+    const qint64 openMs = clock.elapsed();
+    clock.restart();
+    const QPixmap picture = viewer.grab();
+    const qint64 drawMs = clock.elapsed();
+    std::printf("open: %lld ms for %zu rows (read and cell table); first drawing %lld ms; together %lld ms\n",
+                static_cast<long long>(openMs), viewer.log()->rows(), static_cast<long long>(drawMs),
+                static_cast<long long>(openMs + drawMs));
+    clock.restart();
+    for (int i = 0; i < 10; ++i) viewer.setCursorTime(viewer.log()->timeS.back() * i / 10);
+    (void)viewer.grab();
+    std::printf("cursor: 10 moves and a redraw %lld ms\n", static_cast<long long>(clock.elapsed()));
+    return picture.isNull() ? 1 : 0;
+}

@@ -1,0 +1,106 @@
+#include "CellMap.h"
+
+#include "HeatColour.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace ign {
+namespace {
+
+QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// White for no time to a full green for the longest.
+Rgb TimeColour(double share) {
+    const auto fade = [share](int full) {
+        return static_cast<std::uint8_t>(std::lround(255 - share * (255 - full)));
+    };
+    return {fade(60), fade(160), fade(60)};
+}
+
+}  // namespace
+
+CellMap::CellMap(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("CellMap"));
+    setMinimumSize(420, 220);
+}
+
+void CellMap::setTable(std::optional<CellStatistics> table, const std::array<double, kMapSize>& speedAxis) {
+    table_ = std::move(table);
+    speedAxis_ = speedAxis;
+    update();
+}
+
+void CellMap::setFigure(Figure figure) {
+    figure_ = figure;
+    update();
+}
+
+void CellMap::setMarker(std::optional<MapPoint> point) {
+    marker_ = point;
+    update();
+}
+
+QString CellMap::cellText(int row, int column) const {
+    if (!table_) return {};
+    const std::optional<CellFigures> f = table_->figures(row, column);
+    if (!f) return {};
+    if (figure_ == Figure::Time) return QString::number(f->timeS, 'f', 1) + QStringLiteral(" s");
+    return QStringLiteral("%1\n%2%")
+        .arg(std::lround(f->meanLambdaMv()))
+        .arg(std::lround(f->richShare() * 100));
+}
+
+void CellMap::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    const int headW = 40;
+    const int headH = fontMetrics().height() + 4;
+    const double cw = (width() - headW) / double(kMapSize);
+    const double ch = (height() - headH) / double(kMapSize);
+    double longest = 0;
+    if (table_)
+        for (int r = 0; r < kMapSize; ++r)
+            for (int c = 0; c < kMapSize; ++c)
+                if (auto f = table_->figures(r, c)) longest = std::max(longest, f->timeS);
+
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, font().pointSizeF() * 0.85));
+    p.setPen(palette().text().color());
+    for (int c = 0; c < kMapSize; ++c)
+        p.drawText(QRectF(headW + c * cw, 0, cw, headH), Qt::AlignCenter,
+                   QString::number(std::lround(speedAxis_[static_cast<std::size_t>(c)])));
+    for (int r = 0; r < kMapSize; ++r)
+        p.drawText(QRectF(0, headH + r * ch, headW - 4, ch), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(kMapThrottleAxis[static_cast<std::size_t>(r)]) + QLatin1Char('%'));
+    p.setFont(small);
+    const int rich = table_ ? table_->settings().richAboveMv : 450;
+    for (int r = 0; r < kMapSize; ++r) {
+        for (int c = 0; c < kMapSize; ++c) {
+            const QRectF cell(headW + c * cw, headH + r * ch, cw, ch);
+            Rgb background = kWhite;
+            const std::optional<CellFigures> f = table_ ? table_->figures(r, c) : std::nullopt;
+            if (f && figure_ == Figure::Lambda)
+                // Richer than the threshold red, leaner blue, as the map's own scale colours them.
+                background = HeatColour(static_cast<int>(std::lround(100 + (f->meanLambdaMv() - rich) / 4)));
+            else if (f && longest > 0)
+                // Time in green, so that it never reads as a leaner or richer cell.
+                background = TimeColour(f->timeS / longest);
+            p.fillRect(cell, ToQColor(background));
+            p.setPen(palette().mid().color());
+            p.drawRect(cell);
+            p.setPen(ToQColor(TextColourOn(background)));
+            p.drawText(cell, Qt::AlignCenter, cellText(r, c));
+        }
+    }
+    if (marker_) {
+        const QPointF at(headW + (marker_->column + 0.5) * cw, headH + (marker_->row + 0.5) * ch);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 2));
+        p.setBrush(QColor(255, 215, 0));
+        p.drawEllipse(at, 6, 6);
+    }
+}
+
+}  // namespace ign

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "LogViewerWindow.h"
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMenu;
+
+namespace ign {
+
+class LiveChartWindow;
+class Link;
+class LogRecorder;
+class OwnText;
+class ProfileFile;
+
+// The monitor logs in the window: the recorder and its menu items (start,
+// stop, marker, automatic), its state in the status line, the live chart and
+// the log viewer. The window creates it, hands it the menus and ticks it.
+class LogFeature : public QObject {
+    Q_OBJECT
+
+public:
+    LogFeature(Link& link, QMainWindow& window, QMenu& tools, QMenu& view, LogViewerWindow::Sources sources,
+               std::function<std::uint8_t()> language);
+    ~LogFeature() override;
+
+    LogRecorder& recorder() { return *recorder_; }
+    LiveChartWindow* chart() const { return chart_; }
+    LogViewerWindow* viewer() const { return viewer_; }
+
+    void loadSettings(const ProfileFile& file);
+    void storeSettings(ProfileFile& file) const;
+    void tick();
+
+private:
+    void showState();
+
+    std::unique_ptr<LogRecorder> recorder_;
+    std::function<std::uint8_t()> language_;
+    LiveChartWindow* chart_ = nullptr;
+    LogViewerWindow* viewer_ = nullptr;
+    QLabel* state_ = nullptr;
+    QAction* start_ = nullptr;
+    QAction* stop_ = nullptr;
+    QAction* mark_ = nullptr;
+    QAction* automatic_ = nullptr;
+    OwnText* cannotRecord_ = nullptr;
+    QMainWindow& window_;
+};
+
+}  // namespace ign

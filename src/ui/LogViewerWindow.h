@@ -1,0 +1,80 @@
+#pragma once
+
+#include "CellStatistics.h"
+#include "LogReader.h"
+#include "MapGeometry.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace ign {
+
+class CellMap;
+class ChannelList;
+class OwnText;
+class StripChart;
+
+// Opens a log (this program's or any in the same layout) and shows it: a
+// chart with zoom, pan and a cursor, every channel's value at the cursor, and
+// per cell of the injection map the time spent there and how rich it ran.
+// The cursor's speed and throttle are the operating point of that moment.
+class LogViewerWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // What the cell table needs from the window at the moment a log opens.
+    struct Sources {
+        std::function<std::array<double, kMapSize>()> speedAxis;
+        std::function<CellStatisticsSettings()> cellSettings;
+        std::function<QString()> folder;  // where the open dialog starts
+    };
+    using DialogRunner = std::function<QString(QWidget& parent, const QString& folder)>;
+
+    LogViewerWindow(Sources sources, QWidget* parent);
+
+    // Reads and shows the file; false (and the reason shown) when it is no log.
+    bool openFile(const QString& path);
+    void setDialogRunner(DialogRunner runner) { dialog_ = std::move(runner); }
+    // Puts the cursor at a time, as a click there does.
+    void setCursorTime(double timeS);
+
+    const std::optional<LogData>& log() const { return log_; }
+    QString note() const;
+    StripChart* chart() const { return chart_; }
+    CellMap* cells() const { return cells_; }
+
+signals:
+    // The engine's speed and throttle at the cursor.
+    void operatingPoint(double rpm, double throttlePercent);
+
+private:
+    void askForFile();
+    void cursorMoved(double timeS);
+    void showCells();
+
+    Sources sources_;
+    DialogRunner dialog_;
+    std::optional<LogData> log_;
+    std::array<double, kMapSize> speedAxis_{};
+    QPushButton* open_ = nullptr;
+    QLabel* file_ = nullptr;
+    QLabel* note_ = nullptr;
+    QRadioButton* showTime_ = nullptr;
+    QRadioButton* showLambda_ = nullptr;
+    ChannelList* channels_ = nullptr;
+    StripChart* chart_ = nullptr;
+    CellMap* cells_ = nullptr;
+    OwnText* truncatedText_ = nullptr;
+    OwnText* cannotOpenText_ = nullptr;
+    OwnText* noChannelsText_ = nullptr;
+    OwnText* noCellsText_ = nullptr;
+    OwnText* dialogTitle_ = nullptr;
+};
+
+}  // namespace ign

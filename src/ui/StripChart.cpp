@@ -1,0 +1,223 @@
+#include "StripChart.h"
+
+#include "ChartReduction.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+namespace ign {
+namespace {
+
+constexpr std::array<QRgb, 8> kLaneColours{0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd,
+                                           0xff7f0e, 0x17becf, 0x8c564b, 0xe377c2};
+constexpr int kAxisHeight = 18;
+
+QString Number(double v) {
+    if (std::isnan(v)) return {};
+    const double rounded = std::round(v);
+    if (std::abs(v - rounded) < 1e-6) return QString::number(static_cast<long long>(rounded));
+    return QString::number(v, 'f', std::abs(v * 10 - std::round(v * 10)) < 1e-6 ? 1 : 2);
+}
+
+// A step of the time axis near `roughS` that reads well: 1, 2 or 5 times a power of ten.
+double NiceStep(double roughS) {
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(roughS, 1e-3))));
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * power >= roughS) return m * power;
+    return 10 * power;
+}
+
+QString TimeText(double s) {
+    if (s < 60) return Number(s) + QStringLiteral(" s");
+    const auto whole = static_cast<long long>(std::floor(s));
+    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString ColumnValueText(const LogData& data, int column, std::size_t row) {
+    if (column < 0 || static_cast<std::size_t>(column) >= data.columns.size()) return {};
+    const auto& values = data.columns[static_cast<std::size_t>(column)].values;
+    return row < values.size() ? Number(values[row]) : QString();
+}
+
+StripChart::StripChart(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("StripChart"));
+    setMinimumSize(400, 160);
+    setMouseTracking(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StripChart::setData(const LogData* log) {
+    data_ = log;
+    update();
+}
+
+void StripChart::setColumns(std::vector<int> columns) {
+    columns_ = std::move(columns);
+    update();
+}
+
+void StripChart::setRange(double t0, double t1) {
+    if (!(t1 > t0)) t1 = t0 + 1;
+    t0_ = t0;
+    t1_ = t1;
+    update();
+}
+
+void StripChart::setCursorTime(std::optional<double> timeS) {
+    cursor_ = timeS;
+    update();
+}
+
+double StripChart::timeAt(double x) const {
+    const double w = std::max(1, width() - kLabelWidth);
+    return t0_ + (x - kLabelWidth) / w * (t1_ - t0_);
+}
+
+double StripChart::xAt(double timeS) const {
+    const double w = std::max(1, width() - kLabelWidth);
+    return kLabelWidth + (timeS - t0_) / (t1_ - t0_) * w;
+}
+
+void StripChart::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().base());
+    const int lanes = static_cast<int>(columns_.size());
+    const int plotHeight = height() - kAxisHeight;
+    if (data_ != nullptr && lanes > 0) {
+        for (int i = 0; i < lanes; ++i) {
+            const QRect lane(0, plotHeight * i / lanes, width(),
+                             plotHeight * (i + 1) / lanes - plotHeight * i / lanes);
+            drawLane(p, lane, columns_[static_cast<std::size_t>(i)], i);
+        }
+    }
+    // The time axis under the lanes.
+    p.setPen(palette().text().color());
+    p.drawLine(kLabelWidth, plotHeight, width(), plotHeight);
+    const double step = NiceStep((t1_ - t0_) / std::max(1.0, (width() - kLabelWidth) / 90.0));
+    for (double t = std::ceil(t0_ / step) * step; t <= t1_; t += step) {
+        const int x = static_cast<int>(std::lround(xAt(t)));
+        p.drawLine(x, plotHeight, x, plotHeight + 4);
+        p.drawText(QRect(x - 45, plotHeight + 3, 90, kAxisHeight - 3), Qt::AlignHCenter | Qt::AlignTop,
+                   TimeText(t));
+    }
+    if (cursor_ && *cursor_ >= t0_ && *cursor_ <= t1_) {
+        const double x = xAt(*cursor_);
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawLine(QPointF(x, 0), QPointF(x, plotHeight));
+    }
+}
+
+void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index) {
+    if (column < 0 || static_cast<std::size_t>(column) >= data_->columns.size()) return;
+    const LogData::Column& c = data_->columns[static_cast<std::size_t>(column)];
+    const QColor colour(kLaneColours[static_cast<std::size_t>(index) % kLaneColours.size()]);
+    p.setPen(palette().mid().color());
+    p.drawLine(0, lane.bottom(), width(), lane.bottom());
+
+    const std::size_t n = std::min(data_->timeS.size(), c.values.size());
+    const std::span<const double> x(data_->timeS.data(), n);
+    const std::span<const float> y(c.values.data(), n);
+    const std::vector<std::size_t> points =
+        ReduceToColumns(x, y, t0_, t1_, std::max(1, width() - kLabelWidth));
+    // The lane's scale spans what it shows, so each channel fills its own lane.
+    float lo = 0, hi = 0;
+    bool any = false;
+    for (std::size_t i : points) {
+        lo = any ? std::min(lo, y[i]) : y[i];
+        hi = any ? std::max(hi, y[i]) : y[i];
+        any = true;
+    }
+    if (hi - lo < 1e-6F) {
+        lo -= 1;
+        hi += 1;
+    }
+    const QRectF plot(kLabelWidth, lane.top() + 3, width() - kLabelWidth, lane.height() - 6);
+    const auto yAt = [&](float v) { return plot.bottom() - (v - lo) / (hi - lo) * plot.height(); };
+    QPainterPath path;
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const QPointF point(xAt(x[points[k]]), yAt(y[points[k]]));
+        if (k == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    p.save();
+    p.setClipRect(plot.adjusted(0, -2, 0, 2));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour, 1));
+    p.drawPath(path);
+    p.restore();
+
+    // Name and value: at the cursor, or the last in view.
+    std::size_t row = n;
+    const double at = cursor_.value_or(t1_);
+    if (n > 0 && at >= data_->timeS.front()) row = std::min(data_->rowAt(at), n - 1);
+    const QString value = row < n ? ColumnValueText(*data_, column, row) : QString();
+    p.setPen(colour);
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    const QRect text(4, lane.top() + 2, kLabelWidth - 8, lane.height() - 4);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c.name));
+    p.drawText(
+        text, Qt::AlignLeft | Qt::AlignBottom,
+        value.isEmpty() ? QStringLiteral("-") : value + QLatin1Char(' ') + QString::fromStdString(c.unit));
+    p.setFont(font());
+    p.setPen(palette().mid().color());
+    if (any && lane.height() > 2 * fontMetrics().height()) {
+        p.drawText(text, Qt::AlignRight | Qt::AlignTop, Number(hi));
+        p.drawText(text, Qt::AlignRight | Qt::AlignBottom, Number(lo));
+    }
+}
+
+void StripChart::moveCursorTo(double x) {
+    const double t = std::clamp(timeAt(x), t0_, t1_);
+    cursor_ = t;
+    update();
+    emit cursorMoved(t);
+}
+
+void StripChart::mousePressEvent(QMouseEvent* event) {
+    if (!interactive_ || event->button() != Qt::LeftButton) return;
+    pressedAt_ = event->position().toPoint();
+    pressedT0_ = t0_;
+    dragged_ = false;
+}
+
+void StripChart::mouseMoveEvent(QMouseEvent* event) {
+    if (!interactive_ || !pressedAt_) return;
+    const int dx = event->position().toPoint().x() - pressedAt_->x();
+    if (!dragged_ && std::abs(dx) < 4) return;
+    // A drag pans; the cursor stays at its time.
+    dragged_ = true;
+    const double span = t1_ - t0_;
+    const double shift = -dx / std::max(1.0, double(width() - kLabelWidth)) * span;
+    setRange(pressedT0_ + shift, pressedT0_ + shift + span);
+    emit rangeChanged(t0_, t1_);
+}
+
+void StripChart::mouseReleaseEvent(QMouseEvent* event) {
+    if (!interactive_ || !pressedAt_) return;
+    if (!dragged_) moveCursorTo(event->position().x());
+    pressedAt_.reset();
+}
+
+void StripChart::wheelEvent(QWheelEvent* event) {
+    if (!interactive_) return;
+    const double factor = event->angleDelta().y() > 0 ? 0.8 : 1.25;
+    const double about = timeAt(event->position().x());
+    const double span = std::max(0.05, (t1_ - t0_) * factor);
+    const double share = (about - t0_) / (t1_ - t0_);
+    setRange(about - share * span, about - share * span + span);
+    emit rangeChanged(t0_, t1_);
+}
+
+}  // namespace ign

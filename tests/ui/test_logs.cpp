@@ -1,0 +1,226 @@
+// The monitor logs through the whole window on the simulated unit at its
+// fastest stream: automatic recording on the speed threshold, every frame in
+// the file, the cell table on known rich and lean cells, and a cut-off log in
+// the viewer. The window's timer is stopped; each tick moves the unit's clock
+// and the recorder's by 55 ms.
+#include "CellMap.h"
+#include "FactorySet.h"
+#include "Hlav.h"
+#include "LinkView.h"
+#include "LiveChartWindow.h"
+#include "LogFeature.h"
+#include "LogRecorder.h"
+#include "LogViewerWindow.h"
+#include "MapGeometry.h"
+#include "MessageBoxes.h"
+#include "SimulatedLine.h"
+#include "SimulatedUnit.h"
+#include "ThrowawaySettings.h"
+#include "WindowTest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+using ign::TFormHlav;
+
+namespace {
+
+// The frames the link took in while the recorder recorded.
+class StreamCount : public ign::LinkView {
+public:
+    explicit StreamCount(const ign::LogRecorder& recorder) : recorder_(recorder) {}
+    void monitorFrame(const ign::MonitorFrameEvent&) override {
+        if (recorder_.recording()) ++frames;
+    }
+    int frames = 0;
+
+private:
+    const ign::LogRecorder& recorder_;
+};
+
+// The cells (column, row) where most of the time ran rich, and where the
+// mean lambda lies far below the untouched map's.
+std::pair<QList<QPoint>, QList<QPoint>> RichAndLean(const ign::CellStatistics& table) {
+    std::pair<QList<QPoint>, QList<QPoint>> found;
+    for (int r = 0; r < ign::kMapSize; ++r) {
+        for (int c = 0; c < ign::kMapSize; ++c) {
+            const std::optional<ign::CellFigures> f = table.figures(r, c);
+            if (f && f->richShare() > 0.5) found.first << QPoint(c, r);
+            if (f && f->meanLambdaMv() < 250) found.second << QPoint(c, r);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+class TestLogs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ThrowawaySettings> settings;
+    std::unique_ptr<ign::SimulatedUnit> unit;
+    std::unique_ptr<TFormHlav> w;
+    std::int64_t nowMs = 0;
+
+    void Open(const QByteArray& datalog = {}) {
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n" + datalog);
+        const QStringList boxes = MessagesFrom([&] {
+            w = std::make_unique<TFormHlav>(
+                [this](const QString&) { return std::make_unique<ign::SimulatedLine>(*unit); });
+        });
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
+        ControlOf<QTimer>(*w, "Timer1")->stop();
+        Recorder().setClock([this] { return nowMs; });
+        w->show();
+    }
+    ign::LogRecorder& Recorder() { return w->Logs().recorder(); }
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            unit->advance(ign::kTickMs);
+            nowMs += ign::kTickMs;
+            w->Timer1Timer();
+        }
+    }
+    void TickSeconds(double s) { Tick(static_cast<int>(s * 1000 / ign::kTickMs)); }
+    QStringList Logs() {
+        return QDir(settings->DataPath() + "/ignition-programmer/logs")
+            .entryList({"*.msl"}, QDir::Files, QDir::Name);
+    }
+    QString LogPath(const QString& name) {
+        return settings->DataPath() + "/ignition-programmer/logs/" + name;
+    }
+    int Rpm() const { return unit->engine().rpm(); }
+
+private slots:
+    void init() {
+        unit = std::make_unique<ign::SimulatedUnit>();
+        ign::LoadFactorySet(*unit);
+        // As fast as the line carries them.
+        unit->setMonitorIntervalMs(1);
+        nowMs = 0;
+    }
+    void cleanup() {
+        w.reset();
+        settings.reset();
+    }
+
+    void autoRecordStartsAndStopsOnTheThresholdWithEveryFrame() {
+        Open("[DATALOG]\r\nAutoRecord=1\r\nStartRpm=3000\r\n");
+        StreamCount count(Recorder());
+        w->DeviceLink().addView(&count);
+        // Idle, then the full-throttle run climbs through the threshold.
+        int ticks = 0;
+        while (!Recorder().recording() && ticks++ < 400) {
+            QVERIFY2(Rpm() <= 3100, qPrintable(QString::number(Rpm())));
+            Tick();
+        }
+        QVERIFY(Recorder().recording());
+        QVERIFY(Rpm() > 3000);
+        QCOMPARE(Logs().size(), 1);
+        TickSeconds(5);
+        QVERIFY(ControlOf<QAction>(*w, "MenuRecordMark")->isEnabled());
+        ControlOf<QAction>(*w, "MenuRecordMark")->trigger();
+        // The stream stops (a pulled cable): the log ends 10 s after the last frame.
+        unit->setMonitorIntervalMs(0);
+        Tick();
+        const std::int64_t lastFrameMs = nowMs;
+        while (Recorder().recording() && nowMs - lastFrameMs < 12000) Tick();
+        QVERIFY(!Recorder().recording());
+        QVERIFY(nowMs - lastFrameMs >= 9900);
+
+        ign::LogReadError error{};
+        const std::optional<ign::LogData> log =
+            ign::ReadLogFile(LogPath(Logs().front()).toStdString(), error);
+        QVERIFY(log);
+        QVERIFY(!log->truncated);
+        QCOMPARE(static_cast<int>(log->rows()), count.frames);
+        QCOMPARE(Recorder().frames(), count.frames);
+        // The unit sends its types in turn (3, 0, 1, 2): none of them is missing.
+        const auto& types = log->columns[static_cast<std::size_t>(log->columnIndex("type"))].values;
+        for (std::size_t i = 1; i < types.size(); ++i)
+            QCOMPARE(static_cast<int>(types[i]), (static_cast<int>(types[i - 1]) + 1) % 4);
+        QCOMPARE(log->markers.size(), std::size_t{1});
+        // The first row is the frame whose speed started the recording.
+        const int rpm = log->columnIndex("rpm");
+        QVERIFY(log->columns[static_cast<std::size_t>(rpm)].values.front() > 3000);
+        const double seconds = log->timeS.back() - log->timeS.front();
+        qInfo("fastest stream: %.1f frames/s reached the log (%d frames in %.1f s)", count.frames / seconds,
+              count.frames, seconds);
+        QVERIFY(count.frames / seconds > 70);
+    }
+
+    // Two cells of the unit's injection map made rich and lean; a recorded
+    // cycle of the synthetic engine shows exactly those as rich and lean.
+    void cellTableFindsTheRichAndTheLeanCell() {
+        Open();
+        w->MenuReadClick();
+        for (int i = 0; i < 600 && !w->DeviceLink().idle(); ++i) Tick();
+        constexpr int kRichRow = 3, kRichColumn = 5, kLeanRow = 5, kLeanColumn = 4;
+        unit->setMemory(61 + 10 * kRichRow + kRichColumn, 125);
+        unit->setMemory(61 + 10 * kLeanRow + kLeanColumn, 75);
+        ControlOf<QAction>(*w, "MenuLiveChart")->trigger();
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        QVERIFY(Recorder().recording());
+        TickSeconds(static_cast<double>(ign::SyntheticEngine::kCycleMs) / 1000);
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        QVERIFY(!Recorder().recording());
+        ign::LiveChartWindow* chart = w->Logs().chart();
+        chart->refresh();
+
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(LogPath(Logs().front())));
+        // The log's table, and the live one of the chart window since recording began.
+        for (const ign::CellMap* map : {viewer->cells(), chart->cells()}) {
+            const std::optional<ign::CellStatistics>& table = map->table();
+            QVERIFY(table);
+            QCOMPARE(RichAndLean(*table), (std::pair{QList<QPoint>{QPoint(kRichColumn, kRichRow)},
+                                                     QList<QPoint>{QPoint(kLeanColumn, kLeanRow)}}));
+        }
+    }
+
+    void aCutOffLogOpensAndSaysSo_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("English") << 0 << "The last line was cut off and is left out.";
+        QTest::newRow("German") << 2 << "Die letzte Zeile war abgeschnitten und wird ausgelassen.";
+    }
+    void aCutOffLogOpensAndSaysSo() {
+        QFETCH(int, language);
+        QFETCH(QString, note);
+        Open();
+        w->ApplyLanguage(static_cast<std::uint8_t>(language));
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        TickSeconds(3);
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        QFile file(LogPath(Logs().front()));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray whole = file.readAll();
+        const int rows = static_cast<int>(whole.count('\n')) - 3;
+        // The cable pulled in the middle of a row.
+        file.resize(whole.size() - 7);
+        file.close();
+
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(file.fileName()));
+        QVERIFY(viewer->log()->truncated);
+        QCOMPARE(static_cast<int>(viewer->log()->rows()), rows - 1);
+        QCOMPARE(viewer->note(), note);
+        // The cursor at the end shows the last whole row and the point on the map.
+        QSignalSpy point(viewer, &ign::LogViewerWindow::operatingPoint);
+        viewer->setCursorTime(viewer->log()->timeS.back());
+        QCOMPARE(point.size(), 1);
+        QCOMPARE(
+            point.front().front().toDouble(),
+            static_cast<double>(viewer->log()
+                                    ->columns[static_cast<std::size_t>(viewer->log()->columnIndex("rpm"))]
+                                    .values.back()));
+    }
+};
+
+IGN_WINDOW_TEST_MAIN(TestLogs)
+#include "test_logs.moc"
