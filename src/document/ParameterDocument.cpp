@@ -9,9 +9,9 @@
 namespace ign {
 
 std::string_view CauseName(ChangeCause cause) {
-    static constexpr std::array<std::string_view, 12> kNames{
-        "edit",    "new",        "open",       "read", "live", "set-tps",
-        "machine", "excitation", "gas-enable", "undo", "redo", "restore",
+    static constexpr std::array<std::string_view, 13> kNames{
+        "edit",       "new",        "open", "read", "live",    "set-tps",   "machine",
+        "excitation", "gas-enable", "undo", "redo", "restore", "map-table",
     };
     return kNames[static_cast<std::size_t>(cause)];
 }

@@ -22,7 +22,8 @@ enum class ChangeCause : std::uint8_t {
     GasEnable,   // the "Gas enable" check box
     Undo,
     Redo,
-    Restore,  // a stored set put back
+    Restore,   // a stored set put back
+    MapTable,  // one operation of the map's table editor
 };
 
 // The cause as a word for logs and file names: "edit", "new", "open", "read", "live", "set-tps" ...

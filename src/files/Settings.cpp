@@ -140,7 +140,7 @@ void LoadSettings(const ProfileFile& file, WindowState& state, IgnitionBlock& ig
 }
 
 bool SaveSettings(ProfileFile& file, const WindowState& state, const IgnitionBlock& ign,
-                  const InjectionBlock& inj) {
+                  const InjectionBlock& inj, const std::function<void(ProfileFile&)>& after) {
     file.WriteInteger(kForm, "Left", state.left);
     file.WriteInteger(kForm, "Top", state.top);
     file.WriteInteger(kForm, "Com2", state.useCom2);
@@ -161,6 +161,7 @@ bool SaveSettings(ProfileFile& file, const WindowState& state, const IgnitionBlo
 
     file.WriteString(kPorts, "COM1", state.com1Port);
     file.WriteString(kPorts, "COM2", state.com2Port);
+    if (after) after(file);
     return file.Save();
 }
 

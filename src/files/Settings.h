@@ -3,6 +3,7 @@
 #include "ParameterSet.h"
 #include "ProfileFile.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -40,8 +41,10 @@ void LoadSettings(const ProfileFile& file, WindowState& state, IgnitionBlock& ig
 
 // Stores every entry (entries of other programs stay) and saves the file
 // atomically; false when the write was refused, the old file then unchanged.
+// `after` writes the sections of later features, after the specified ones,
+// before the file is saved.
 bool SaveSettings(ProfileFile& file, const WindowState& state, const IgnitionBlock& ign,
-                  const InjectionBlock& inj);
+                  const InjectionBlock& inj, const std::function<void(ProfileFile&)>& after = {});
 
 // "Unable to write to <file>", the message for a refused SaveSettings.
 std::string SettingsWriteErrorText(const ProfileFile& file);
