@@ -13,6 +13,7 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
+#include "MapViews.h"
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
@@ -49,6 +50,7 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
     if (!openLine_) openLine_ = [](const QString& name) { return OpenSerialLine(name); };
     BuildWindow();
     ConnectSignals();
+    BuildMapViews();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
@@ -247,6 +249,7 @@ void TFormHlav::FormCreate() {
     document_.Begin(start);
     monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();
+    mapViews_->LoadSettings(*settingsFile_);
     OpenPort();
     UpdatePortMarks();
     ApplyLanguage(languageCode_);

@@ -36,6 +36,7 @@ class HintHandler;
 class IgnitionPage;
 class Injection1Page;
 class Injection3Page;
+class MapViews;
 class MonitorPage;
 class OwnText;
 class ProgressArea;
@@ -168,6 +169,8 @@ private:
     void BuildWindow();
     void BuildPrintParts();
     void ConnectSignals();
+    // The heat colours, the live operating point and the map's table editor (MapViewsWiring.cpp).
+    void BuildMapViews();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
@@ -259,6 +262,7 @@ private:
     } printMessages_;
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
+    MapViews* mapViews_ = nullptr;
 };
 
 }  // namespace ign

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Hlav.h"
 #include "IgnitionPage.h"
+#include "MapViews.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 #include "WindowPlacement.h"
@@ -80,8 +81,8 @@ void TFormHlav::SaveSettings() {
     state.parameterFilePath = ToStored(parameterFilePath_);
     state.page = pages_->currentIndex() + 1;
     const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
-    const bool saved =
-        ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection);
+    const bool saved = ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection,
+                                         [this](ProfileFile& file) { mapViews_->StoreSettings(file); });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
 }
