@@ -117,12 +117,12 @@ void CurveChart::paintEvent(QPaintEvent*) {
 
 void CurveChart::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    double best = kGrabRadius;
+    double best = kGrabRadius + 1e-9;  // the first line drawn wins a tie
     for (std::size_t l = 0; l < drawn_.size(); ++l)
         for (std::size_t i = 0; i < drawn_[l].y.size(); ++i) {
             const QPointF d = PointAt(l, i) - at;
             const double distance = std::hypot(d.x(), d.y());
-            if (distance <= best) {
+            if (distance < best) {
                 best = distance;
                 grab_ = Grab{l, i, drawn_[l].y[i]};
             }

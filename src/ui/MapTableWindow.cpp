@@ -16,10 +16,14 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace ign {
@@ -29,6 +33,38 @@ constexpr const char* kThrottleHeadings[kMapSize] = {"0%",  "10%", "20%", "30%",
                                                      "50%", "60%", "70%", "80%", "100%"};
 
 int Cell(int row, int column) { return row * kMapSize + column; }
+
+// Selected cells keep their heat colour: a light shade and a frame around the
+// selection instead of the style's solid highlight, which would read as a value.
+class SelectionOverHeat : public QStyledItemDelegate {
+public:
+    explicit SelectionOverHeat(QTableWidget& table) : QStyledItemDelegate(&table), table_(table) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!Selected(index.row(), index.column())) return;
+        painter->save();
+        painter->fillRect(option.rect, QColor(0, 0, 0, 36));
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 3));
+        const QRect r = option.rect.adjusted(1, 1, -2, -2);
+        if (!Selected(index.row() - 1, index.column())) painter->drawLine(r.topLeft(), r.topRight());
+        if (!Selected(index.row() + 1, index.column())) painter->drawLine(r.bottomLeft(), r.bottomRight());
+        if (!Selected(index.row(), index.column() - 1)) painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (!Selected(index.row(), index.column() + 1)) painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
+
+private:
+    bool Selected(int row, int column) const {
+        const QModelIndex cell = table_.model()->index(row, column);
+        return cell.isValid() && table_.selectionModel()->isSelected(cell);
+    }
+
+    QTableWidget& table_;
+};
 
 }  // namespace
 
@@ -58,6 +94,10 @@ MapTableWindow::MapTableWindow(ParameterDocument& document, Hooks hooks, QWidget
     }
     for (int column = 0; column < kMapSize; ++column)
         table_->setHorizontalHeaderItem(column, new QTableWidgetItem);
+    table_->setItemDelegate(new SelectionOverHeat(*table_));
+    // A frame drawn over a neighbour must go when the selection moves away.
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, table_->viewport(),
+            qOverload<>(&QWidget::update));
     table_->installEventFilter(this);
     layout->addWidget(table_, 1);
 
@@ -141,11 +181,29 @@ void MapTableWindow::Open() {
     note_->clear();
     validated_.clear();
     Show(document_.Parameters());
-    table_->resizeColumnsToContents();
+    FitTable();
     show();
     adjustSize();
     raise();
     activateWindow();
+}
+
+void MapTableWindow::FitTable() {
+    // Every cell in sight, all columns alike: no scrolling hides a part of the map.
+    table_->resizeColumnsToContents();
+    // Rows as tall as the marker's frame needs around the digits.
+    const int rowHeight = table_->fontMetrics().height() + 10;
+    for (int row = 0; row < kMapSize; ++row) table_->setRowHeight(row, rowHeight);
+    int columnWidth = 0;
+    for (int column = 0; column < kMapSize; ++column)
+        columnWidth = std::max(columnWidth, table_->columnWidth(column));
+    columnWidth += table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < kMapSize; ++column) table_->setColumnWidth(column, columnWidth);
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
+    for (int row = 0; row < kMapSize; ++row) height += table_->rowHeight(row);
+    const int width =
+        table_->verticalHeader()->sizeHint().width() + kMapSize * columnWidth + 2 * table_->frameWidth();
+    table_->setFixedSize(width, height);
 }
 
 void MapTableWindow::SetHeatMap(bool on) {

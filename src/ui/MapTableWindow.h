@@ -60,6 +60,7 @@ private:
     // Runs one operation on the map as it is, as one change of the set.
     void Run(const std::function<MapChange(const JetMap&)>& operation);
     MapRect Selection() const;
+    void FitTable();
     void Show(const ParameterSet& set);
     void Say(const QString& text);
 

@@ -17,7 +17,7 @@ namespace {
 // A trail fades in a few visible steps: an engine that holds still then
 // costs no drawing between frames.
 constexpr int kFadeSteps = 6;
-constexpr int kDotRadius = 3;
+constexpr int kDotRadius = 2;
 constexpr int kMarkerRadius = 6;
 constexpr int kOutline = 3;  // the nearest cell's frame, outside the cell
 
@@ -207,18 +207,25 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
     if (!s.markerLine.isNull()) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
+        // Through the gaps only: across the fields it would strike their digits out.
+        QRegion gaps(s.markerLine);
+        for (int column = 0; column < columns_; ++column)
+            for (int row = 0; row < rows_; ++row) gaps -= cellRect_(row, column);
+        painter.setClipRegion(gaps);
         painter.drawRect(s.markerLine);
+        painter.setClipping(false);
         const QPoint tip(s.markerLine.left(), s.markerLine.center().y());
         const QPoint triangle[] = {tip, tip + QPoint(-kMarkerRadius, -kMarkerRadius),
                                    tip + QPoint(-kMarkerRadius, kMarkerRadius)};
         painter.drawPolygon(triangle, 3);
     }
     if (s.marker) {
+        // A ring, so the digits below it stay readable; white around black shows on every tint.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 4));
+        painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
         painter.setPen(QPen(Qt::black, 2));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(*s.marker, kMarkerRadius, kMarkerRadius);
-        painter.setBrush(Qt::black);
-        painter.drawEllipse(*s.marker, 2, 2);
+        painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
     }
     if (!s.labelRect.isNull()) {
         painter.setPen(Qt::black);

@@ -2,7 +2,10 @@
 // every change, the live operating point on the map, the table editor's
 // operations as single changes of the set and its sending, and [VIEW].
 #include "Application.h"
+#include "CurveChart.h"
+#include "CurvesWindow.h"
 #include "FieldBox.h"
+#include "FieldTyping.h"
 #include "HeatColour.h"
 #include "Hlav.h"
 #include "MapGeometry.h"
@@ -11,6 +14,7 @@
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "ThrowawaySettings.h"
+#include "Validation.h"
 #include "WindowTest.h"
 
 #include <QAction>
@@ -18,6 +22,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -137,7 +142,8 @@ private slots:
     }
 
     void storedSwitchesComeBack() {
-        Open("[VIEW]\r\nHeatMap=0\r\nOperatingPoint=0\r\n");
+        Open("[VIEW]\r\nHeatMap=0\r\nTrailSeconds=12\r\nOperatingPoint=0\r\n");
+        QCOMPARE(Get<ign::OperatingPointOverlay>("MapOperatingPoint")->trailMs(), std::int64_t{12000});
         QVERIFY(!Get<QAction>("ViewHeatMap")->isChecked());
         QVERIFY(!Get<QAction>("ViewOperatingPoint")->isChecked());
         Restore(*w, [](ign::ParameterSet& set) { set.injection.JET[0] = 5; });
@@ -183,6 +189,49 @@ private slots:
         now = ign::OperatingTrail::kHideAfterMs;
         overlay->refresh();
         QVERIFY(!overlay->markerCentre());
+    }
+
+    // ---- the Curves window ----
+
+    void aDragIsTypingTheValueIntoItsField_data() {
+        QTest::addColumn<int>("pixels");  // upwards from the point
+        QTest::addColumn<bool>("toTheTop");
+        QTest::newRow("a little up") << 30 << false;
+        QTest::newRow("beyond the top: the field's maximum") << 2000 << true;
+    }
+    void aDragIsTypingTheValueIntoItsField() {
+        QFETCH(int, pixels);
+        QFETCH(bool, toTheTop);
+        Open();
+        Get<QAction>("ViewCurves")->trigger();
+        auto& curves = *Get<ign::CurvesWindow>("CurvesWindow");
+        ign::CurveChart& chart = curves.Chart(0);
+        const QPoint from = chart.PointAt(0, 3).toPoint();
+        const ign::ParameterSet before = w->Parameters();
+        steps.clear();
+        QTest::mousePress(&chart, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from.x(), from.y() - pixels),
+                         chart.mapToGlobal(QPointF(from)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&chart, &move);
+        QCOMPARE(w->Parameters().ignition.ADV_A, before.ignition.ADV_A);  // nothing while dragging
+        QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(from.x(), from.y() - pixels));
+        QCOMPARE(steps, std::vector<ign::ChangeCause>{ign::ChangeCause::Edit});
+        const Byte after = w->Parameters().ignition.ADV_A[3];
+        QVERIFY(after > before.ignition.ADV_A[3]);
+        // The field shows it, and typing it there would have given the same set.
+        QCOMPARE(Get<QSpinBox>("Edit14")->value(), int(after));
+        ign::ParameterSet typed = before;
+        typed.ignition.ADV_A[3] = ign::TypedFieldByte(*ign::FindEditorField(ign::Param::ADV_A, 3), after);
+        ign::ValidateParameters(typed);
+        QVERIFY(typed.ignition == w->Parameters().ignition);
+        if (toTheTop) {
+            // Dragged beyond the graph: the field's maximum typed, then validation's limit.
+            ign::ParameterSet top = before;
+            const ign::EditorField& field = *ign::FindEditorField(ign::Param::ADV_A, 3);
+            top.ignition.ADV_A[3] = ign::TypedFieldByte(field, field.max);
+            ign::ValidateParameters(top);
+            QCOMPARE(after, top.ignition.ADV_A[3]);
+        }
     }
 
     // ---- the table editor ----
