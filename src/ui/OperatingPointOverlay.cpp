@@ -14,9 +14,10 @@
 namespace ign {
 namespace {
 
-// A trail fades in a few visible steps: an engine that holds still then
-// costs no drawing between frames.
-constexpr int kFadeSteps = 6;
+// A trail fades in a few visible steps, all dots at once on a common beat:
+// between the beats only the marker and the newest dot are drawn again, and
+// an engine that holds still costs no drawing at all.
+constexpr int kFadeSteps = 5;
 constexpr int kDotRadius = 2;
 constexpr int kMarkerRadius = 6;
 constexpr int kOutline = 3;  // the nearest cell's frame, outside the cell
@@ -143,10 +144,11 @@ OperatingPointOverlay::Scene OperatingPointOverlay::Compose() const {
         scene.cell = {column, row};
         scene.outline = cellRect_(row, column).adjusted(-kOutline, -kOutline, kOutline, kOutline);
         scene.marker = at;
-        const std::int64_t trailMs = std::max<std::int64_t>(trail_.trailMs(), 1);
-        for (const OperatingSample& sample : trail_.trail(now)) {
-            const int fade = static_cast<int>(
-                std::min<std::int64_t>(kFadeSteps - 1, (now - sample.timeMs) * kFadeSteps / trailMs));
+        const std::int64_t beatMs = std::max<std::int64_t>(trail_.trailMs() / kFadeSteps, 1);
+        const std::int64_t beat = now / beatMs;
+        for (const OperatingSample& sample : trail_.trail(beat * beatMs)) {
+            const int fade =
+                static_cast<int>(std::clamp<std::int64_t>(beat - sample.timeMs / beatMs, 0, kFadeSteps - 1));
             const Dot dot{PixelOf(placement_(sample.rpm, sample.throttlePercent)), fade};
             // Samples on one spot draw as one: the newest, the least faded.
             std::erase_if(scene.trail, [&](const Dot& d) { return d.centre == dot.centre; });
