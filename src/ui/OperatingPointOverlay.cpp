@@ -20,7 +20,8 @@ namespace {
 constexpr int kFadeSteps = 5;
 constexpr int kDotRadius = 2;
 constexpr int kMarkerRadius = 6;
-constexpr int kOutline = 3;  // the nearest cell's frame, outside the cell
+constexpr int kOutline = 3;     // the nearest cell's frame, outside the cell
+constexpr int kGatherMs = 150;  // samples drawn together
 
 std::int64_t SteadyMs() {
     using namespace std::chrono;
@@ -74,17 +75,24 @@ OperatingPointOverlay::OperatingPointOverlay(QWidget& host, int rows, int column
     hide_->setSingleShot(true);
     hide_->setInterval(static_cast<int>(OperatingTrail::kHideAfterMs) + 10);
     connect(hide_, &QTimer::timeout, this, &OperatingPointOverlay::refresh);
+    restage_ = new QTimer(this);
+    restage_->setSingleShot(true);
+    restage_->setInterval(kGatherMs);
+    connect(restage_, &QTimer::timeout, this, &OperatingPointOverlay::refresh);
 }
 
 void OperatingPointOverlay::setOperatingPoint(double rpm, double throttlePercent) {
     trail_.add({clock_(), rpm, throttlePercent});
     hide_->start();
-    Restage();
+    // The speed and the opening come in frames of their own, close together:
+    // one drawing shows both.
+    if (!restage_->isActive()) restage_->start();
 }
 
 void OperatingPointOverlay::clearOperatingPoint() {
     trail_.clear();
     hide_->stop();
+    restage_->stop();
     Restage();
 }
 

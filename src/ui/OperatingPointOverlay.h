@@ -53,7 +53,9 @@ public:
     void setCellOverlay(CellPainter painter);
     // The clock the samples and their ages are read by; a steady clock unless a test sets one.
     void setClock(Clock clock);
-    // Looks again at the clock and the cells' places (after a hide time passed, a resize).
+    // Draws what the samples so far and the clock show now. New samples are
+    // drawn a moment after they come (samples close together once); this
+    // draws them at once.
     void refresh();
 
     // What is drawn now, for tests: the marker's centre and the outlined cell (row, column).
@@ -97,6 +99,7 @@ private:
     OperatingTrail trail_;
     Scene shown_;
     QTimer* hide_ = nullptr;
+    QTimer* restage_ = nullptr;
 };
 
 }  // namespace ign

@@ -17,17 +17,22 @@ FieldBox& FieldOf(const EditorBinding& editors, Param param, int point) {
     return *editors.Fields()[static_cast<std::size_t>(field - EditorFields().data())];
 }
 
-// The overlay over fields laid out as rows × columns of one parameter each
-// column (a curve: speed and advance) or row-major of one parameter (the map).
+// The overlay over fields laid out as rows × columns: row-major points of one
+// parameter (the map), or one parameter per column (a curve: speed, advance).
 OperatingPointOverlay* Overlay(const EditorBinding& editors, std::initializer_list<Param> columns, int rows,
                                int columnCount) {
-    const Param first = *columns.begin();
-    std::vector<Param> params(columns);
-    auto cellRect = [&editors, params, columnCount](int row, int column) {
-        if (params.size() == 1) return FieldOf(editors, params[0], row * columnCount + column).geometry();
-        return FieldOf(editors, params[static_cast<std::size_t>(column)], row).geometry();
+    std::vector<QWidget*> cells;
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columnCount; ++column) {
+            if (columns.size() == 1)
+                cells.push_back(&FieldOf(editors, *columns.begin(), row * columnCount + column));
+            else
+                cells.push_back(&FieldOf(editors, columns.begin()[column], row));
+        }
+    QWidget& host = *cells.front()->parentWidget();
+    auto cellRect = [cells, columnCount](int row, int column) {
+        return cells[static_cast<std::size_t>(row * columnCount + column)]->geometry();
     };
-    QWidget& host = *FieldOf(editors, first, 0).parentWidget();
     return new OperatingPointOverlay(host, rows, columnCount, cellRect, {});
 }
 

@@ -150,7 +150,9 @@ private slots:
         QCOMPARE(BaseOf(*Get("Edit50")), Get("GroupBoxMap")->palette().color(QPalette::Base));
         unit->setMonitorIntervalMs(50);
         Tick(20);
-        QVERIFY(!Get<ign::OperatingPointOverlay>("MapOperatingPoint")->markerCentre());
+        auto* overlay = Get<ign::OperatingPointOverlay>("MapOperatingPoint");
+        overlay->refresh();
+        QVERIFY(!overlay->markerCentre());
     }
 
     // ---- the live operating point ----
@@ -169,6 +171,7 @@ private slots:
         QVERIFY(std::abs(read.rpm - engine.rpm()) < 200);
         QCOMPARE(read.tpsPercent, engine.throttlePercent());
         const ign::MapPoint expected = ign::MapPosition(w->Parameters().injection, read.rpm, read.tpsPercent);
+        overlay->refresh();  // what the next moment draws
         QCOMPARE(overlay->outlinedCell(), QPoint(expected.nearestColumn, expected.nearestRow));
         // The marker lies between the centres of the cells around it.
         const QRect nearest = Get(QByteArray("Edit" + QByteArray::number(50 + 10 * expected.nearestRow +
@@ -178,11 +181,13 @@ private slots:
         QVERIFY(std::abs(overlay->markerCentre()->x() - nearest.center().x()) <= nearest.width());
         QVERIFY(std::abs(overlay->markerCentre()->y() - nearest.center().y()) <= nearest.height());
         // The curves show the same speed.
-        QVERIFY(Get<ign::OperatingPointOverlay>("CurveAOperatingPoint")->outlinedCell());
+        QTRY_VERIFY(Get<ign::OperatingPointOverlay>("CurveAOperatingPoint")->outlinedCell());
         // A second after the last frame the marker is gone.
         std::int64_t now = 0;
         overlay->setClock([&now] { return now; });
         overlay->setOperatingPoint(3000, 20);
+        overlay->refresh();
+        QVERIFY(overlay->markerCentre());
         now = ign::OperatingTrail::kHideAfterMs - 1;
         overlay->refresh();
         QVERIFY(overlay->markerCentre());
