@@ -113,6 +113,7 @@ void CurvesWindow::Open() {
 }
 
 void CurvesWindow::ShowLive(const MonitorReadings& readings) {
+    if (!isVisible()) return;
     for (std::size_t i = 0; i < charts_.size(); ++i)
         charts_[i]->SetLive(i == 3 ? double(readings.waterC) : double(readings.rpm));
     hide_->start();

@@ -73,8 +73,7 @@ OperatingPointOverlay::OperatingPointOverlay(QWidget& host, int rows, int column
     raise();
     hide_ = new QTimer(this);
     hide_->setSingleShot(true);
-    hide_->setInterval(static_cast<int>(OperatingTrail::kHideAfterMs) + 10);
-    connect(hide_, &QTimer::timeout, this, &OperatingPointOverlay::refresh);
+    connect(hide_, &QTimer::timeout, this, &OperatingPointOverlay::HideWhenDue);
     restage_ = new QTimer(this);
     restage_->setSingleShot(true);
     restage_->setInterval(kGatherMs);
@@ -83,10 +82,28 @@ OperatingPointOverlay::OperatingPointOverlay(QWidget& host, int rows, int column
 
 void OperatingPointOverlay::setOperatingPoint(double rpm, double throttlePercent) {
     trail_.add({clock_(), rpm, throttlePercent});
-    hide_->start();
+    // Out of sight nothing is drawn; showing the overlay draws what the samples show then.
+    if (!isVisible()) return;
+    if (!hide_->isActive()) hide_->start(static_cast<int>(OperatingTrail::kHideAfterMs) + 10);
     // The speed and the opening come in frames of their own, close together:
     // one drawing shows both.
     if (!restage_->isActive()) restage_->start();
+}
+
+void OperatingPointOverlay::HideWhenDue() {
+    // Looked at once a second rather than restarted by every frame.
+    const std::int64_t now = clock_();
+    if (const auto current = trail_.current(now)) {
+        hide_->start(static_cast<int>(OperatingTrail::kHideAfterMs - (now - current->timeMs)) + 10);
+        return;
+    }
+    refresh();
+}
+
+void OperatingPointOverlay::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Restage();
+    if (!shown_.outline.isNull()) hide_->start(static_cast<int>(OperatingTrail::kHideAfterMs) + 10);
 }
 
 void OperatingPointOverlay::clearOperatingPoint() {

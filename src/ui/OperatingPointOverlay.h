@@ -64,6 +64,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -89,6 +90,7 @@ private:
     Scene Compose() const;
     QPoint PixelOf(const Place& place) const;
     void Restage();
+    void HideWhenDue();
 
     int rows_;
     int columns_;

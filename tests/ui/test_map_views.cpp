@@ -180,8 +180,10 @@ private slots:
                                   ->geometry();
         QVERIFY(std::abs(overlay->markerCentre()->x() - nearest.center().x()) <= nearest.width());
         QVERIFY(std::abs(overlay->markerCentre()->y() - nearest.center().y()) <= nearest.height());
-        // The curves show the same speed.
-        QTRY_VERIFY(Get<ign::OperatingPointOverlay>("CurveAOperatingPoint")->outlinedCell());
+        // The curves show the same speed once their page is shown.
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet1"));
+        QVERIFY(Get<ign::OperatingPointOverlay>("CurveAOperatingPoint")->outlinedCell());
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet2"));
         // A second after the last frame the marker is gone.
         std::int64_t now = 0;
         overlay->setClock([&now] { return now; });
