@@ -9,9 +9,9 @@
 namespace ign {
 
 std::string_view CauseName(ChangeCause cause) {
-    static constexpr std::array<std::string_view, 13> kNames{
+    static constexpr std::array<std::string_view, 14> kNames{
         "edit",       "new",        "open", "read", "live",    "set-tps", "machine",
-        "excitation", "gas-enable", "undo", "redo", "restore", "take",
+        "excitation", "gas-enable", "undo", "redo", "restore", "take",    "map-table",
     };
     return kNames[static_cast<std::size_t>(cause)];
 }

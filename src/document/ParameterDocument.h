@@ -22,8 +22,9 @@ enum class ChangeCause : std::uint8_t {
     GasEnable,   // the "Gas enable" check box
     Undo,
     Redo,
-    Restore,  // a stored set put back
-    Take,     // differences of a compared set copied into the window
+    Restore,   // a stored set put back
+    Take,      // differences of a compared set copied into the window
+    MapTable,  // one operation of the map's table editor
 };
 
 // The cause as a word for logs and file names: "edit", "new", "open", "read", "live", "set-tps" ...

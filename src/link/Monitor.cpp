@@ -53,6 +53,10 @@ bool Monitor::ShowMonitorFrame(const Byte* frame) {
         case 3:
             status_ = {frame[1], frame[2], frame[3], frame[4]};
             readings_.haveType3 = true;
+            // The openings come with this frame; a view that places the engine
+            // on the map wants them now, not with the next type 0.
+            readings_.tpsPercent = status_.TpsPercent;
+            readings_.iapsPercent = status_.IapsPercent;
             return true;
         default:
             return false;

@@ -12,17 +12,18 @@ inline constexpr std::string_view kViewSection = "VIEW";
 struct ViewSettings {
     static constexpr int kMaxTrailSeconds = 60;
 
-    bool heatMap = true;   // heat-map colours on the map and the corrections
-    int trailSeconds = 5;  // the operating point's trail; 0 shows none
+    bool heatMap = true;         // heat-map colours on the map and the corrections
+    int trailSeconds = 5;        // the operating point's trail; 0 shows none
+    bool operatingPoint = true;  // the live operating point on the map and the curves
 
     bool operator==(const ViewSettings&) const = default;
 };
 
-// Reads HeatMap and TrailSeconds over the current values. A missing entry or
-// one that is no number keeps the value; HeatMap other than 0 or 1 keeps it
+// Reads HeatMap, TrailSeconds and OperatingPoint over the current values. A missing entry or
+// one that is no number keeps the value; HeatMap or OperatingPoint other than 0 or 1 keeps it
 // too; a trail beyond 0..kMaxTrailSeconds takes the nearer end.
 void LoadViewSettings(const ProfileFile& file, ViewSettings& settings);
-// Stores both entries in memory; the caller saves the file.
+// Stores the entries in memory; the caller saves the file.
 void StoreViewSettings(ProfileFile& file, const ViewSettings& settings);
 
 }  // namespace ign

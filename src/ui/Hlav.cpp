@@ -15,6 +15,7 @@
 #include "Jazyk2.h"
 #include "Jazyk3.h"
 #include "LogFeature.h"
+#include "MapViews.h"
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
@@ -68,6 +69,7 @@ TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWi
     ConnectSignals();
     BuildEditFeatures();
     BuildLogs();
+    BuildMapViews();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
@@ -287,6 +289,7 @@ void TFormHlav::FormCreate() {
     WireHistory();
     monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();
+    mapViews_->LoadSettings(*settingsFile_);
     OpenPort();
     UpdatePortMarks();
     ApplyLanguage(languageCode_);

@@ -39,6 +39,7 @@ class IgnitionPage;
 class LogFeature;
 class Injection1Page;
 class Injection3Page;
+class MapViews;
 class MonitorPage;
 class OwnText;
 class ProgressArea;
@@ -211,6 +212,8 @@ private:
     void BuildEditFeatures();
     // The monitor logs: recorder, live chart and log viewer (LogWiring.cpp).
     void BuildLogs();
+    // The heat colours, the live operating point and the map's table editor (MapViewsWiring.cpp).
+    void BuildMapViews();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
@@ -327,6 +330,7 @@ private:
         SerialLine* line = nullptr;  // the line it reads over; another one ends it
         std::unique_ptr<SideRead> read;
     } beforeProgram_;
+    MapViews* mapViews_ = nullptr;
 };
 
 }  // namespace ign

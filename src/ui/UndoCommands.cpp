@@ -15,11 +15,11 @@ namespace ign {
 namespace {
 
 // By ChangeCause, the objects of the steps' names in the new texts.
-constexpr std::array<const char*, 13> kStepNames{
+constexpr std::array<const char*, 14> kStepNames{
     "StepEdit",       "StepNew",       "StepOpen", "StepRead", "StepLive",    "StepSetTps", "StepMachine",
-    "StepExcitation", "StepGasEnable", "StepUndo", "StepRedo", "StepRestore", "StepTake",
+    "StepExcitation", "StepGasEnable", "StepUndo", "StepRedo", "StepRestore", "StepTake",   "StepMapTable",
 };
-static_assert(kStepNames.size() == static_cast<std::size_t>(ChangeCause::Take) + 1,
+static_assert(kStepNames.size() == static_cast<std::size_t>(ChangeCause::MapTable) + 1,
               "every cause needs its name");
 
 const QList<QKeySequence>& UndoKeys() {

@@ -4,6 +4,7 @@
 #include "HistorySettings.h"
 #include "Hlav.h"
 #include "IgnitionPage.h"
+#include "MapViews.h"
 #include "RestorePointRecorder.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
@@ -87,6 +88,7 @@ void TFormHlav::SaveSettings() {
                                          [this](ProfileFile& file) {
                                              StoreFeatureSettings(file);
                                              emit settingsStoring(file);
+                                             mapViews_->StoreSettings(file);
                                          });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));

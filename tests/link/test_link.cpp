@@ -237,6 +237,8 @@ private slots:
         QCOMPARE(log.frames[2].timeMs, std::int64_t{123456});
         QVERIFY(r.haveType0 && r.haveType1 && r.haveType3 && !r.haveType2);
         QCOMPARE(r.tpsPercent, 40);  // the status of the type-3 frame before it
+        // ... and the type-3 frame's own event already carries its opening.
+        QCOMPARE(log.frames[0].readings.tpsPercent, 40);
         QCOMPARE(r.lambdaMv, 1001);
         QCOMPARE(r.waterC, 25);
         QCOMPARE(r.injectionPositionDeg, 0);

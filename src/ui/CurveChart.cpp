@@ -1,0 +1,149 @@
+#include "CurveChart.h"
+
+#include "ParameterSet.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace ign {
+namespace {
+
+constexpr double kGrabRadius = 8;
+constexpr int kMargin = 6;
+
+}  // namespace
+
+CurveChart::CurveChart(Lines lines, double yMin, double yMax, QWidget* parent)
+    : QWidget(parent), lines_(std::move(lines)), yMin_(yMin), yMax_(yMax) {
+    setMinimumSize(260, 170);
+    setMouseTracking(false);
+}
+
+void CurveChart::Show(const ParameterSet& set) {
+    drawn_.clear();
+    xMin_ = 1e300;
+    xMax_ = -1e300;
+    for (Line& line : lines_(set)) {
+        Drawn d{std::move(line), {}};
+        const auto bytes = BytesOf(set, d.line.param);
+        const Conversion conversion = Info(d.line.param).conversion;
+        for (std::size_t i = 0; i < d.line.x.size(); ++i) {
+            d.y.push_back(ToUser(conversion, bytes[static_cast<std::size_t>(d.line.firstPoint) + i]));
+            xMin_ = std::min(xMin_, d.line.x[i]);
+            xMax_ = std::max(xMax_, d.line.x[i]);
+        }
+        drawn_.push_back(std::move(d));
+    }
+    if (!(xMax_ > xMin_)) {
+        xMin_ = 0;
+        xMax_ = 1;
+    }
+    if (!grab_) update();
+}
+
+void CurveChart::SetLive(std::optional<double> x) {
+    if (x == live_) return;
+    live_ = x;
+    update();
+}
+
+QRectF CurveChart::Plot() const {
+    const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("20000"));
+    const int textHeight = fontMetrics().height();
+    return QRectF(rect()).adjusted(textWidth + kMargin, kMargin, -kMargin, -textHeight - kMargin);
+}
+
+QPointF CurveChart::ToPixel(double x, double y) const {
+    const QRectF plot = Plot();
+    return {plot.left() + (x - xMin_) / (xMax_ - xMin_) * plot.width(),
+            plot.bottom() - (y - yMin_) / (yMax_ - yMin_) * plot.height()};
+}
+
+double CurveChart::ValueAt(double pixelY) const {
+    const QRectF plot = Plot();
+    return yMin_ + (plot.bottom() - pixelY) / plot.height() * (yMax_ - yMin_);
+}
+
+QPointF CurveChart::PointAt(std::size_t line, std::size_t index) const {
+    const Drawn& d = drawn_.at(line);
+    const double y = grab_ && grab_->line == line && grab_->index == index ? grab_->y : d.y.at(index);
+    return ToPixel(d.line.x.at(index), y);
+}
+
+void CurveChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF plot = Plot();
+    const QPalette& colours = palette();
+    painter.fillRect(plot, colours.color(QPalette::Base));
+    painter.setPen(colours.color(QPalette::Mid));
+    painter.drawRect(plot);
+    // The ends of both axes.
+    painter.setPen(colours.color(QPalette::WindowText));
+    const QRectF left(0, plot.top() - 2, plot.left() - 3, fontMetrics().height());
+    painter.drawText(left, Qt::AlignRight | Qt::AlignTop, QString::number(yMax_));
+    painter.drawText(left.translated(0, plot.height() - fontMetrics().height() + 4),
+                     Qt::AlignRight | Qt::AlignBottom, QString::number(yMin_));
+    const QRectF below(plot.left(), plot.bottom() + 2, plot.width(), fontMetrics().height());
+    painter.drawText(below, Qt::AlignLeft, QString::number(xMin_));
+    painter.drawText(below, Qt::AlignRight, QString::number(xMax_));
+
+    for (std::size_t l = 0; l < drawn_.size(); ++l) {
+        const Drawn& d = drawn_[l];
+        QPainterPath path;
+        for (std::size_t i = 0; i < d.y.size(); ++i) {
+            const QPointF p = PointAt(l, i);
+            if (i == 0)
+                path.moveTo(p);
+            else
+                path.lineTo(p);
+        }
+        painter.setPen(QPen(d.line.colour, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        painter.setBrush(d.line.colour);
+        for (std::size_t i = 0; i < d.y.size(); ++i) painter.drawEllipse(PointAt(l, i), 3, 3);
+    }
+    if (live_ && *live_ >= xMin_ && *live_ <= xMax_) {
+        const double x = ToPixel(*live_, 0).x();
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    }
+}
+
+void CurveChart::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    double best = kGrabRadius + 1e-9;  // the first line drawn wins a tie
+    for (std::size_t l = 0; l < drawn_.size(); ++l)
+        for (std::size_t i = 0; i < drawn_[l].y.size(); ++i) {
+            const QPointF d = PointAt(l, i) - at;
+            const double distance = std::hypot(d.x(), d.y());
+            if (distance < best) {
+                best = distance;
+                grab_ = Grab{l, i, drawn_[l].y[i]};
+            }
+        }
+}
+
+void CurveChart::mouseMoveEvent(QMouseEvent* event) {
+    if (!grab_) return;
+    grab_->y = std::clamp(ValueAt(event->position().y()), yMin_, yMax_);
+    update();
+}
+
+void CurveChart::mouseReleaseEvent(QMouseEvent* event) {
+    if (!grab_) return;
+    mouseMoveEvent(event);
+    const Grab grab = *grab_;
+    grab_.reset();
+    const Drawn& d = drawn_[grab.line];
+    // One change for the whole drag, when it ends; the document's step refreshes the drawing.
+    emit pointDragged(d.line.param, d.line.firstPoint + static_cast<int>(grab.index), grab.y);
+    update();
+}
+
+}  // namespace ign

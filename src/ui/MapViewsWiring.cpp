@@ -1,0 +1,44 @@
+// The map views beside the pages: what they are given of the window.
+#include "Hlav.h"
+#include "LogFeature.h"
+#include "LogViewerWindow.h"
+#include "MapViews.h"
+#include "OperatingPointOverlay.h"
+#include "OperatingPointView.h"
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace ign {
+
+void TFormHlav::BuildMapViews() {
+    MapTableWindow::Hooks hooks{
+        [this] { return port_->IsOpen(); },
+        // The end of the injection "+" and "-" buttons' change: the set into the unit.
+        [this] { link_.StartLiveProgram(); },
+        [this] { return languageCode_; },
+    };
+    mapViews_ = new MapViews(editors_, document_, *actions_.View, std::move(hooks), *this);
+    link_.addView(&mapViews_->OperatingPoint());
+
+    // A log played back: the viewer's cursor drives the map's marker, and
+    // while the viewer is open the marker stays where the cursor stands
+    // (a point not given again fades like a stream that stopped).
+    auto replay = std::make_shared<std::optional<std::pair<double, double>>>();
+    OperatingPointOverlay& map = mapViews_->OperatingPoint().MapOverlay();
+    LogViewerWindow* viewer = logs_->viewer();
+    connect(viewer, &LogViewerWindow::operatingPoint, &map, [replay, &map](double rpm, double throttle) {
+        *replay = std::pair{rpm, throttle};
+        map.setOperatingPoint(rpm, throttle);
+    });
+    connect(this, &TFormHlav::ticked, &map, [replay, &map, viewer] {
+        if (!*replay) return;
+        if (viewer->isVisible())
+            map.setOperatingPoint((*replay)->first, (*replay)->second);
+        else
+            replay->reset();
+    });
+}
+
+}  // namespace ign

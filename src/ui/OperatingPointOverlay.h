@@ -1,0 +1,107 @@
+#pragma once
+
+#include "OperatingTrail.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QPainter;
+class QTimer;
+
+namespace ign {
+
+// The engine's operating point drawn over a grid of cells (the map's fields,
+// a curve's rows, a table's items) without touching them: a marker between
+// the cells, the nearest cell outlined, and a trail that fades over the last
+// seconds. It lies on its host as a transparent layer that takes no input, so
+// the cells below keep their size, place, focus and behaviour.
+//
+// Anything that knows a speed and a throttle opening may drive it: the live
+// monitor frames, or a log played back.
+class OperatingPointOverlay : public QWidget {
+    Q_OBJECT
+
+public:
+    // Where a sample lies on the grid: fractional row and column (a column
+    // below 0 marks the whole row, as on a curve), and a text to show with it.
+    struct Place {
+        double row = 0;
+        double column = -1;
+        QString label;
+    };
+    using Placement = std::function<Place(double rpm, double throttlePercent)>;
+    // A cell's rectangle in the host's coordinates.
+    using CellRect = std::function<QRect(int row, int column)>;
+    // Drawn over each cell before the marker: the hook for what a view marks
+    // per cell (hits, statistics).
+    using CellPainter = std::function<void(QPainter&, const QRect& cell, int row, int column)>;
+    using Clock = std::function<std::int64_t()>;
+
+    OperatingPointOverlay(QWidget& host, int rows, int columns, CellRect cellRect, Placement placement);
+
+    void setOperatingPoint(double rpm, double throttlePercent);
+    void clearOperatingPoint();
+    // New axes, for instance: the same samples placed again.
+    void setPlacement(Placement placement);
+    void setTrailMs(std::int64_t trailMs);
+    std::int64_t trailMs() const { return trail_.trailMs(); }
+    void setCellOverlay(CellPainter painter);
+    // The clock the samples and their ages are read by; a steady clock unless a test sets one.
+    void setClock(Clock clock);
+    // Draws what the samples so far and the clock show now. New samples are
+    // drawn a moment after they come (samples close together once); this
+    // draws them at once.
+    void refresh();
+
+    // What is drawn now, for tests: the marker's centre and the outlined cell (row, column).
+    std::optional<QPoint> markerCentre() const;
+    std::optional<QPoint> outlinedCell() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Dot {
+        QPoint centre;
+        int fade = 0;  // steps of kFadeSteps, 0 the newest
+
+        bool operator==(const Dot&) const = default;
+    };
+    struct Scene {
+        std::vector<Dot> trail;
+        std::optional<QPoint> marker;
+        QRect markerLine;  // a whole row's marker; empty on the map
+        QRect outline;
+        QPoint cell{-1, -1};  // x column, y row; -1 across a row
+        QString label;
+        QRect labelRect;
+
+        bool operator==(const Scene&) const = default;
+        QRegion area() const;
+    };
+
+    Scene Compose() const;
+    QPoint PixelOf(const Place& place) const;
+    void Restage();
+    void HideWhenDue();
+
+    int rows_;
+    int columns_;
+    CellRect cellRect_;
+    Placement placement_;
+    CellPainter cellPainter_;
+    Clock clock_;
+    OperatingTrail trail_;
+    Scene shown_;
+    QTimer* hide_ = nullptr;
+    QTimer* restage_ = nullptr;
+};
+
+}  // namespace ign

@@ -1,0 +1,350 @@
+// The map views in the window on a simulated unit: heat colours that follow
+// every change, the live operating point on the map, the table editor's
+// operations as single changes of the set and its sending, and [VIEW].
+#include "Application.h"
+#include "CurveChart.h"
+#include "CurvesWindow.h"
+#include "FieldBox.h"
+#include "FieldTyping.h"
+#include "HeatColour.h"
+#include "Hlav.h"
+#include "MapGeometry.h"
+#include "MapTableWindow.h"
+#include "OperatingPointOverlay.h"
+#include "SimulatedLine.h"
+#include "SimulatedUnit.h"
+#include "ThrowawaySettings.h"
+#include "Validation.h"
+#include "WindowTest.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+Q_DECLARE_METATYPE(ign::MapRect)
+
+using ign::Byte;
+using ign::TFormHlav;
+
+namespace {
+
+// The unit behind the port, counting what the window sends it.
+class CountingLine : public ign::SimulatedLine {
+public:
+    CountingLine(ign::SimulatedUnit& unit, int& written) : SimulatedLine(unit), written_(written) {}
+    void write(const Byte* frame, std::size_t size) override {
+        written_ += static_cast<int>(size);
+        SimulatedLine::write(frame, size);
+    }
+
+private:
+    int& written_;
+};
+
+QColor BaseOf(QWidget& field) { return field.palette().color(QPalette::Base); }
+
+}  // namespace
+
+class TestMapViews : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ThrowawaySettings> settings;
+    std::unique_ptr<ign::SimulatedUnit> unit;
+    std::unique_ptr<TFormHlav> w;
+    int written = 0;
+    std::vector<ign::ChangeCause> steps;
+
+    void Open(const QByteArray& view = {}) {
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\n" + view);
+        w = std::make_unique<TFormHlav>([this](const QString& name) -> std::unique_ptr<ign::SerialLine> {
+            if (name == "unit") return std::make_unique<CountingLine>(*unit, written);
+            return nullptr;
+        });
+        ControlOf<QTimer>(*w, "Timer1")->stop();
+        w->show();
+        w->Document().Listen([this](const ign::ParameterChange& change) { steps.push_back(change.cause); });
+    }
+    template <typename T = QWidget>
+    T* Get(const char* name) {
+        return ControlOf<T>(*w, name);
+    }
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            unit->advance(ign::kTickMs);
+            w->Timer1Timer();
+        }
+    }
+    int RunTransfer() {
+        int ticks = 0;
+        while (w->DeviceLink().state().TransferMode != ign::TransferMode::None && ticks++ < 600) Tick();
+        return ticks;
+    }
+    ign::MapTableWindow& Table() {
+        auto* table = Get<ign::MapTableWindow>("MapTableWindow");
+        if (!table->isVisible()) Get<QAction>("ViewMapTable")->trigger();
+        return *table;
+    }
+    void Select(const ign::MapRect& r) {
+        auto* cells = Get<QTableWidget>("MapTableCells");
+        cells->clearSelection();
+        cells->setCurrentCell(r.top, r.left);
+        cells->setRangeSelected(QTableWidgetSelectionRange(r.top, r.left, r.bottom, r.right), true);
+    }
+    ign::JetMap Jet() { return w->Parameters().injection.JET; }
+
+private slots:
+    void init() {
+        unit = std::make_unique<ign::SimulatedUnit>();
+        written = 0;
+        steps.clear();
+    }
+    void cleanup() {
+        w.reset();
+        settings.reset();
+    }
+
+    // ---- heat colours ----
+
+    void coloursFollowTypingAndEveryStep() {
+        Open();
+        auto* cell = Get<ign::FieldBox>("Edit50");
+        auto* water = Get<QSpinBox>("EditVoda20");
+        const QColor plain = Get("GroupBoxMap")->palette().color(QPalette::Base);
+        // Typed, not yet taken: the colour is already there.
+        cell->TextBox()->setText(QStringLiteral("250"));
+        QCOMPARE(BaseOf(*cell), QColor(178, 24, 43));
+        cell->TextBox()->setText(QStringLiteral("100"));
+        QCOMPARE(BaseOf(*cell), plain);
+        // A step that refreshes the fields with their signals blocked.
+        Restore(*w, [](ign::ParameterSet& set) {
+            set.injection.JET[0] = 5;
+            set.injection.WATER[1] = 150;
+        });
+        QCOMPARE(BaseOf(*cell), QColor(33, 102, 172));
+        QCOMPARE(cell->palette().color(QPalette::Text), QColor(Qt::white));
+        QVERIFY(BaseOf(*water) != plain);
+        // Off in the View menu: every field as designed; on again: back.
+        Get<QAction>("ViewHeatMap")->trigger();
+        QCOMPARE(BaseOf(*cell), plain);
+        QCOMPARE(BaseOf(*water), plain);
+        w->close();
+        // Its own section, after every specified one.
+        QVERIFY(
+            settings->Text().endsWith("\r\n[VIEW]\r\nHeatMap=0\r\nTrailSeconds=5\r\nOperatingPoint=1\r\n"));
+    }
+
+    void storedSwitchesComeBack() {
+        Open("[VIEW]\r\nHeatMap=0\r\nTrailSeconds=12\r\nOperatingPoint=0\r\n");
+        QCOMPARE(Get<ign::OperatingPointOverlay>("MapOperatingPoint")->trailMs(), std::int64_t{12000});
+        QVERIFY(!Get<QAction>("ViewHeatMap")->isChecked());
+        QVERIFY(!Get<QAction>("ViewOperatingPoint")->isChecked());
+        Restore(*w, [](ign::ParameterSet& set) { set.injection.JET[0] = 5; });
+        QCOMPARE(BaseOf(*Get("Edit50")), Get("GroupBoxMap")->palette().color(QPalette::Base));
+        unit->setMonitorIntervalMs(50);
+        Tick(20);
+        auto* overlay = Get<ign::OperatingPointOverlay>("MapOperatingPoint");
+        overlay->refresh();
+        QVERIFY(!overlay->markerCentre());
+    }
+
+    // ---- the live operating point ----
+
+    void markerFindsTheEnginesCell() {
+        Open();
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet2"));
+        auto* overlay = Get<ign::OperatingPointOverlay>("MapOperatingPoint");
+        QVERIFY(!overlay->markerCentre());
+        // Into the part-throttle sweeps, where the engine crosses the map's cells.
+        Tick(40 * 1000 / ign::kTickMs);
+        // The window's last readings are the engine's of at most a frame ago.
+        const ign::MonitorReadings& read = w->DeviceLink().monitor().readings();
+        const ign::SyntheticEngine& engine = unit->engine();
+        QVERIFY(engine.throttlePercent() > 0);
+        QVERIFY(std::abs(read.rpm - engine.rpm()) < 200);
+        QCOMPARE(read.tpsPercent, engine.throttlePercent());
+        const ign::MapPoint expected = ign::MapPosition(w->Parameters().injection, read.rpm, read.tpsPercent);
+        overlay->refresh();  // what the next moment draws
+        QCOMPARE(overlay->outlinedCell(), QPoint(expected.nearestColumn, expected.nearestRow));
+        // The marker lies between the centres of the cells around it.
+        const QRect nearest = Get(QByteArray("Edit" + QByteArray::number(50 + 10 * expected.nearestRow +
+                                                                         expected.nearestColumn))
+                                      .constData())
+                                  ->geometry();
+        QVERIFY(std::abs(overlay->markerCentre()->x() - nearest.center().x()) <= nearest.width());
+        QVERIFY(std::abs(overlay->markerCentre()->y() - nearest.center().y()) <= nearest.height());
+        // The curves show the same speed once their page is shown.
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet1"));
+        QVERIFY(Get<ign::OperatingPointOverlay>("CurveAOperatingPoint")->outlinedCell());
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet2"));
+        // A second after the last frame the marker is gone.
+        std::int64_t now = 0;
+        overlay->setClock([&now] { return now; });
+        overlay->setOperatingPoint(3000, 20);
+        overlay->refresh();
+        QVERIFY(overlay->markerCentre());
+        now = ign::OperatingTrail::kHideAfterMs - 1;
+        overlay->refresh();
+        QVERIFY(overlay->markerCentre());
+        now = ign::OperatingTrail::kHideAfterMs;
+        overlay->refresh();
+        QVERIFY(!overlay->markerCentre());
+    }
+
+    // ---- the Curves window ----
+
+    void aDragIsTypingTheValueIntoItsField_data() {
+        QTest::addColumn<int>("pixels");  // upwards from the point
+        QTest::addColumn<bool>("toTheTop");
+        QTest::newRow("a little up") << 30 << false;
+        QTest::newRow("beyond the top: the field's maximum") << 2000 << true;
+    }
+    void aDragIsTypingTheValueIntoItsField() {
+        QFETCH(int, pixels);
+        QFETCH(bool, toTheTop);
+        Open();
+        Get<QAction>("ViewCurves")->trigger();
+        auto& curves = *Get<ign::CurvesWindow>("CurvesWindow");
+        ign::CurveChart& chart = curves.Chart(0);
+        const QPoint from = chart.PointAt(0, 3).toPoint();
+        const ign::ParameterSet before = w->Parameters();
+        steps.clear();
+        QTest::mousePress(&chart, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from.x(), from.y() - pixels),
+                         chart.mapToGlobal(QPointF(from)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&chart, &move);
+        QCOMPARE(w->Parameters().ignition.ADV_A, before.ignition.ADV_A);  // nothing while dragging
+        QTest::mouseRelease(&chart, Qt::LeftButton, {}, QPoint(from.x(), from.y() - pixels));
+        QCOMPARE(steps, std::vector<ign::ChangeCause>{ign::ChangeCause::Edit});
+        const Byte after = w->Parameters().ignition.ADV_A[3];
+        QVERIFY(after > before.ignition.ADV_A[3]);
+        // The field shows it, and typing it there would have given the same set.
+        QCOMPARE(Get<QSpinBox>("Edit14")->value(), int(after));
+        ign::ParameterSet typed = before;
+        typed.ignition.ADV_A[3] = ign::TypedFieldByte(*ign::FindEditorField(ign::Param::ADV_A, 3), after);
+        ign::ValidateParameters(typed);
+        QVERIFY(typed.ignition == w->Parameters().ignition);
+        if (toTheTop) {
+            // Dragged beyond the graph: the field's maximum typed, then validation's limit.
+            ign::ParameterSet top = before;
+            const ign::EditorField& field = *ign::FindEditorField(ign::Param::ADV_A, 3);
+            top.ignition.ADV_A[3] = ign::TypedFieldByte(field, field.max);
+            ign::ValidateParameters(top);
+            QCOMPARE(after, top.ignition.ADV_A[3]);
+        }
+    }
+
+    // ---- the table editor ----
+
+    void eachOperationIsOneValidatedChange_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<ign::MapRect>("rect");
+        QTest::addColumn<int>("changed");
+        QTest::newRow("+ on 2 x 3") << "MapTablePlus" << ign::MapRect{1, 2, 2, 4} << 6;
+        QTest::newRow("set on a column") << "MapTableSet" << ign::MapRect{0, 9, 9, 9} << 10;
+        QTest::newRow("smooth on the corner: the inner cell is its mean already")
+            << "MapTableSmooth" << ign::MapRect{0, 0, 1, 1} << 3;
+        QTest::newRow("bilinear fill flattens the bump") << "MapTableFill" << ign::MapRect{6, 6, 4, 4} << 1;
+        QTest::newRow("row fill flattens the bump") << "MapTableFillRows" << ign::MapRect{5, 0, 5, 9} << 1;
+    }
+    void eachOperationIsOneValidatedChange() {
+        QFETCH(QString, button);
+        QFETCH(ign::MapRect, rect);
+        QFETCH(int, changed);
+        Open();
+        // A plane with one bump: the fills put back the plane.
+        Restore(*w, [](ign::ParameterSet& set) {
+            for (int i = 0; i < 100; ++i) set.injection.JET[static_cast<std::size_t>(i)] = Byte(40 + 2 * i);
+            set.injection.JET[55] = 200;
+        });
+        Table();
+        Get<QSpinBox>("MapTableValue")->setValue(120);
+        Select(rect);
+        const ign::JetMap before = Jet();
+        steps.clear();
+        Get<QAbstractButton>(button.toLatin1().constData())->click();
+        QCOMPARE(steps, std::vector<ign::ChangeCause>{ign::ChangeCause::MapTable});
+        int moved = 0;
+        for (std::size_t i = 0; i < before.size(); ++i) moved += before[i] != Jet()[i];
+        QCOMPARE(moved, changed);
+        // The page shows it at once, and nothing went to the unit.
+        QCOMPARE(Get<QSpinBox>("Edit50")->value(), int(Jet()[0]));
+        QCOMPARE(Get<QTableWidget>("MapTableCells")->item(rect.top, rect.left)->text().toInt(),
+                 int(Jet()[std::size_t(rect.top * 10 + rect.left)]));
+        QCOMPARE(written, 0);
+    }
+
+    void keysStepOneAndTenWithShift() {
+        Open();
+        Table();
+        Select({3, 3, 3, 3});
+        const Byte start = Jet()[33];
+        auto* cells = Get<QTableWidget>("MapTableCells");
+        QTest::keyClick(cells, Qt::Key_Equal);
+        QCOMPARE(int(Jet()[33]), start + 1);
+        QTest::keyClick(cells, Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(int(Jet()[33]), start + 11);
+        QTest::keyClick(cells, Qt::Key_Minus);
+        QCOMPARE(int(Jet()[33]), start + 10);
+        QCOMPARE(steps.size(), std::size_t{3});
+    }
+
+    void copyAndPasteThroughTheClipboard() {
+        Open();
+        Table();
+        Select({0, 0, 1, 1});
+        QApplication::clipboard()->setText(QStringLiteral("101\t102\r\n103\t104\r\n"));
+        Get<QAbstractButton>("MapTablePaste")->click();
+        QCOMPARE(Jet()[0], Byte{101});
+        QCOMPARE(Jet()[11], Byte{104});
+        Select({0, 0, 0, 1});
+        Get<QAbstractButton>("MapTableCopy")->click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("101\t102\n"));
+    }
+
+    void malformedPasteChangesNothingAndSaysWhy() {
+        Open();
+        Table();
+        Get<QAction>("MenuCzech")->trigger();
+        Select({2, 2, 2, 2});
+        const ign::JetMap before = Jet();
+        steps.clear();
+        QApplication::clipboard()->setText(QStringLiteral("100\tabc\n"));
+        Get<QAbstractButton>("MapTablePaste")->click();
+        QVERIFY(Jet() == before);
+        QVERIFY(steps.empty());
+        QCOMPARE(Get<QLabel>("MapTableNote")->text(),
+                 QString::fromUtf8("Řádek 1, sloupec 2 vkládaného textu není číslo"));
+    }
+
+    void sendingIsOffAtEachOpenAndOnEndsVerified() {
+        Open();
+        Table();
+        auto* send = Get<QCheckBox>("MapTableSend");
+        QVERIFY(!send->isChecked());
+        send->setChecked(true);
+        Select({4, 4, 5, 5});
+        const ign::JetMap before = Jet();
+        Get<QAbstractButton>("MapTablePlus")->click();
+        QCOMPARE(w->DeviceLink().state().TransferMode, ign::TransferMode::Program);
+        RunTransfer();
+        QCOMPARE(Get<QLabel>("LabelHlaseni")->text(), QStringLiteral("Verify OK"));
+        QCOMPARE(Jet()[44], Byte(before[44] + 1));
+        const auto& image = w->Parameters().image.bytes;
+        QVERIFY(std::equal(image.begin(), image.begin() + 210, unit->memory().begin()));
+        // Closed and opened again: off, whatever it was.
+        Table().close();
+        Get<QAction>("ViewMapTable")->trigger();
+        QVERIFY(!send->isChecked());
+    }
+};
+
+IGN_WINDOW_TEST_MAIN(TestMapViews)
+#include "test_map_views.moc"
