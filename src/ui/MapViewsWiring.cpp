@@ -6,6 +6,8 @@
 #include "OperatingPointOverlay.h"
 #include "OperatingPointView.h"
 
+#include <QMenu>
+
 #include <memory>
 #include <optional>
 #include <utility>
@@ -13,6 +15,8 @@
 namespace ign {
 
 void TFormHlav::BuildMapViews() {
+    // Apart from the logs' windows, when they are there.
+    if (!actions_.View->isEmpty()) actions_.View->addSeparator();
     MapTableWindow::Hooks hooks{
         [this] { return port_->IsOpen(); },
         // The end of the injection "+" and "-" buttons' change: the set into the unit.
