@@ -69,6 +69,21 @@ void TFormHlav::MenuSaveClick() {
     emit setMatchesFile();
 }
 
+// A parameter file into the set as one step; "Open file error" when it cannot be read.
+bool TFormHlav::ApplyParameterFile(ChangeCause cause, const QString& path) {
+    // The editors are not read first: what the file does not name keeps the blocks' values.
+    const bool applied = document_.Apply(cause, [&path](ParameterSet& set) {
+        if (!LoadParameterFile(FileSystemPath(path), set)) return false;
+        ValidateParameters(set);
+        return true;
+    });
+    if (!applied) {
+        const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);
+        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    return applied;
+}
+
 void TFormHlav::MenuOpenClick() {
     QFileDialog dialog(this);
     Configure(dialog, "OpenDialog1", OpenFilters(), openDialogFileName_);
@@ -78,16 +93,7 @@ void TFormHlav::MenuOpenClick() {
     if (!chosen.isEmpty()) {
         const QString path = QFileInfo(chosen).absoluteFilePath();
         openDialogFileName_ = path;
-        // The editors are not read first: what the file does not name keeps the blocks' values.
-        const bool opened = document_.Apply(ChangeCause::Open, [&path](ParameterSet& set) {
-            if (!LoadParameterFile(FileSystemPath(path), set)) return false;
-            ValidateParameters(set);
-            return true;
-        });
-        if (!opened) {
-            const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);
-            ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        } else {
+        if (ApplyParameterFile(ChangeCause::Open, path)) {
             ignitionPage_->SetFileName(path);
             parameterFilePath_ = path;
             saveDialogFileName_ = path;

@@ -83,17 +83,6 @@ void TFormHlav::SideReadTick() {
 
 // A restore point back into the window, as Open reads a file: one step, the
 // point it replaces kept first.
-void TFormHlav::RestoreFromPoint(const QString& path) {
-    // What the file does not name keeps the window's value, as with Open.
-    const bool restored = document_.Apply(ChangeCause::Restore, [&path](ParameterSet& set) {
-        if (!LoadParameterFile(FileSystemPath(path), set)) return false;
-        ValidateParameters(set);
-        return true;
-    });
-    if (!restored) {
-        const std::string_view text = MessageText(MessageId::OpenFileError, languageCode_);
-        ShowMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
-}
+void TFormHlav::RestoreFromPoint(const QString& path) { ApplyParameterFile(ChangeCause::Restore, path); }
 
 }  // namespace ign

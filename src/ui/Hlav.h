@@ -240,6 +240,7 @@ private:
 
     // FileCommands.cpp and Print.cpp.
     QString AskForPath(QFileDialog& dialog);
+    bool ApplyParameterFile(ChangeCause cause, const QString& path);
     void PrintWindowImage(QPrinter& printer);
     QPixmap ClientImage();
 
