@@ -3,8 +3,10 @@
 # exit (after on_exit, where the benchmark defines one).
 work=$(mktemp -d)
 # Xvfb picks a display number nobody uses and writes it once it is ready, so
-# benchmarks running side by side never share or lose their display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >"${XVFB_LOG:-/dev/null}" 2>&1 &
+# benchmarks running side by side never share or lose their display. It does
+# not reset when its last client goes, or the next window started in that
+# moment finds no display and Qt aborts.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$work/display" >"${XVFB_LOG:-/dev/null}" 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; if declare -F on_exit >/dev/null; then on_exit; fi; rm -rf "$work"' EXIT
 until [ -s "$work/display" ]; do sleep 0.05; done
