@@ -31,7 +31,7 @@ void TFormHlav::WireHistory() {
     statusBar()->addPermanentWidget(field);
 
     auto* window = new HistoryWindow(folder, this);
-    QMenu* file = findChild<QMenu*>(QStringLiteral("MenuFile"));
+    QMenu* file = actions_.File;
     file->addSeparator();
     auto* show = file->addAction(QStringLiteral("&History..."));
     show->setObjectName(QStringLiteral("MenuHistory"));

@@ -15,9 +15,8 @@ void TFormHlav::BuildLogs() {
         [this] { return logs_->recorder().settings().cells; },
         [this] { return QString::fromStdU16String(logs_->recorder().folder().u16string()); },
     };
-    logs_ =
-        std::make_unique<LogFeature>(link_, *this, *findChild<QMenu*>(QStringLiteral("MenuTools")),
-                                     *actions_.View, std::move(sources), [this] { return languageCode_; });
+    logs_ = std::make_unique<LogFeature>(link_, *this, *actions_.Tools, *actions_.View, std::move(sources),
+                                         [this] { return languageCode_; });
     connect(this, &TFormHlav::ticked, logs_.get(), &LogFeature::tick);
     connect(this, &TFormHlav::settingsLoaded, logs_.get(), &LogFeature::loadSettings);
     connect(this, &TFormHlav::settingsStoring, logs_.get(), &LogFeature::storeSettings);

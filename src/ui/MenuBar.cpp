@@ -134,7 +134,10 @@ WindowActions BuildMenuBar(QMainWindow& window) {
             actions.*item.member = action;
         }
         bar->addMenu(menu);
+        if (qstrcmp(design.name, "MenuFile") == 0) actions.File = menu;
+        if (qstrcmp(design.name, "MenuCom") == 0) actions.Com = menu;
         if (qstrcmp(design.name, "MenuTools") == 0) {
+            actions.Tools = menu;
             actions.Edit = AddLaterMenu(*bar, window, "MenuEdit", "&Edit");
             actions.View = AddLaterMenu(*bar, window, "MenuView", "V&iew");
         }

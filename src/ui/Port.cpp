@@ -34,7 +34,7 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
     portTest_ = std::make_unique<PortTest>(link_, *port_, nullptr);
     port_->HoldWhile([this] { return portTest_->Running(); });
 
-    auto* menu = findChild<QMenu*>(QStringLiteral("MenuCom"));
+    QMenu* menu = actions_.Com;
     menu->addSeparator();
     auto* ports = new QAction(QStringLiteral("&Ports..."), this);
     ports->setObjectName(QStringLiteral("MenuPorts"));

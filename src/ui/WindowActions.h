@@ -27,6 +27,10 @@ struct WindowActions {
     QAction* German = nullptr;
     QAction* Contens = nullptr;
     QAction* About = nullptr;
+    // The designed menus that later features append items to, after a separator.
+    QMenu* File = nullptr;
+    QMenu* Com = nullptr;
+    QMenu* Tools = nullptr;
     // The menus of what came later, after Tools: each feature appends its items.
     QMenu* Edit = nullptr;
     QMenu* View = nullptr;
