@@ -3,12 +3,9 @@
 #include "HistorySettings.h"
 #include "HistoryWindow.h"
 #include "Hlav.h"
-#include "Messages.h"
-#include "ParameterFile.h"
 #include "RestorePointRecorder.h"
 #include "UnitMatchField.h"
 #include "UserSettingsFile.h"
-#include "Validation.h"
 
 #include <QAction>
 #include <QKeySequence>
