@@ -183,6 +183,50 @@ private slots:
         }
     }
 
+    // As a tuner tried it: two cells made rich and two lean, programmed, three
+    // minutes of the engine at the stream's own pace. With the defaults the
+    // log's table and the live one mark exactly those four; a cell the engine
+    // only swept through shows its few samples; and pairing each lambda with
+    // the speed of the sensor's lag earlier finds the same four.
+    void defaultsMarkTheFourCellsOfAThreeMinuteRun() {
+        Open();
+        unit->setMonitorIntervalMs(ign::SimulatedUnit::kDefaultMonitorIntervalMs);
+        const QList<QPoint> rich{{6, 1}, {8, 2}}, lean{{3, 2}, {2, 3}};  // (column, row), in row order
+        Restore(*w, [&](ign::ParameterSet& set) {
+            for (const QPoint& c : rich) set.injection.JET[std::size_t(10 * c.y() + c.x())] = 130;
+            for (const QPoint& c : lean) set.injection.JET[std::size_t(10 * c.y() + c.x())] = 75;
+        });
+        w->MenuProgramClick();
+        for (int i = 0; i < 600 && !w->DeviceLink().idle(); ++i) Tick();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
+        ControlOf<QAction>(*w, "MenuLiveChart")->trigger();
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        TickSeconds(180);
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        ign::LiveChartWindow* chart = w->Logs().chart();
+        chart->refresh();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(LogPath(Logs().front())));
+        const std::pair expected{rich, lean};
+        for (const ign::CellMap* map : {viewer->cells(), chart->cells()}) {
+            QVERIFY(map->table());
+            QCOMPARE(RichAndLean(*map->table()), expected);
+        }
+        // Full throttle is only swept through.
+        QVERIFY2(viewer->cells()->cellText(9, 5).startsWith('('),
+                 qPrintable(viewer->cells()->cellText(9, 5)));
+
+        ign::LogData paired = *viewer->log();
+        const auto rpm = static_cast<std::size_t>(paired.columnIndex("rpm"));
+        const double lagS = static_cast<double>(ign::SyntheticEngine::kLambdaLagMs) / 1000;
+        for (std::size_t i = 0; i < paired.rows(); ++i)
+            paired.columns[rpm].values[i] =
+                viewer->log()->columns[rpm].values[viewer->log()->rowAt(paired.timeS[i] - lagS)];
+        const auto table = ign::CellStatisticsOfLog(paired, ign::MapSpeedAxis(w->Parameters().injection));
+        QVERIFY(table);
+        QCOMPARE(RichAndLean(*table), expected);
+    }
+
     void aCutOffLogOpensAndSaysSo_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("note");
