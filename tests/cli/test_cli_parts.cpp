@@ -101,6 +101,12 @@ void TestCliParts::portNames() {
 
 void TestCliParts::monitorRowsAndLines() {
     ign::Monitor monitor;
+    // A temperature frame before any status frame: no temperature is known yet.
+    auto early = Frame({0xB1, 0x03, 0xE8, 0x00, 0x00, 0x0F, 0x22, 0x00, 100, 0x03, 0x20});
+    QVERIFY(monitor.ShowMonitorFrame(early.data()));
+    QCOMPARE(ign::cli::MonitorTextLines(monitor, 1).substr(0, 46),
+             std::string("TWS= --- [°]= 296 [mV]\nATS= --- [°]= 0 [mV]\n"));
+
     // Type 3: throttle 12 %, pressure 40 %, water 85 °C, air -5 °C.
     auto status = Frame({0xB3, 12, 40, 185, 95, 0, 0, 0, 0, 0, 0});
     QVERIFY(monitor.ShowMonitorFrame(status.data()));
