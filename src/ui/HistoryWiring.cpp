@@ -79,7 +79,11 @@ void TFormHlav::SideReadTick() {
 }
 
 // A restore point back into the window, as Open reads a file: one step, the
-// point it replaces kept first.
-void TFormHlav::RestoreFromPoint(const QString& path) { ApplyParameterFile(ChangeCause::Restore, path); }
+// point it replaces kept first. What was typed and not yet taken is taken
+// first, as every other step takes it, so that Undo brings it back.
+void TFormHlav::RestoreFromPoint(const QString& path) {
+    document_.EditCycle();
+    ApplyParameterFile(ChangeCause::Restore, path);
+}
 
 }  // namespace ign

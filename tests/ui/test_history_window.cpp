@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -373,6 +374,27 @@ private slots:
         const QByteArray stored = settings->Text();
         QVERIFY(stored.indexOf("[HISTORY]\r\nKeepDays=1\r\nKeepCount=3\r\nReadBeforeProgram=0\r\n") >
                 stored.indexOf("[PORTS]"));
+    }
+
+    // A value typed and not yet taken goes into the set before a restore, as
+    // before every other step, so Undo brings it back.
+    void restoreKeepsTheTypedValueForUndo() {
+        Open();
+        ign::RestorePointStore made(fs::path(settings->HistoryPath().toStdString()), {100000, 100000});
+        QVERIFY(!made.Write(DefaultSet(2), ign::RestoreReason::Manual, "", {2026, 3, 1, 12, 0, 0}).failed());
+        auto* field = ControlOf<QSpinBox>(*w, "Edit11");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "33");
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        window->List()->setCurrentIndex(window->List()->model()->index(0, 0));
+        ControlOf<QPushButton>(*w, "HistoryRestore")->click();
+        QVERIFY(DefaultSet(2).ignition.ADV_A[0] != 33);
+        QCOMPARE(w->Parameters().ignition.ADV_A[0], DefaultSet(2).ignition.ADV_A[0]);
+        ControlOf<QAction>(*w, "MenuUndo")->trigger();
+        QCOMPARE(w->Parameters().ignition.ADV_A[0], 33);
+        QCOMPARE(field->text(), QString("33"));
     }
 };
 
