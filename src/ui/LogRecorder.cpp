@@ -58,7 +58,12 @@ void LogRecorder::setAutomatic(bool automatic) {
 
 void LogRecorder::Start() { act(auto_.start()); }
 
-void LogRecorder::Stop() { act(auto_.stop()); }
+void LogRecorder::Stop() {
+    const bool wasAutomatic = settings_.autoRecord;
+    if (wasAutomatic) setAutomatic(false);
+    act(auto_.stop());
+    if (wasAutomatic) emit automaticStopped();
+}
 
 int LogRecorder::Mark() { return session_ ? session_->addMarker(clock_()) : 0; }
 

@@ -42,6 +42,8 @@ public:
     void setAutomatic(bool automatic);
 
     void Start();
+    // Ends the recording; with automatic recording on, turns that off too,
+    // or the engine's speed would start a new log at once.
     void Stop();
     // A marker in the log; its number, 0 when nothing records.
     int Mark();
@@ -62,6 +64,8 @@ signals:
     void progressed();
     // A log could not be made: nothing records.
     void cannotRecord(const QString& detail);
+    // Automatic recording was turned off by a Stop.
+    void automaticStopped();
     // Every valid monitor frame, recorded or not, for whoever charts them.
     void frameArrived(const ign::MonitorFrameEvent& frame);
 

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -225,6 +226,25 @@ private slots:
         const auto table = ign::CellStatisticsOfLog(paired, ign::MapSpeedAxis(w->Parameters().injection));
         QVERIFY(table);
         QCOMPARE(RichAndLean(*table), expected);
+    }
+
+    // Stop while recording automatically ends the log and turns automatic
+    // recording off, or the engine would start the next log at once; the
+    // status line says so and the settings keep it off.
+    void stopTurnsAutomaticRecordingOff() {
+        Open("[DATALOG]\r\nAutoRecord=1\r\nStartRpm=3000\r\n");
+        w->ApplyLanguage(1);
+        while (!Recorder().recording() && nowMs < 30000) Tick();
+        QVERIFY(Recorder().recording());
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        TickSeconds(60);  // the speed passes 3 000 rpm again and again
+        QVERIFY(!Recorder().recording());
+        QCOMPARE(Logs().size(), 1);
+        QVERIFY(!ControlOf<QAction>(*w, "MenuRecordAuto")->isChecked());
+        QCOMPARE(ControlOf<QLabel>(*w, "RecordingState")->text(),
+                 QString("Záznam zastaven; automatický záznam je vypnut"));
+        w->close();
+        QVERIFY(settings->Text().contains("[DATALOG]\r\nAutoRecord=0\r\n"));
     }
 
     void aCutOffLogOpensAndSaysSo_data() {
