@@ -1,4 +1,5 @@
 // The map views beside the pages: what they are given of the window.
+#include "CurvesWindow.h"
 #include "Hlav.h"
 #include "LogFeature.h"
 #include "LogViewerWindow.h"
@@ -24,6 +25,7 @@ void TFormHlav::BuildMapViews() {
         [this] { return languageCode_; },
     };
     mapViews_ = new MapViews(editors_, document_, *actions_.View, std::move(hooks), *this);
+    connect(this, &TFormHlav::languageChanged, &mapViews_->Curves(), &CurvesWindow::Retranslate);
     link_.addView(&mapViews_->OperatingPoint());
 
     // A log played back: the viewer's cursor drives the map's marker, and

@@ -200,6 +200,12 @@ constexpr std::array kNewTexts{
     NewText{Caption, "CurvesCylinders", {"Cylinders 2/3 [%]", "Válce 2/3 [%]", "Zylinder 2/3 [%]"}},
     NewText{Caption, "CurvesTemperatures", {"Water, air [%]", "Voda, vzduch [%]", "Wasser, Luft [%]"}},
     NewText{Caption, "CurvesMap", {"Injection map [%]", "Mapa vstřiku [%]", "Einspritzkennfeld [%]"}},
+    NewText{Message, "CurvesLegendA", {"Curve A", "Křivka A", "Kurve A"}},
+    NewText{Message, "CurvesLegendB", {"Curve B", "Křivka B", "Kurve B"}},
+    NewText{Message, "CurvesLegendPosition", {"Injection position", "Poloha vstřiku", "Einspritzlage"}},
+    NewText{Message, "CurvesLegendCylinders", {"Cylinders 2/3", "Válce 2/3", "Zylinder 2/3"}},
+    NewText{Message, "CurvesLegendWater", {"Water", "Voda", "Wasser"}},
+    NewText{Message, "CurvesLegendAir", {"Air", "Vzduch", "Luft"}},
 };
 
 struct Column {

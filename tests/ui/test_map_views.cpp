@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -239,6 +240,54 @@ private slots:
             ign::ValidateParameters(top);
             QCOMPARE(after, top.ignition.ADV_A[3]);
         }
+    }
+
+    // The advance graph spans 0 to the trigger width that validation holds
+    // every advance to, a dragged point says what its field will hold, a
+    // legend names the lines, and the other graphs span their fields' ranges.
+    void curvesSpanWhatTheFieldsKeep() {
+        Open();
+        Get<QAction>("ViewCurves")->trigger();
+        auto& curves = *Get<ign::CurvesWindow>("CurvesWindow");
+        ign::CurveChart& advance = curves.Chart(0);
+        QCOMPARE(advance.SpanMax(), double(w->Parameters().ignition.PALEC));
+        QCOMPARE(curves.Chart(1).SpanMax(), 720.0);
+        QCOMPARE(advance.LegendNames(), QStringList({"Curve A", "Curve B"}));
+        QCOMPARE(curves.Chart(3).LegendNames(), QStringList({"Water", "Air"}));
+        const QPoint from = advance.PointAt(0, 3).toPoint();
+        QTest::mousePress(&advance, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from.x(), 0), advance.mapToGlobal(QPointF(from)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&advance, &move);
+        QCOMPARE(advance.DragText(), QString::number(w->Parameters().ignition.PALEC));
+        QTest::mouseRelease(&advance, Qt::LeftButton, {}, QPoint(from.x(), 0));
+        QCOMPARE(w->Parameters().ignition.ADV_A[3], w->Parameters().ignition.PALEC);
+        QCOMPARE(advance.DragText(), QString());
+    }
+
+    // The injection position keeps steps of 3: 385 typed is 384 once taken,
+    // in the field too, wherever in the next box the click that takes it lands.
+    void typedPositionShowsWhatItStores() {
+        Open();
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet3"));
+        auto* field = Get<ign::FieldBox>("Edit170");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field->TextBox(), "385");
+        // Into the next box, on its frame beside the text: clicking into it all the same.
+        auto* next = Get<ign::FieldBox>("Edit171");
+        QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(2, next->height() / 2));
+        QCOMPARE(int(w->Parameters().injection.POLOHA[0]), 128);
+        QCOMPARE(field->text(), QString("384"));
+        // Its arrows step it, in one step with what was typed.
+        field->selectAll();
+        QTest::keyClicks(field->TextBox(), "391");
+        steps.clear();
+        const int stepped = next->value() + 3;
+        QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(next->width() - 4, 3));
+        QCOMPARE(steps.size(), std::size_t{1});
+        QCOMPARE(next->value(), stepped);
+        QCOMPARE(field->text(), QString("390"));
     }
 
     // ---- the table editor ----
