@@ -96,7 +96,11 @@ void LogFeature::storeSettings(ProfileFile& file) const { StoreDatalogSettings(f
 
 void LogFeature::tick() { recorder_->Tick(); }
 
-void LogFeature::retranslate() { showState(); }
+void LogFeature::retranslate() {
+    chart_->setLanguage(language_());
+    viewer_->setLanguage(language_());
+    showState();
+}
 
 void LogFeature::showState() {
     const bool recording = recorder_->recording();

@@ -65,7 +65,13 @@ void LogRecorder::Stop() {
     if (wasAutomatic) emit automaticStopped();
 }
 
-int LogRecorder::Mark() { return session_ ? session_->addMarker(clock_()) : 0; }
+int LogRecorder::Mark() {
+    if (!session_) return 0;
+    const std::int64_t now = clock_();
+    const int number = session_->addMarker(now);
+    emit marked(number, now);
+    return number;
+}
 
 void LogRecorder::Tick() {
     const std::int64_t now = clock_();

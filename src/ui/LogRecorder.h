@@ -52,6 +52,8 @@ public:
 
     bool recording() const { return session_ != nullptr; }
     std::int64_t elapsedMs() const;
+    // The recorder's clock now (ms), on which the frames are stamped.
+    std::int64_t now() const { return clock_(); }
     std::uint64_t fileBytes() const { return session_ ? session_->fileBytes() : lastBytes_; }
     int frames() const { return session_ ? session_->frames() : lastFrames_; }
     // The log being written, or the last one written.
@@ -64,6 +66,8 @@ signals:
     void progressed();
     // A log could not be made: nothing records.
     void cannotRecord(const QString& detail);
+    // A marker went into the log at timeMs of the frames' clock.
+    void marked(int number, std::int64_t timeMs);
     // Automatic recording was turned off by a Stop.
     void automaticStopped();
     // Every valid monitor frame, recorded or not, for whoever charts them.

@@ -15,13 +15,16 @@
 #include "MessageBoxes.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
+#include "StripChart.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -245,6 +248,56 @@ private slots:
                  QString("Záznam zastaven; automatický záznam je vypnut"));
         w->close();
         QVERIFY(settings->Text().contains("[DATALOG]\r\nAutoRecord=0\r\n"));
+    }
+
+    // A log of another program, its clock not starting at 0, in the Czech
+    // viewer: the Monitor page's names and units (the file keeps its own),
+    // "type" only with all channels, the marker drawn, the time from the
+    // start of the recording, the cursor stepped by the arrow keys, and a
+    // file that is no log leaves the log shown.
+    void viewerNamesMarkersAndCursor() {
+        Open();
+        w->ApplyLanguage(1);
+        QTemporaryDir dir;
+        QFile log(dir.filePath("other.msl"));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write(
+            "\"other program\"\ntime\ttype\trpm\ttps_percent\ns\t\trpm\t%\n"
+            "100.000\t2\t1200\t\n100.500\t3\t1250\t5\nMARK 001\t100.600\n101.000\t0\t1300\t5\n");
+        log.close();
+        ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(log.fileName()));
+        auto* channels = viewer->findChild<QListWidget*>("ChannelList");
+        QCOMPARE(channels->item(1)->text(), QString("Otáčky:  1200 ot/min"));
+        QCOMPARE(channels->item(2)->text(), QString("Plyn [%]"));
+        QVERIFY(channels->isRowHidden(0));
+        ControlOf<QCheckBox>(*viewer, "LogViewerAllChannels")->setChecked(true);
+        QVERIFY(!channels->isRowHidden(0));
+        QCOMPARE(viewer->cursorText(), QString("Kurzor: 0.00 s"));
+
+        ign::StripChart* chart = viewer->chart();
+        const QImage drawn = chart->grab().toImage();
+        const int x = ign::StripChart::kLabelWidth +
+                      static_cast<int>(std::lround(0.6 * (chart->width() - ign::StripChart::kLabelWidth)));
+        int marked = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int dx = -1; dx <= 1; ++dx) marked += drawn.pixel(x + dx, y) == qRgb(0xe6, 0x00, 0x7e);
+        QVERIFY2(marked > drawn.height() / 2, qPrintable(QString::number(marked)));
+
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(viewer->cursorText(), QString("Kurzor: 0.50 s"));
+        QTest::keyClick(chart, Qt::Key_Left);
+        QCOMPARE(viewer->cursorText(), QString("Kurzor: 0.00 s"));
+
+        QFile junk(dir.filePath("junk.msl"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("no log\n");
+        junk.close();
+        QVERIFY(!viewer->openFile(junk.fileName()));
+        QCOMPARE(viewer->fileName(), QString("other.msl"));
+        QCOMPARE(static_cast<int>(viewer->log()->rows()), 3);
     }
 
     void aCutOffLogOpensAndSaysSo_data() {
