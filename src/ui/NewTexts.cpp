@@ -175,6 +175,8 @@ constexpr std::array kNewTexts{
             "LogViewerAxis",
             {"Time since recording began", "Čas od začátku záznamu", "Zeit seit Aufzeichnungsbeginn"}},
     NewText{Caption, "LogViewerAllChannels", {"All channels", "Všechny kanály", "Alle Kanäle"}},
+    // The log's point on the map beside the live one.
+    NewText{Message, "ReplayMarkerLabel", {"log", "záznam", "Log"}},
     // Map views: heat colours, the live operating point, the map's table editor.
     NewText{ActionText, "ViewHeatMap", {"&Heat-map colours", "&Barevná mapa", "&Farbige Kennfelder"}},
     NewText{ActionText, "ViewOperatingPoint", {"&Operating point", "&Pracovní bod", "&Betriebspunkt"}},

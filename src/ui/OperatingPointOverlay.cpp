@@ -53,6 +53,7 @@ QRegion OperatingPointOverlay::Scene::area() const {
         region += QRegion(outline).subtracted(QRegion(outline.adjusted(inside, inside, -inside, -inside)));
     }
     if (!labelRect.isNull()) region += labelRect;
+    if (!tagRect.isNull()) region += tagRect;
     return region;
 }
 
@@ -128,6 +129,13 @@ void OperatingPointOverlay::setCellOverlay(CellPainter painter) {
     update();
 }
 
+void OperatingPointOverlay::setMarkerStyle(const QColor& colour, const QString& tag) {
+    markerColour_ = colour;
+    tag_ = tag;
+    shown_ = Compose();
+    update();
+}
+
 void OperatingPointOverlay::setClock(Clock clock) { clock_ = std::move(clock); }
 
 void OperatingPointOverlay::refresh() { Restage(); }
@@ -179,6 +187,12 @@ OperatingPointOverlay::Scene OperatingPointOverlay::Compose() const {
             std::erase_if(scene.trail, [&](const Dot& d) { return d.centre == dot.centre; });
             if (dot.centre != at) scene.trail.push_back(dot);
         }
+    }
+    if (scene.marker && !tag_.isEmpty()) {
+        const QFontMetrics metrics = fontMetrics();
+        const QSize size(metrics.horizontalAdvance(tag_) + 6, metrics.height());
+        scene.tagRect =
+            QRect(*scene.marker + QPoint(kMarkerRadius + 2, -kMarkerRadius - size.height()), size);
     }
     scene.label = place.label;
     if (!scene.label.isEmpty()) {
@@ -251,8 +265,14 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Qt::white, 4));
         painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
-        painter.setPen(QPen(Qt::black, 2));
+        painter.setPen(QPen(markerColour_, 2));
         painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
+    }
+    if (!s.tagRect.isNull()) {
+        painter.setPen(markerColour_);
+        painter.setBrush(Qt::white);
+        painter.drawRect(s.tagRect.adjusted(0, 0, -1, -1));
+        painter.drawText(s.tagRect, Qt::AlignCenter, tag_);
     }
     if (!s.labelRect.isNull()) {
         painter.setPen(Qt::black);

@@ -13,6 +13,7 @@
 #include "LogViewerWindow.h"
 #include "MapGeometry.h"
 #include "MessageBoxes.h"
+#include "OperatingPointOverlay.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "StripChart.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -248,6 +250,32 @@ private slots:
                  QString("Záznam zastaven; automatický záznam je vypnut"));
         w->close();
         QVERIFY(settings->Text().contains("[DATALOG]\r\nAutoRecord=0\r\n"));
+    }
+
+    // The viewer's cursor puts a marker of its own on the map, labelled, and
+    // the live one goes on with the engine.
+    void replayMarksTheMapBesideTheLivePoint() {
+        Open();
+        ControlOf<QTabWidget>(*w, "PageControl1")->setCurrentWidget(ControlOf<QWidget>(*w, "TabSheet2"));
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        TickSeconds(3);  // idle
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(LogPath(Logs().front())));
+        viewer->setCursorTime(2);
+        TickSeconds(38);  // into the 10 % row's steady cells
+        auto* live = ControlOf<ign::OperatingPointOverlay>(*w, "MapOperatingPoint");
+        auto* replay = ControlOf<ign::OperatingPointOverlay>(*w, "MapReplayPoint");
+        live->refresh();
+        replay->refresh();
+        const ign::MonitorReadings& now = w->DeviceLink().monitor().readings();
+        const ign::MapPoint engine = ign::MapPosition(w->Parameters().injection, now.rpm, now.tpsPercent);
+        QVERIFY(engine.nearestRow > 0);
+        QCOMPARE(live->outlinedCell(), QPoint(engine.nearestColumn, engine.nearestRow));
+        QCOMPARE(live->markerTag(), QString());
+        QCOMPARE(replay->outlinedCell(), QPoint(0, 0));
+        QCOMPARE(replay->markerTag(), QString("log"));
     }
 
     // A log of another program, its clock not starting at 0, in the Czech
