@@ -56,9 +56,7 @@ void TFormHlav::WireHistory() {
     connect(this, &TFormHlav::deviceCommandStarted, field, &UnitMatchField::CommandStarted);
     connect(this, &TFormHlav::setMatchesFile, field, &UnitMatchField::FileMatches);
     connect(this, &TFormHlav::portChanged, field, &UnitMatchField::UnitUnknown);
-    // After the window's own handlers, which apply the language's tables.
-    for (QAction* language : {actions_.English, actions_.Czech, actions_.German})
-        connect(language, &QAction::triggered, window, &HistoryWindow::Retranslate);
+    connect(this, &TFormHlav::languageChanged, window, &HistoryWindow::Retranslate);
 }
 
 // The unit read aside before a Program: its point, then the Program itself,

@@ -351,7 +351,7 @@ private slots:
         QTreeView* list = window->List();
         QCOMPARE(list->model()->rowCount(), 3);
         QCOMPARE(list->model()->index(0, 0).data().toString(), QString("2026-03-05 12:00:00"));
-        QCOMPARE(list->model()->index(0, 1).data().toString(), QString("manual"));
+        QCOMPARE(list->model()->index(0, 1).data().toString(), QString("Manual"));
         QVERIFY(!ControlOf<QPushButton>(*w, "HistoryCompare")->isEnabled());
 
         list->setCurrentIndex(list->model()->index(2, 0));
@@ -374,6 +374,36 @@ private slots:
         const QByteArray stored = settings->Text();
         QVERIFY(stored.indexOf("[HISTORY]\r\nKeepDays=1\r\nKeepCount=3\r\nReadBeforeProgram=0\r\n") >
                 stored.indexOf("[PORTS]"));
+    }
+
+    // The list says why in the window's language, the file names keep their
+    // tags, and the window is called what its menu item says.
+    void historySpeaksTheWindowsLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("beforeRead");
+        QTest::newRow("English") << 0 << "Before Read";
+        QTest::newRow("Czech") << 1 << "Před čtením";
+        QTest::newRow("German") << 2 << "Vor dem Lesen";
+    }
+    void historySpeaksTheWindowsLanguage() {
+        QFETCH(int, language);
+        Open();
+        w->ApplyLanguage(static_cast<std::uint8_t>(language));
+        Read();
+        QAction* item = ControlOf<QAction>(*w, "MenuHistory");
+        item->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        QString title = item->text();
+        QCOMPARE(window->windowTitle(), title.remove('&').remove("..."));
+        Recorder()->Flush();
+        window->Refresh();
+        const QAbstractItemModel* model = window->List()->model();
+        QCOMPARE(model->rowCount(), 2);
+        const int row = model->index(0, 0).data(Qt::ToolTipRole).toString().contains("before-read") ? 0 : 1;
+        QCOMPARE(model->index(row, 0).data(Qt::ToolTipRole).toString(),
+                 QString("2026-03-14_09-05-07_before-read.ign"));
+        QFETCH(QString, beforeRead);
+        QCOMPARE(model->index(row, 1).data().toString(), beforeRead);
     }
 
     // A value typed and not yet taken goes into the set before a restore, as
