@@ -212,7 +212,7 @@ constexpr std::array kNewTexts{
     NewText{Caption, "MapTablePaste", {"Paste", "Vložit", "Einfügen"}},
     NewText{Caption,
             "MapTableSend",
-            {"Send changes to the unit", "Posílat změny do jednotky", "Änderungen an das Gerät senden"}},
+            {"Send changes to the unit", "Posílat změny do zapalování", "Änderungen an die Zündbox senden"}},
     NewText{
         Message,
         "MapTableValidated",

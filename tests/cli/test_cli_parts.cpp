@@ -167,7 +167,8 @@ void TestCliParts::portsListing_data() {
         << " SIMULATOR" << 0 << serial + adapter + "  [COM1]\nsimulator: simulated unit  [COM2]\n";
     QTest::newRow("both on one port, Czech")
         << "/dev/ttyS0"
-        << "/dev/ttyS0" << 1 << "/dev/ttyS0  [COM1, COM2]\n" + adapter + "\nsimulator: simulovaná jednotka\n";
+        << "/dev/ttyS0" << 1
+        << "/dev/ttyS0  [COM1, COM2]\n" + adapter + "\nsimulator: simulované zapalování\n";
     // What the system does not list still gets its mark, on a line of its own.
     QTest::newRow("neither listed")
         << "/dev/ttyIGN-gone"
