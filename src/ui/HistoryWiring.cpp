@@ -3,6 +3,7 @@
 #include "HistorySettings.h"
 #include "HistoryWindow.h"
 #include "Hlav.h"
+#include "PortTest.h"
 #include "RestorePointRecorder.h"
 #include "UnitMatchField.h"
 #include "UserSettingsFile.h"
@@ -56,6 +57,13 @@ void TFormHlav::WireHistory() {
     connect(this, &TFormHlav::deviceCommandStarted, field, &UnitMatchField::CommandStarted);
     connect(this, &TFormHlav::setMatchesFile, field, &UnitMatchField::FileMatches);
     connect(this, &TFormHlav::portChanged, field, &UnitMatchField::UnitUnknown);
+    // The unit may say who it is without a Read: the points of a Program then name it too.
+    connect(portTest_.get(), &PortTest::unitIdentified, restorePoints_,
+            [this](const QString& version, bool onWindowsPort) {
+                if (onWindowsPort) restorePoints_->UnitIdentified(version);
+            });
+    connect(compare_.get(), &CompareWindow::unitIdentified, restorePoints_,
+            &RestorePointRecorder::UnitIdentified);
     connect(this, &TFormHlav::languageChanged, window, &HistoryWindow::Retranslate);
 }
 

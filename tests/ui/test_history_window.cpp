@@ -6,6 +6,7 @@
 #include "Hlav.h"
 #include "MessageBoxes.h"
 #include "ParameterFile.h"
+#include "PortDialog.h"
 #include "QuitSignals.h"
 #include "RestorePointRecorder.h"
 #include "RestorePointStore.h"
@@ -16,7 +17,9 @@
 #include "Validation.h"
 #include "WindowTest.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -404,6 +407,26 @@ private slots:
                  QString("2026-03-14_09-05-07_before-read.ign"));
         QFETCH(QString, beforeRead);
         QCOMPARE(model->index(row, 1).data().toString(), beforeRead);
+    }
+
+    // The port dialog's test of the window's port says who the unit is; a
+    // Program after it names the unit in its point, as one after a Read does.
+    void programNamesTheUnitThePortTestFound() {
+        Open();
+        w->SetPortDialogRunner([this](ign::PortDialog& dialog) {
+            auto* test = ControlOf<QAbstractButton>(dialog, "ButtonTest1");
+            test->click();
+            for (int i = 0; i < 100 && !test->isEnabled(); ++i) {
+                unit->advance(ign::kTickMs);
+                w->Timer1Timer();
+                QTest::qWait(20);
+            }
+            return int(QDialog::Rejected);
+        });
+        ControlOf<QAction>(*w, "MenuPorts")->trigger();
+        w->MenuProgramClick();
+        RunTransfer();
+        QVERIFY2(Names().contains("2026-03-14_09-05-07_program_SIM12.ign"), qPrintable(Names().join(' ')));
     }
 
     // A value typed and not yet taken goes into the set before a restore, as
