@@ -102,6 +102,13 @@ void StripChart::setTimeAxis(TimeAxis axis) {
     update();
 }
 
+// Where the axis reads a round 0: the recording's start, or midnight by the clock.
+double StripChart::axisZero() const {
+    if (!axis_.clockAtZeroMs) return axis_.originS;
+    constexpr std::int64_t kDayMs = 24 * 3600 * 1000;
+    return -static_cast<double>(*axis_.clockAtZeroMs % kDayMs) / 1000;
+}
+
 QString StripChart::timeText(double timeS, int decimals) const {
     if (axis_.clockAtZeroMs) {
         const QDateTime at =
@@ -142,16 +149,19 @@ void StripChart::paintEvent(QPaintEvent*) {
     p.setPen(palette().text().color());
     p.drawLine(kLabelWidth, plotHeight, width(), plotHeight);
     const double step = NiceStep((t1_ - t0_) / std::max(1.0, (width() - kLabelWidth) / 90.0));
-    for (double t = std::ceil(t0_ / step) * step; t <= t1_; t += step) {
+    const double zero = axisZero();
+    for (double t = zero + std::ceil((t0_ - zero) / step) * step; t <= t1_; t += step) {
         const int x = static_cast<int>(std::lround(xAt(t)));
         p.drawLine(x, plotHeight, x, plotHeight + 4);
         p.drawText(QRect(x - 45, plotHeight + 3, 90, kAxisHeight - 3), Qt::AlignHCenter | Qt::AlignTop,
                    timeText(t));
     }
-    // What the numbers count, under the lanes' captions.
-    p.fillRect(QRect(0, plotHeight + 1, kLabelWidth - 2, kAxisHeight - 1), palette().base());
-    p.drawText(QRect(4, plotHeight + 3, kLabelWidth - 8, kAxisHeight - 3), Qt::AlignLeft | Qt::AlignTop,
-               fontMetrics().elidedText(axis_.caption, Qt::ElideRight, kLabelWidth - 8));
+    // What the numbers count, under the lanes' captions, clear of a number at the axis's start.
+    const int captionWidth =
+        kLabelWidth - 8 - fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) / 2;
+    p.fillRect(QRect(0, plotHeight + 1, captionWidth + 4, kAxisHeight - 1), palette().base());
+    p.drawText(QRect(4, plotHeight + 3, captionWidth, kAxisHeight - 3), Qt::AlignLeft | Qt::AlignTop,
+               fontMetrics().elidedText(axis_.caption, Qt::ElideRight, captionWidth));
     if (data_ != nullptr) drawMarkers(p, plotHeight);
     if (cursor_ && *cursor_ >= t0_ && *cursor_ <= t1_) {
         const double x = xAt(*cursor_);
@@ -212,8 +222,13 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     p.setFont(bold);
     const QRect text(4, lane.top() + 2, kLabelWidth - 8, lane.height() - 4);
     const ChannelCaption name = CaptionOf(c, language_);
-    p.drawText(text, Qt::AlignLeft | Qt::AlignTop,
-               fontMetrics().elidedText(name.withUnit(), Qt::ElideRight, text.width()));
+    // The caption gives way to the scale's top number beside it; the unit goes
+    // first, as the value under it carries it too.
+    const int room = text.width() - (any ? QFontMetrics(font()).horizontalAdvance(Number(hi)) + 6 : 0);
+    const QFontMetrics boldMetrics(bold);
+    const QString caption =
+        boldMetrics.horizontalAdvance(name.withUnit()) <= room ? name.withUnit() : name.caption;
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, boldMetrics.elidedText(caption, Qt::ElideRight, room));
     p.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
                value.isEmpty() ? QStringLiteral("-") : (value + QLatin1Char(' ') + name.unit).trimmed());
     p.setFont(font());

@@ -69,6 +69,7 @@ private:
     void moveCursorTo(double x);
     void stepCursor(int rows);
     void drawMarkers(QPainter& painter, int plotHeight);
+    double axisZero() const;
 
     const LogData* data_ = nullptr;
     std::vector<int> columns_;
