@@ -233,7 +233,7 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
     const Scene& s = shown_;
     if (!s.outline.isNull()) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, kOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(markerColour_, kOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(s.outline).adjusted(1.5, 1.5, -1.5, -1.5));
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(
