@@ -61,8 +61,7 @@ constexpr std::array<CommandInfo, 9> kCommands{{
      "Usage: ignition-cli diff A B\n"
      "Lists every difference between two parameter sets, one line each (\"Curve A, 6 000 rpm:\n"
      "31° → 33°\"). A and B are parameter files, or one of them is --port PORT: the set the\n"
-     "unit holds, read without a verify. Exit status 0 when the sets are equal, 1 when they\n"
-     "differ, 2 on an error.\n"},
+     "unit holds, read without a verify.\n"},
     {Command::Ports, "ports", 0, 0, 0,
      "Usage: ignition-cli ports\n"
      "Lists the serial ports the system has, one a line, with their details, then the simulated\n"
@@ -75,9 +74,16 @@ constexpr std::string_view kCommonUsage =
     "Options: --lang en|cs|de  language of the transfer messages and of diff's lines\n"
     "                          (English by default)\n"
     "         --help           this text\n"
-    "         --version        the program's version\n"
+    "         --version        the program's version\n";
+
+constexpr std::string_view kExitStatus =
     "Exit status: 0 done (Verify OK), 1 the transfer ended with an error, 2 usage error or\n"
     "a file or port that cannot be opened.\n";
+
+// diff's outcome is no transfer: its statuses say equal or not.
+constexpr std::string_view kDiffExitStatus =
+    "Exit status: 0 the sets are equal, 1 they differ, 2 usage error, a file that cannot be\n"
+    "opened or from which no value of a parameter set was read, or a unit that cannot be read.\n";
 
 const CommandInfo* FindCommand(std::string_view name) {
     for (const CommandInfo& info : kCommands)
@@ -261,6 +267,7 @@ std::string UsageText(Command command) {
         text += "'ignition-cli COMMAND --help' describes a command.\n";
     }
     text += kCommonUsage;
+    text += command == Command::Diff ? kDiffExitStatus : kExitStatus;
     return text;
 }
 

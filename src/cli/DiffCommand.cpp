@@ -44,12 +44,14 @@ bool ReadUnit(const CliOptions& options, ParameterSet& set) {
     return completed;
 }
 
-// A file operand read as the other file commands read theirs ("-" is standard input).
+// A file operand read as the other file commands read theirs ("-" is standard
+// input). A file that gave no value would compare as the default set, and two
+// such files, or one and the defaults, as equal: refused as program refuses it.
 bool LoadFile(const CliOptions& options, const std::string& path, ParameterSet& set) {
     CliOptions single = options;
     single.base.clear();
     single.file = path == kStandardStream ? std::string() : path;
-    return LoadInputSetOrReport(single, set);
+    return LoadInputSetOrReport(single, set, InputNeeds::Values);
 }
 
 }  // namespace

@@ -73,15 +73,16 @@ std::string Joined(const std::vector<std::string_view>& keys) {
 }
 
 // Whether a file that was read fully may be used; says so where it cannot,
-// or where it lacks keys whose values then come from elsewhere.
-bool ReportKeys(const InputFile& input, const std::string& keptFrom) {
+// or, when asked, where it lacks keys whose values then come from elsewhere.
+bool ReportKeys(const InputFile& input, const std::string& keptFrom, InputNeeds needs) {
     const std::string name = InputName(input.path);
-    if (input.keys.found.empty()) {
+    // Keys without a value after them (a log's header, a file cut short) took nothing either.
+    if (input.keys.valuesTaken == 0) {
         std::fprintf(stderr, "ignition-cli: %s: no key of a parameter file found; nothing sent\n",
                      name.c_str());
         return false;
     }
-    if (!input.keys.missing.empty()) {
+    if (needs == InputNeeds::Keys && !input.keys.missing.empty()) {
         std::fprintf(
             stderr,
             "ignition-cli: %s: %zu of the %zu keys of a parameter file found; missing, so kept from %s: %s\n",
@@ -110,7 +111,7 @@ bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set, InputNee
                 ReportOpenFileError(input.path);
                 return false;
         }
-        if (needs == InputNeeds::Keys && !ReportKeys(input, keptFrom)) return false;
+        if (needs != InputNeeds::Anything && !ReportKeys(input, keptFrom, needs)) return false;
         keptFrom = "the set of " + InputName(input.path);
     }
     return true;

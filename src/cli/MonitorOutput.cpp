@@ -3,6 +3,7 @@
 #include "MonitorChannels.h"
 
 #include <array>
+#include <cstdio>
 #include <span>
 
 namespace ign::cli {
@@ -15,6 +16,14 @@ constexpr std::array kType0Labels{MonitorLabel::Privera, MonitorLabel::Podtlak, 
 constexpr std::array kType1Labels{MonitorLabel::Voda, MonitorLabel::Vzduch, MonitorLabel::Napeti,
                                   MonitorLabel::CasJet, MonitorLabel::UhelPolohy};
 constexpr std::array kType2Labels{MonitorLabel::Rpm, MonitorLabel::Buzeni, MonitorLabel::Test1};
+
+// Before the first status frame no temperature is known, and the page's
+// formula would print -100 degrees: the line says "---" as the page's caption does.
+std::string UnknownTemperature(const char* name, int mv) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%s= --- [°]= %d [mV]", name, mv);
+    return text;
+}
 
 }  // namespace
 
@@ -33,9 +42,15 @@ std::string MonitorTextLines(const Monitor& monitor, int frameType) {
         default:
             return {};
     }
+    const MonitorReadings& r = monitor.readings();
     std::string text;
     for (MonitorLabel label : labels) {
-        text += monitor.text(label);
+        if (!r.haveType3 && label == MonitorLabel::Voda)
+            text += UnknownTemperature("TWS", r.waterMv);
+        else if (!r.haveType3 && label == MonitorLabel::Vzduch)
+            text += UnknownTemperature("ATS", r.airMv);
+        else
+            text += monitor.text(label);
         text += '\n';
     }
     return text;

@@ -30,9 +30,12 @@ inline constexpr std::uintmax_t kMaxParameterFileBytes = 16U << 20U;
 
 // The keys of the written layout, in its order, that a read met and those it
 // did not. "TB" counts as "CLUTCH", whose byte it gives in other units.
+// valuesTaken counts the values read into the blocks: a file that names keys
+// but gives none of their values changed nothing.
 struct ParameterKeys {
     std::vector<std::string_view> found;
     std::vector<std::string_view> missing;
+    std::size_t valuesTaken = 0;
 };
 
 // Reads every key it recognises into the blocks; whatever the input holds,

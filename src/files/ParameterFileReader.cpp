@@ -120,7 +120,8 @@ Byte ClutchFromSeconds(float seconds) {
     return static_cast<Byte>(static_cast<std::int64_t>(rounded) & 0xFF);
 }
 
-void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ign, InjectionBlock& inj) {
+void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ign, InjectionBlock& inj,
+                std::size_t& taken) {
     for (int r = 0; r < record.runCount; ++r) {
         const ValueRun& run = record.runs[static_cast<std::size_t>(r)];
         const auto bytes = BytesOf(ign, inj, run.param);
@@ -130,10 +131,16 @@ void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ig
             // place is read again as the next token.
             if (record.seconds) {
                 float seconds = 0.0F;
-                if (ReadFloat(in, seconds)) target = ClutchFromSeconds(seconds);
+                if (ReadFloat(in, seconds)) {
+                    target = ClutchFromSeconds(seconds);
+                    ++taken;
+                }
             } else {
                 std::uint32_t number = 0;
-                if (ReadInteger(in, number)) target = ToByte(Info(run.param).conversion, number);
+                if (ReadInteger(in, number)) {
+                    target = ToByte(Info(run.param).conversion, number);
+                    ++taken;
+                }
             }
         }
     }
@@ -162,14 +169,17 @@ ParameterKeys ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, Inje
     std::string token;
     token.reserve(kMaxToken);
     bool tooLong = false;
+    std::size_t taken = 0;
     while (NextToken(in, token, tooLong)) {
         if (tooLong) continue;
         if (const ParameterRecord* record = FindParameterRecord(token)) {
             met[static_cast<std::size_t>(record - ParameterRecords().data())] = true;
-            ReadValues(in, *record, ign, inj);
+            ReadValues(in, *record, ign, inj, taken);
         }
     }
-    return SortLayoutKeys(met);
+    ParameterKeys keys = SortLayoutKeys(met);
+    keys.valuesTaken = taken;
+    return keys;
 }
 
 bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj) {

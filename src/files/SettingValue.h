@@ -2,6 +2,7 @@
 
 #include "ProfileFile.h"
 
+#include <string>
 #include <string_view>
 
 namespace ign {
@@ -15,5 +16,11 @@ void ReadSwitch(const ProfileFile& file, std::string_view section, std::string_v
 // the range takes the nearer end.
 void ReadInRange(const ProfileFile& file, std::string_view section, std::string_view key, int& value, int min,
                  int max);
+// A decimal number with a point ("1.0", "0.25", "2"), in min..max as above.
+void ReadDecimalInRange(const ProfileFile& file, std::string_view section, std::string_view key,
+                        double& value, double min, double max);
+// A decimal as ReadDecimalInRange reads it: a point whatever the locale, at
+// least one decimal and at most three ("1.0", "0.25").
+std::string DecimalText(double value);
 
 }  // namespace ign

@@ -44,6 +44,9 @@ public:
     Request beforeRestore(const ParameterSet& window);
     // A live adjustment is about to change the window's set.
     Request beforeLive(const ParameterSet& window);
+    // The unit on the window's port said who it is without a Read of the
+    // window (a test of the port, a compare): its version names the points.
+    void unitIdentified(std::string_view unitVersion) { unit_ = unitVersion; }
     // The Program command's first frame has gone out: the set being programmed.
     Request programStarted(const ParameterSet& programmed);
     Request close(const ParameterSet& window);

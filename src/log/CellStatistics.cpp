@@ -89,7 +89,9 @@ const CellFigures& CellStatistics::cell(int row, int column) const {
 
 std::optional<CellFigures> CellStatistics::figures(int row, int column) const {
     const CellFigures& c = cell(row, column);
-    if (c.samples < settings_.minSamples || c.timeS <= 0) return std::nullopt;
+    // Weights add up in binary fractions: a second made of ten tenths is a hair short of one.
+    if (c.samples < settings_.minSamples || c.timeS <= 0 || c.timeS < settings_.minSeconds - 1e-9)
+        return std::nullopt;
     return c;
 }
 

@@ -21,7 +21,11 @@ struct CellStatisticsSettings {
     int minLambdaMv = 50;            // outside these the sensor is cold or the signal bad
     int maxLambdaMv = 1000;
     double holdOffS = 0.5;  // after any of the above, samples stay out this long
-    int minSamples = 10;    // fewer and a cell shows no figure
+    // A cell shows its figures once it holds both this many samples and this
+    // much of their time. The stream brings a lambda sample about every 0.4 s,
+    // so a cell the engine held for a second or two already counts.
+    int minSamples = 3;
+    double minSeconds = 1.0;
 };
 
 // One lambda sample: a type-0 frame (lambda, throttle) with the latest speed
@@ -72,7 +76,7 @@ public:
     void finish(double endS);
 
     const CellFigures& cell(int row, int column) const;
-    // The cell's figures once it has enough samples to be trusted.
+    // The cell's figures once it has enough samples and time to be trusted.
     std::optional<CellFigures> figures(int row, int column) const;
     const CellFilterCounts& filtered() const { return filtered_; }
     const CellStatisticsSettings& settings() const { return settings_; }

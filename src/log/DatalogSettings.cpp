@@ -47,6 +47,10 @@ constexpr std::array<Limit, 10> kLimits{{
     {"MinSamples", &S::minSamples, nullptr, 1, 1, 100000},
 }};
 
+// After the limits above, in seconds: 0 to an hour.
+constexpr std::string_view kMinSeconds = "MinSeconds";
+constexpr double kMaxMinSeconds = 3600;
+
 constexpr std::string_view kAutoRecord = "AutoRecord";
 constexpr std::string_view kStartRpm = "StartRpm";
 
@@ -63,6 +67,7 @@ void LoadDatalogSettings(const ProfileFile& file, DatalogSettings& settings) {
         // An entry that is not there leaves a fraction exactly as it was, not rounded.
         if (value != limit.stored(cells)) limit.set(cells, value);
     }
+    ReadDecimalInRange(file, kDatalogSection, kMinSeconds, cells.minSeconds, 0, kMaxMinSeconds);
     // A window that lets no sample through would leave every cell blank without a word.
     if (cells.minLambdaMv >= cells.maxLambdaMv) {
         cells.minLambdaMv = before.minLambdaMv;
@@ -75,6 +80,7 @@ void StoreDatalogSettings(ProfileFile& file, const DatalogSettings& settings) {
     file.WriteInteger(kDatalogSection, kStartRpm, settings.startRpm);
     for (const Limit& limit : kLimits)
         file.WriteInteger(kDatalogSection, limit.key, limit.stored(settings.cells));
+    file.WriteString(kDatalogSection, kMinSeconds, DecimalText(settings.cells.minSeconds));
 }
 
 std::filesystem::path LogFolder(const std::filesystem::path& dataFolder) {

@@ -24,8 +24,9 @@ struct DatalogSettings {
 // Reads AutoRecord, StartRpm and every limit of the cell table over the
 // current values: RichAboveMv, MaxWeightMs, MaxThrottleRate (%/s),
 // MinWaterC, OverrunThrottle, OverrunAboveRpm, MinLambdaMv, MaxLambdaMv,
-// HoldOffMs, MinSamples. Times are whole milliseconds and the rate whole
-// percent a second, so that every entry is a plain integer. A missing entry
+// HoldOffMs, MinSamples, MinSeconds. Times are whole milliseconds and the
+// rate whole percent a second, so that those entries are plain integers;
+// MinSeconds, which came later, is seconds with a point ("1.0"). A missing entry
 // or one that is no number keeps the value, a number beyond its range takes
 // the nearer end, and a lambda window whose ends cross keeps the values both
 // ends had.

@@ -1,6 +1,7 @@
 #include "MapTable.h"
 
 #include "FieldTyping.h"
+#include "MapGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,6 +53,17 @@ MapChange Apply(const JetMap& jet, const MapRect& rect, Value value) {
 
 // How far along from `from` to `to` the point `at` lies, 0 for a single point.
 double Share(int at, int from, int to) { return to == from ? 0.0 : double(at - from) / (to - from); }
+
+// The same along an axis: by its values where it rises from `from` to `to`,
+// by the count of points where it does not (a unit's odd axis).
+double Share(const std::array<double, kMapSize>& axis, int at, int from, int to) {
+    for (int i = from; i < to; ++i)
+        if (!(axis[static_cast<std::size_t>(i + 1)] > axis[static_cast<std::size_t>(i)]))
+            return Share(at, from, to);
+    if (to == from) return 0.0;
+    const auto value = [&axis](int i) { return axis[static_cast<std::size_t>(i)]; };
+    return (value(at) - value(from)) / (value(to) - value(from));
+}
 
 double Between(double a, double b, double share) { return a + (b - a) * share; }
 
@@ -144,24 +156,28 @@ MapChange SetCells(const JetMap& jet, const MapRect& rect, int value) {
     return Apply(jet, rect, [&](const MapRect&, int, int) { return double(value); });
 }
 
-MapChange FillBilinear(const JetMap& jet, const MapRect& rect) {
+MapAxes MapAxesOf(const InjectionBlock& injection) { return {MapSpeedAxis(injection), kMapThrottleAxis}; }
+
+MapChange FillBilinear(const JetMap& jet, const MapRect& rect, const MapAxes& axes) {
     return Apply(jet, rect, [&](const MapRect& r, int row, int column) {
-        const double across = Share(column, r.left, r.right);
+        const double across = Share(axes.speed, column, r.left, r.right);
         const double top = Between(At(jet, r.top, r.left), At(jet, r.top, r.right), across);
         const double bottom = Between(At(jet, r.bottom, r.left), At(jet, r.bottom, r.right), across);
-        return Between(top, bottom, Share(row, r.top, r.bottom));
+        return Between(top, bottom, Share(axes.throttle, row, r.top, r.bottom));
     });
 }
 
-MapChange FillRows(const JetMap& jet, const MapRect& rect) {
+MapChange FillRows(const JetMap& jet, const MapRect& rect, const MapAxes& axes) {
     return Apply(jet, rect, [&](const MapRect& r, int row, int column) {
-        return Between(At(jet, row, r.left), At(jet, row, r.right), Share(column, r.left, r.right));
+        return Between(At(jet, row, r.left), At(jet, row, r.right),
+                       Share(axes.speed, column, r.left, r.right));
     });
 }
 
-MapChange FillColumns(const JetMap& jet, const MapRect& rect) {
+MapChange FillColumns(const JetMap& jet, const MapRect& rect, const MapAxes& axes) {
     return Apply(jet, rect, [&](const MapRect& r, int row, int column) {
-        return Between(At(jet, r.top, column), At(jet, r.bottom, column), Share(row, r.top, r.bottom));
+        return Between(At(jet, r.top, column), At(jet, r.bottom, column),
+                       Share(axes.throttle, row, r.top, r.bottom));
     });
 }
 

@@ -43,13 +43,25 @@ MapChange AddSteps(const JetMap& jet, const MapRect& rect, int steps);
 // Multiplies each cell; a factor that is no finite number changes nothing.
 MapChange MultiplyCells(const JetMap& jet, const MapRect& rect, double factor);
 MapChange SetCells(const JetMap& jet, const MapRect& rect, int value);
-// Each cell from the rectangle's four corner cells, bilinearly; a rectangle
-// one row or one column high is linear between its two ends.
-MapChange FillBilinear(const JetMap& jet, const MapRect& rect);
-// Each row linearly between its first and last cell of the rectangle.
-MapChange FillRows(const JetMap& jet, const MapRect& rect);
-// Each column linearly between its top and bottom cell of the rectangle.
-MapChange FillColumns(const JetMap& jet, const MapRect& rect);
+// Where the columns and rows lie along the map's axes, for the fills: the
+// speed of each column (the set's RPM_JET points) and the opening of each
+// row (0, 10 ... 80 and 100 %). By default evenly spaced, cell by cell.
+struct MapAxes {
+    std::array<double, kMapSize> speed{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    std::array<double, kMapSize> throttle{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+};
+// The axes the window labels the map with.
+MapAxes MapAxesOf(const InjectionBlock& injection);
+
+// Each cell from the rectangle's four corner cells, bilinearly along the
+// axes; a rectangle one row or one column high is linear between its two
+// ends. Where an axis does not rise across the rectangle, its cells count
+// evenly instead.
+MapChange FillBilinear(const JetMap& jet, const MapRect& rect, const MapAxes& axes = {});
+// Each row linearly along the speed axis between its first and last cell of the rectangle.
+MapChange FillRows(const JetMap& jet, const MapRect& rect, const MapAxes& axes = {});
+// Each column linearly along the throttle axis between its top and bottom cell of the rectangle.
+MapChange FillColumns(const JetMap& jet, const MapRect& rect, const MapAxes& axes = {});
 // Each cell becomes the mean of the 3 × 3 cells around it as they were
 // before, neighbours outside the rectangle included; at the map's edges only
 // the neighbours that exist count.

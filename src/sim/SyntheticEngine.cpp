@@ -9,32 +9,48 @@ namespace ign {
 
 namespace {
 
-// One stretch of the cycle: the throttle moves to its opening in its first
-// kThrottleMoveMs and stays; the speed (0 idle, 1 top of the range) holds
-// for kSpeedHoldMs at each end and moves evenly in between.
+// One stretch of the cycle. The throttle moves to its opening in its first
+// kThrottleMoveMs and stays. A sweep moves the speed (0 idle, 1 top of the
+// range) evenly between its ends, holding kSpeedHoldMs at each; a steady
+// stretch holds one column of the map. Either starts from where the stretch
+// before left the engine and reaches its own speed within kMoveMs.
 struct Stretch {
-    std::int64_t ms;
-    int throttle;
-    double speedFrom, speedTo;
+    std::int64_t ms = 0;
+    int throttle = 0;
+    double speedFrom = 0, speedTo = 0;
+    int column = -1;  // the column a steady stretch holds; -1 for a sweep
 };
 
 constexpr std::int64_t kThrottleMoveMs = 250;
 constexpr std::int64_t kSpeedHoldMs = 1500;
+constexpr std::int64_t kMoveMs = 600;
+constexpr int kSteadyRows = 8;  // 10 % to 80 %
+constexpr std::size_t kStretches = 1 + (kSteadyRows / 2) * (2 + 2 * kMapSize) + 1;
 
-constexpr std::array<Stretch, 12> kCycle{{
-    {4000, 0, 0, 0},     // idle
-    {10000, 100, 0, 1},  // full throttle to the top
-    {8000, 0, 1, 0},     // overrun
-    {10000, 10, 0, 1},   // the part-throttle rows, up and down in turn
-    {10000, 20, 1, 0},
-    {10000, 30, 0, 1},
-    {10000, 40, 1, 0},
-    {10000, 50, 0, 1},
-    {10000, 60, 1, 0},
-    {10000, 70, 0, 1},
-    {10000, 80, 1, 0},
-    {1000, 0, 0, 0},  // closing to idle again
-}};
+// 3 to 6 s in half seconds, varied from cell to cell so that the stream has no beat.
+constexpr std::int64_t HoldMs(int row, int column) { return 3000 + 500 * ((row * 3 + column * 5) % 7); }
+
+constexpr std::array<Stretch, kStretches> MakeCycle() {
+    std::array<Stretch, kStretches> cycle{};
+    std::size_t n = 0;
+    cycle[n++] = {4000, 0, 0, 0, -1};  // idle
+    for (int pair = 0; pair < kSteadyRows / 2; ++pair) {
+        cycle[n++] = {10000, 100, 0, 1, -1};  // full throttle to the top
+        cycle[n++] = {8000, 0, 1, 0, -1};     // overrun
+        // Two rows, up the speeds and down again, a cell at a time.
+        for (int k = 0; k < 2; ++k) {
+            const int row = 2 * pair + k + 1;
+            for (int i = 0; i < kMapSize; ++i) {
+                const int column = k == 0 ? i : kMapSize - 1 - i;
+                cycle[n++] = {kMoveMs + HoldMs(row, column), 10 * row, 0, 0, column};
+            }
+        }
+    }
+    cycle[n++] = {1000, 0, 0, 0, -1};  // closing to idle again
+    return cycle;
+}
+
+constexpr std::array<Stretch, kStretches> kCycle = MakeCycle();
 
 constexpr std::int64_t CycleMs() {
     std::int64_t total = 0;
@@ -42,28 +58,6 @@ constexpr std::int64_t CycleMs() {
     return total;
 }
 static_assert(CycleMs() == SyntheticEngine::kCycleMs);
-
-struct Place {
-    double throttle;
-    double speed;  // 0..1
-};
-
-Place PlaceAt(std::int64_t timeMs) {
-    std::int64_t t = timeMs % CycleMs();
-    int previousThrottle = kCycle.back().throttle;
-    for (const Stretch& s : kCycle) {
-        if (t < s.ms) {
-            const double move = std::min(1.0, static_cast<double>(t) / kThrottleMoveMs);
-            const double run =
-                std::clamp(static_cast<double>(t - kSpeedHoldMs) / (s.ms - 2 * kSpeedHoldMs), 0.0, 1.0);
-            return {previousThrottle + (s.throttle - previousThrottle) * move,
-                    s.speedFrom + (s.speedTo - s.speedFrom) * (s.ms > 2 * kSpeedHoldMs ? run : 0.0)};
-        }
-        t -= s.ms;
-        previousThrottle = s.throttle;
-    }
-    return {0, 0};
-}
 
 Byte Mem(const std::array<Byte, 220>& memory, int offset) {
     return memory[static_cast<std::size_t>(offset - 1)];
@@ -81,17 +75,59 @@ bool UsableAxis(const std::array<double, kMapSize>& axis) {
     return axis.back() >= SyntheticEngine::kIdleRpm + 1000;
 }
 
-int SpeedRpm(double speed, const std::array<Byte, 220>& memory) {
+int Limiter(const std::array<Byte, 220>& memory) {
+    const int limiter = Mem(memory, 42) * 100;
+    return limiter < SyntheticEngine::kIdleRpm + 1000 ? 10000 : limiter;
+}
+
+double SpeedRpm(double speed, const std::array<Byte, 220>& memory) {
     const std::array<double, kMapSize> axis = SpeedAxis(memory);
     if (UsableAxis(axis)) {
         // Evenly over the columns from idle to the last point.
         const double idle = AxisPosition(axis, SyntheticEngine::kIdleRpm);
         const double position = idle + speed * (kMapSize - 1 - idle);
-        return std::max(static_cast<int>(std::lround(AxisValue(axis, position))), SyntheticEngine::kIdleRpm);
+        return std::max(std::round(AxisValue(axis, position)), double(SyntheticEngine::kIdleRpm));
     }
-    int limiter = Mem(memory, 42) * 100;
-    if (limiter < SyntheticEngine::kIdleRpm + 1000) limiter = 10000;
-    return SyntheticEngine::kIdleRpm + static_cast<int>(speed * (limiter - SyntheticEngine::kIdleRpm));
+    return SyntheticEngine::kIdleRpm + std::floor(speed * (Limiter(memory) - SyntheticEngine::kIdleRpm));
+}
+
+// The speed of a column's point, never below idle; without a usable axis the
+// columns divide the limiter's range.
+double ColumnRpm(int column, const std::array<Byte, 220>& memory) {
+    const std::array<double, kMapSize> axis = SpeedAxis(memory);
+    if (UsableAxis(axis))
+        return std::max(axis[static_cast<std::size_t>(column)], double(SyntheticEngine::kIdleRpm));
+    return SpeedRpm(static_cast<double>(column) / (kMapSize - 1), memory);
+}
+
+// A stretch's own speed at `t` ms into it.
+double OwnRpm(const Stretch& s, std::int64_t t, const std::array<Byte, 220>& memory) {
+    if (s.column >= 0) return ColumnRpm(s.column, memory);
+    const double span = static_cast<double>(s.ms - 2 * kSpeedHoldMs);
+    const double run = span > 0 ? std::clamp(static_cast<double>(t - kSpeedHoldMs) / span, 0.0, 1.0) : 0.0;
+    return SpeedRpm(s.speedFrom + (s.speedTo - s.speedFrom) * run, memory);
+}
+
+struct Place {
+    double throttle = 0;
+    double rpm = SyntheticEngine::kIdleRpm;
+};
+
+Place PlaceAt(std::int64_t timeMs, const std::array<Byte, 220>& memory) {
+    std::int64_t t = std::max<std::int64_t>(timeMs, 0) % SyntheticEngine::kCycleMs;
+    const Stretch* previous = &kCycle.back();
+    for (const Stretch& s : kCycle) {
+        if (t < s.ms) {
+            const double move = std::min(1.0, static_cast<double>(t) / kThrottleMoveMs);
+            const double reach = std::min(1.0, static_cast<double>(t) / kMoveMs);
+            const double from = OwnRpm(*previous, previous->ms, memory);
+            return {previous->throttle + (s.throttle - previous->throttle) * move,
+                    from + (OwnRpm(s, t, memory) - from) * reach};
+        }
+        t -= s.ms;
+        previous = &s;
+    }
+    return {};
 }
 
 // The sensor's voltage for a cell's share of the nominal injection: steep
@@ -108,8 +144,8 @@ int NoiseMv(std::int64_t timeMs) {
     return static_cast<int>(x % 31) - 15;
 }
 
-// The sensor follows the mixture with this time constant.
-constexpr double kSensorLagMs = 100;
+// Past its lag the sensor follows the mixture with this time constant.
+constexpr double kSensorResponseMs = 30;
 
 // The sensor word that the program's scaling (word * 2430 / 8184) turns back into mv.
 std::uint16_t SensorWord(int mv) {
@@ -126,8 +162,8 @@ void PutWord(std::array<Byte, 12>& frame, int at, int word) {
 }  // namespace
 
 void SyntheticEngine::update(std::int64_t timeMs, const std::array<Byte, 220>& memory) {
-    const Place place = PlaceAt(std::max<std::int64_t>(timeMs, 0));
-    rpm_ = SpeedRpm(place.speed, memory);
+    const Place place = PlaceAt(timeMs, memory);
+    rpm_ = static_cast<int>(std::lround(place.rpm));
     throttlePercent_ = static_cast<int>(std::lround(place.throttle));
     iapPercent_ = 30 + throttlePercent_ * 6 / 10;
 
@@ -155,13 +191,15 @@ void SyntheticEngine::update(std::int64_t timeMs, const std::array<Byte, 220>& m
 }
 
 void SyntheticEngine::followMixture(std::int64_t timeMs, const std::array<Byte, 220>& memory) {
-    const MapPoint cell = MapPosition(SpeedAxis(memory), rpm_, throttlePercent_);
+    // What was burnt kLambdaLagMs ago reaches the sensor now.
+    const Place burnt = PlaceAt(timeMs - kLambdaLagMs, memory);
+    const MapPoint cell = MapPosition(SpeedAxis(memory), std::round(burnt.rpm), std::round(burnt.throttle));
     const double target = MixtureMv(Mem(memory, 61 + 10 * cell.nearestRow + cell.nearestColumn));
     if (lastMs_ < 0 || timeMs <= lastMs_) {
         if (lastMs_ < 0) sensorMv_ = target;
     } else {
         sensorMv_ +=
-            (target - sensorMv_) * (1 - std::exp(-static_cast<double>(timeMs - lastMs_) / kSensorLagMs));
+            (target - sensorMv_) * (1 - std::exp(-static_cast<double>(timeMs - lastMs_) / kSensorResponseMs));
     }
     lastMs_ = std::max(lastMs_, timeMs);
     lambdaMv_ = std::max(0, static_cast<int>(std::lround(sensorMv_)) + NoiseMv(timeMs));

@@ -8,18 +8,23 @@
 namespace ign {
 
 // A running engine just good enough to give the monitor plausible numbers
-// that answer the set in the unit's memory. It drives a fixed cycle of
-// kCycleMs: idle, a full-throttle run, the overrun back to idle, then one
-// sweep of the speed range at each part-throttle row of the injection map,
-// so every cell of the map is passed through. The speed range is the map's
-// speed points (the limiter's range when they do not rise), each column
-// taking about the same time. The water warms up, the injection follows the
-// map, and lambda follows the map cell the engine is in: a richer cell gives
-// a higher voltage, with the sensor's lag and a little noise.
+// that answer the set in the unit's memory. It rides a fixed cycle of
+// kCycleMs as a rider does: idle, a full-throttle run through the speed
+// range and the overrun back to idle, then two part-throttle rows of the
+// injection map ridden cell by cell, holding each cell steadily for 3 to 6 s
+// as a rider holds a speed in a gear; again a run and an overrun, the next
+// two rows, and so on through the rows 10 to 80 %. Every cell of the map is
+// passed through. The speed range is the map's speed points (the limiter's
+// range when they do not rise). The water warms up, the injection follows
+// the map, and lambda follows the map cell the engine was in kLambdaLagMs
+// earlier, as a sensor downstream does: a richer cell gives a higher voltage,
+// with a little noise.
 class SyntheticEngine {
 public:
     static constexpr int kIdleRpm = 1200;
-    static constexpr std::int64_t kCycleMs = 103000;
+    static constexpr std::int64_t kCycleMs = 485500;
+    // What the sensor shows was burnt this long before: the way down the pipe and the sensor's answer.
+    static constexpr std::int64_t kLambdaLagMs = 300;
 
     // Moves the engine to the time given, reading the settings it follows from memory.
     void update(std::int64_t timeMs, const std::array<Byte, 220>& memory);

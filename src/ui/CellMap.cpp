@@ -45,7 +45,11 @@ void CellMap::setMarker(std::optional<MapPoint> point) {
 QString CellMap::cellText(int row, int column) const {
     if (!table_) return {};
     const std::optional<CellFigures> f = table_->figures(row, column);
-    if (!f) return {};
+    // Too little to judge the cell by, but the tuner sees the engine was there.
+    if (!f) {
+        const int samples = table_->cell(row, column).samples;
+        return samples > 0 ? QStringLiteral("(%1)").arg(samples) : QString();
+    }
     if (figure_ == Figure::Time) return QString::number(f->timeS, 'f', 1) + QStringLiteral(" s");
     return QStringLiteral("%1\n%2%")
         .arg(std::lround(f->meanLambdaMv()))
@@ -90,7 +94,8 @@ void CellMap::paintEvent(QPaintEvent*) {
             p.fillRect(cell, ToQColor(background));
             p.setPen(palette().mid().color());
             p.drawRect(cell);
-            p.setPen(ToQColor(TextColourOn(background)));
+            p.setPen(f ? ToQColor(TextColourOn(background))
+                       : palette().color(QPalette::Disabled, QPalette::Text));
             p.drawText(cell, Qt::AlignCenter, cellText(r, c));
         }
     }

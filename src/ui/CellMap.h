@@ -10,8 +10,9 @@
 namespace ign {
 
 // The injection map's grid with what a log says of each cell: the time spent
-// there or the mean lambda and the share of rich samples, a cell with too few
-// samples left empty. A marker shows the engine's place at the viewer's cursor.
+// there or the mean lambda and the share of rich samples; a cell with too few
+// samples or too little time shows only its count of samples, faintly. A
+// marker shows the engine's place at the viewer's cursor.
 class CellMap : public QWidget {
     Q_OBJECT
 
@@ -26,7 +27,7 @@ public:
     Figure figure() const { return figure_; }
     void setMarker(std::optional<MapPoint> point);
 
-    // A cell's text as shown: "" without figures.
+    // A cell's text as shown: its figures, "(n)" for n samples too few to judge by, "" for none.
     QString cellText(int row, int column) const;
 
     QSize sizeHint() const override { return {560, 300}; }

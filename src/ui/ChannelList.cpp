@@ -1,8 +1,10 @@
 #include "ChannelList.h"
 
 #include "CellMap.h"
+#include "ChannelCaptions.h"
 #include "StripChart.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -10,15 +12,19 @@
 
 namespace ign {
 
-void LayOutLogWindow(QWidget& window, QLayout* top, ChannelList* channels, StripChart* chart,
-                     CellMap* cells) {
+void LayOutLogWindow(QWidget& window, QLayout* top, ChannelList* channels, QCheckBox* allChannels,
+                     StripChart* chart, CellMap* cells) {
     auto* lower = new QSplitter(Qt::Vertical, &window);
     lower->addWidget(chart);
     lower->addWidget(cells);
     lower->setStretchFactor(0, 3);
     lower->setStretchFactor(1, 2);
+    auto* left = new QVBoxLayout;
+    left->addWidget(channels, 1);
+    left->addWidget(allChannels);
+    QObject::connect(allChannels, &QCheckBox::toggled, channels, &ChannelList::setShowAll);
     auto* body = new QHBoxLayout;
-    body->addWidget(channels);
+    body->addLayout(left);
     body->addWidget(lower, 1);
     auto* layout = new QVBoxLayout(&window);
     layout->addLayout(top);
@@ -32,27 +38,35 @@ ChannelList::ChannelList(QWidget* parent) : QListWidget(parent) {
 }
 
 void ChannelList::setData(const LogData* log, const std::vector<std::string>& charted) {
-    const QSignalBlocker quiet(this);
-    data_ = log;
-    clear();
-    if (log == nullptr) return;
-    for (const LogData::Column& column : log->columns) {
-        auto* item = new QListWidgetItem(QString::fromStdString(column.name), this);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        const bool on = std::find(charted.begin(), charted.end(), column.name) != charted.end();
-        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    {
+        const QSignalBlocker quiet(this);
+        data_ = log;
+        row_ = log == nullptr ? 0 : log->rows();
+        clear();
+        if (log == nullptr) return;
+        for (const LogData::Column& column : log->columns) {
+            auto* item = new QListWidgetItem(this);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            const bool on = std::find(charted.begin(), charted.end(), column.name) != charted.end();
+            item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        }
     }
+    hideBookkeeping();
+    showRow(row_);
 }
 
 void ChannelList::showRow(std::size_t row) {
     if (data_ == nullptr) return;
+    row_ = row;
     const QSignalBlocker quiet(this);
     for (int i = 0; i < count() && static_cast<std::size_t>(i) < data_->columns.size(); ++i) {
-        const LogData::Column& column = data_->columns[static_cast<std::size_t>(i)];
-        QString text = QString::fromStdString(column.name);
+        const ChannelCaption name = CaptionOf(data_->columns[static_cast<std::size_t>(i)], language_);
         const QString value = row < data_->rows() ? ColumnValueText(*data_, i, row) : QString();
-        if (!value.isEmpty())
-            text += QStringLiteral(":  ") + value + QLatin1Char(' ') + QString::fromStdString(column.unit);
+        QString text = name.withUnit();
+        if (!value.isEmpty()) {
+            text = name.caption + QStringLiteral(":  ") + value;
+            if (!name.unit.isEmpty()) text += QLatin1Char(' ') + name.unit;
+        }
         item(i)->setText(text);
     }
 }
@@ -62,6 +76,22 @@ std::vector<int> ChannelList::charted() const {
     for (int i = 0; i < count(); ++i)
         if (item(i)->checkState() == Qt::Checked) columns.push_back(i);
     return columns;
+}
+
+void ChannelList::setLanguage(std::uint8_t code) {
+    language_ = code;
+    showRow(row_);
+}
+
+void ChannelList::setShowAll(bool all) {
+    showAll_ = all;
+    hideBookkeeping();
+}
+
+void ChannelList::hideBookkeeping() {
+    if (data_ == nullptr) return;
+    for (int i = 0; i < count() && static_cast<std::size_t>(i) < data_->columns.size(); ++i)
+        setRowHidden(i, !showAll_ && IsBookkeepingColumn(data_->columns[static_cast<std::size_t>(i)].name));
 }
 
 }  // namespace ign

@@ -278,6 +278,7 @@ void CompareWindow::ReadTick() {
 void CompareWindow::EndUnitRead(bool completed) {
     if (lent_ != nullptr && owner_.line() == lent_ && owner_.link.line() == nullptr)
         owner_.link.setLine(lent_);
+    if (completed) emit unitIdentified(QString::fromStdString(read_->link().identification().version));
     lent_ = nullptr;
     read_.reset();
     progress_->hide();

@@ -75,6 +75,10 @@ public:
     // Where restore points are kept.
     static QString RestorePointFolder();
 
+signals:
+    // The unit on the window's port was read aside, and so said who it is.
+    void unitIdentified(const QString& version);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "CurveChart.h"
 
+#include "EditorBindings.h"
+#include "FieldTyping.h"
 #include "ParameterSet.h"
 
 #include <QMouseEvent>
@@ -14,16 +16,20 @@ namespace {
 
 constexpr double kGrabRadius = 8;
 constexpr int kMargin = 6;
+constexpr int kSwatch = 10;
 
 }  // namespace
 
-CurveChart::CurveChart(Lines lines, double yMin, double yMax, QWidget* parent)
-    : QWidget(parent), lines_(std::move(lines)), yMin_(yMin), yMax_(yMax) {
+CurveChart::CurveChart(Lines lines, Spans spans, QWidget* parent)
+    : QWidget(parent), lines_(std::move(lines)), spans_(std::move(spans)) {
     setMinimumSize(260, 170);
     setMouseTracking(false);
 }
 
 void CurveChart::Show(const ParameterSet& set) {
+    const Span span = spans_(set);
+    yMin_ = span.min;
+    yMax_ = span.max > span.min ? span.max : span.min + 1;
     drawn_.clear();
     xMin_ = 1e300;
     xMax_ = -1e300;
@@ -51,10 +57,48 @@ void CurveChart::SetLive(std::optional<double> x) {
     update();
 }
 
+std::vector<QRectF> CurveChart::LegendBoxes(double& height) const {
+    const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("20000"));
+    const double left = textWidth + kMargin, right = width() - kMargin;
+    const double rowHeight = fontMetrics().height();
+    std::vector<QRectF> boxes;
+    double x = left, y = kMargin;
+    for (const Drawn& d : drawn_) {
+        const double w = kSwatch + 4 + fontMetrics().horizontalAdvance(d.line.name) + 12;
+        if (x > left && x + w > right) {
+            x = left;
+            y += rowHeight;
+        }
+        boxes.emplace_back(x, y, w, rowHeight);
+        x += w;
+    }
+    height = boxes.empty() ? 0 : y + rowHeight - kMargin;
+    return boxes;
+}
+
 QRectF CurveChart::Plot() const {
     const int textWidth = fontMetrics().horizontalAdvance(QStringLiteral("20000"));
     const int textHeight = fontMetrics().height();
-    return QRectF(rect()).adjusted(textWidth + kMargin, kMargin, -kMargin, -textHeight - kMargin);
+    double legend = 0;
+    LegendBoxes(legend);
+    return QRectF(rect()).adjusted(textWidth + kMargin, kMargin + legend + (legend > 0 ? 2 : 0), -kMargin,
+                                   -textHeight - kMargin);
+}
+
+QStringList CurveChart::LegendNames() const {
+    QStringList names;
+    for (const Drawn& d : drawn_) names << d.line.name;
+    return names;
+}
+
+QString CurveChart::DragText() const {
+    if (!grab_) return {};
+    const Line& line = drawn_[grab_->line].line;
+    const int point = line.firstPoint + static_cast<int>(grab_->index);
+    const std::optional<Byte> byte = DraggedFieldByte(line.param, point, grab_->y);
+    const EditorField* field = FindEditorField(line.param, point);
+    if (!byte || field == nullptr) return {};
+    return QString::number(FieldFromByte(*field, *byte));
 }
 
 QPointF CurveChart::ToPixel(double x, double y) const {
@@ -107,6 +151,28 @@ void CurveChart::paintEvent(QPaintEvent*) {
         painter.drawPath(path);
         painter.setBrush(d.line.colour);
         for (std::size_t i = 0; i < d.y.size(); ++i) painter.drawEllipse(PointAt(l, i), 3, 3);
+    }
+    double legendHeight = 0;
+    const std::vector<QRectF> boxes = LegendBoxes(legendHeight);
+    for (std::size_t l = 0; l < boxes.size(); ++l) {
+        const QRectF& box = boxes[l];
+        painter.fillRect(QRectF(box.left(), box.center().y() - kSwatch / 2.0, kSwatch, kSwatch),
+                         drawn_[l].line.colour);
+        painter.setPen(colours.color(QPalette::WindowText));
+        painter.drawText(box.adjusted(kSwatch + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         drawn_[l].line.name);
+    }
+    if (const QString value = DragText(); !value.isEmpty()) {
+        // What the field will hold, beside the point under the pointer.
+        const QPointF at = PointAt(grab_->line, grab_->index);
+        const QSizeF size(fontMetrics().horizontalAdvance(value) + 8, fontMetrics().height() + 2);
+        QRectF label(at + QPointF(8, -size.height() - 4), size);
+        if (label.right() > plot.right()) label.moveRight(at.x() - 8);
+        if (label.top() < plot.top()) label.moveTop(at.y() + 4);
+        painter.setPen(colours.color(QPalette::WindowText));
+        painter.setBrush(colours.color(QPalette::ToolTipBase));
+        painter.drawRect(label);
+        painter.drawText(label, Qt::AlignCenter, value);
     }
     if (live_ && *live_ >= xMin_ && *live_ <= xMax_) {
         const double x = ToPixel(*live_, 0).x();

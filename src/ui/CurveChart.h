@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -14,9 +15,12 @@ namespace ign {
 struct ParameterSet;
 
 // One graph of the Curves window: lines of a parameter's points against an
-// axis, the live operating point as an upright line, and points that can be
-// dragged. A drag changes nothing itself: it ends in pointDragged, with the
-// value in the field's units, and the owner makes the change.
+// axis, a legend that names them, the live operating point as an upright
+// line, and points that can be dragged. The dragged point shows the value
+// its field would take. A drag changes nothing itself: it ends in
+// pointDragged, with the value in the field's units, and the owner makes the
+// change. The height spans what the values may be, which may follow the set
+// (the advance goes up to the trigger width).
 class CurveChart : public QWidget {
     Q_OBJECT
 
@@ -26,11 +30,16 @@ public:
         int firstPoint = 0;     // the line's points are firstPoint .. firstPoint + x.size() - 1
         std::vector<double> x;  // the axis value of each point
         QColor colour;
+        QString name;  // in the legend
     };
     // Where the axis values of a line come from: fixed, or the set's own axis.
     using Lines = std::function<std::vector<Line>(const ParameterSet&)>;
+    struct Span {
+        double min = 0, max = 1;
+    };
+    using Spans = std::function<Span(const ParameterSet&)>;
 
-    CurveChart(Lines lines, double yMin, double yMax, QWidget* parent);
+    CurveChart(Lines lines, Spans spans, QWidget* parent);
 
     void Show(const ParameterSet& set);
     // The axis value of the engine now (speed or temperature); none hides the line.
@@ -38,6 +47,10 @@ public:
     std::optional<double> Live() const { return live_; }
     // Where point `index` of line `line` is drawn, for tests.
     QPointF PointAt(std::size_t line, std::size_t index) const;
+    double SpanMax() const { return yMax_; }
+    // The legend's names, and the dragged point's value as shown; for tests.
+    QStringList LegendNames() const;
+    QString DragText() const;
 
 signals:
     void pointDragged(ign::Param param, int point, double userValue);
@@ -56,10 +69,13 @@ private:
     QRectF Plot() const;
     QPointF ToPixel(double x, double y) const;
     double ValueAt(double pixelY) const;
+    // The legend's entries laid out in rows across the top; its height.
+    std::vector<QRectF> LegendBoxes(double& height) const;
 
     Lines lines_;
+    Spans spans_;
     std::vector<Drawn> drawn_;
-    double xMin_ = 0, xMax_ = 1, yMin_, yMax_;
+    double xMin_ = 0, xMax_ = 1, yMin_ = 0, yMax_ = 1;
     std::optional<double> live_;
     // The point being dragged: line, index and where the pointer holds it.
     struct Grab {

@@ -5,6 +5,7 @@
 #include "MapGeometry.h"
 #include "Monitor.h"
 #include "OperatingTrail.h"
+#include "OwnText.h"
 #include "PageParts.h"
 #include "ParameterDocument.h"
 #include "Validation.h"
@@ -37,6 +38,18 @@ std::vector<double> Fixed(const std::array<double, N>& values) {
 
 QColor RowColour(int row) { return QColor::fromHsv(240 - row * 24, 200, 200); }
 
+// A parameter's points span its field's range.
+CurveChart::Spans FieldSpan(Param param) {
+    const EditorField* field = FindEditorField(param, 0);
+    return [min = double(field->min), max = double(field->max)](const ParameterSet&) {
+        return CurveChart::Span{min, max};
+    };
+}
+
+QString RowName(int row) {
+    return QStringLiteral("%1 %").arg(kMapThrottleAxis[static_cast<std::size_t>(row)]);
+}
+
 }  // namespace
 
 CurvesWindow::CurvesWindow(ParameterDocument& document, QWidget* parent)
@@ -44,51 +57,65 @@ CurvesWindow::CurvesWindow(ParameterDocument& document, QWidget* parent)
     setObjectName(QStringLiteral("CurvesWindow"));
     setWindowTitle(QStringLiteral("Curves"));
     setModal(false);
+    const auto name = [this](const char* object, const char* english) {
+        const OwnText* text = new OwnText(object, english, this);
+        return [text] { return text->text(); };
+    };
+    const auto curveA = name("CurvesLegendA", "Curve A");
+    const auto curveB = name("CurvesLegendB", "Curve B");
+    const auto position = name("CurvesLegendPosition", "Injection position");
+    const auto cylinders = name("CurvesLegendCylinders", "Cylinders 2/3");
+    const auto water = name("CurvesLegendWater", "Water");
+    const auto air = name("CurvesLegendAir", "Air");
     struct Design {
         const char* name;
         const char* title;
         CurveChart::Lines lines;
-        double yMin, yMax;
+        CurveChart::Spans spans;
     };
     const Design designs[] = {
         {"CurvesAdvance", "Advance [°] / curve A, curve B",
+         [=](const ParameterSet& s) {
+             return std::vector<Line>{
+                 {Param::ADV_A, 0, Speeds(s.ignition.RPM_A, Param::RPM_A), Qt::darkBlue, curveA()},
+                 {Param::ADV_B, 0, Speeds(s.ignition.RPM_B, Param::RPM_B), Qt::darkRed, curveB()}};
+         },
+         // Validation holds every advance to the trigger width: a drag beyond it would snap back.
          [](const ParameterSet& s) {
-             return std::vector<Line>{{Param::ADV_A, 0, Speeds(s.ignition.RPM_A, Param::RPM_A), Qt::darkBlue},
-                                      {Param::ADV_B, 0, Speeds(s.ignition.RPM_B, Param::RPM_B), Qt::darkRed}};
-         },
-         0, 125},
+             return CurveChart::Span{0, double(ToUser(Info(Param::PALEC).conversion, s.ignition.PALEC))};
+         }},
         {"CurvesPosition", "Injection position [°]",
-         [](const ParameterSet&) {
-             return std::vector<Line>{{Param::POLOHA, 0, Fixed(kSpeedLabels), Qt::darkGreen}};
+         [=](const ParameterSet&) {
+             return std::vector<Line>{{Param::POLOHA, 0, Fixed(kSpeedLabels), Qt::darkGreen, position()}};
          },
-         0, 720},
+         FieldSpan(Param::POLOHA)},
         {"CurvesCylinders", "Cylinders 2/3 [%]",
-         [](const ParameterSet&) {
-             return std::vector<Line>{{Param::KOR_23, 0, Fixed(kSpeedLabels), Qt::darkMagenta}};
+         [=](const ParameterSet&) {
+             return std::vector<Line>{{Param::KOR_23, 0, Fixed(kSpeedLabels), Qt::darkMagenta, cylinders()}};
          },
-         10, 250},
+         FieldSpan(Param::KOR_23)},
         {"CurvesTemperatures", "Water, air [%]",
-         [](const ParameterSet&) {
-             return std::vector<Line>{{Param::WATER, 0, Fixed(kTemperatures), Qt::darkCyan},
-                                      {Param::AIR, 0, Fixed(kTemperatures), Qt::darkYellow}};
+         [=](const ParameterSet&) {
+             return std::vector<Line>{{Param::WATER, 0, Fixed(kTemperatures), Qt::darkCyan, water()},
+                                      {Param::AIR, 0, Fixed(kTemperatures), Qt::darkYellow, air()}};
          },
-         10, 250},
+         FieldSpan(Param::WATER)},
         {"CurvesMap", "Injection map [%]",
          [](const ParameterSet& s) {
              std::vector<Line> rows;
              const std::vector<double> x = Speeds(s.injection.RPM_JET, Param::RPM_JET);
              for (int row = 0; row < kMapSize; ++row)
-                 rows.push_back({Param::JET, row * kMapSize, x, RowColour(row)});
+                 rows.push_back({Param::JET, row * kMapSize, x, RowColour(row), RowName(row)});
              return rows;
          },
-         5, 250},
+         FieldSpan(Param::JET)},
     };
     auto* grid = new QGridLayout(this);
     for (std::size_t i = 0; i < charts_.size(); ++i) {
         const Design& d = designs[i];
         QGroupBox* group = MakeGroup(this, d.name, d.title);
         auto* inside = new QVBoxLayout(group);
-        charts_[i] = new CurveChart(d.lines, d.yMin, d.yMax, group);
+        charts_[i] = new CurveChart(d.lines, d.spans, group);
         inside->addWidget(charts_[i]);
         grid->addWidget(group, static_cast<int>(i) / 2, static_cast<int>(i) % 2);
         connect(charts_[i], &CurveChart::pointDragged, this, &CurvesWindow::Drag);
@@ -103,6 +130,10 @@ CurvesWindow::CurvesWindow(ParameterDocument& document, QWidget* parent)
     document_.Listen([this](const ParameterChange& change) {
         for (CurveChart* chart : charts_) chart->Show(change.after);
     });
+}
+
+void CurvesWindow::Retranslate() {
+    for (CurveChart* chart : charts_) chart->Show(document_.Parameters());
 }
 
 void CurvesWindow::Open() {

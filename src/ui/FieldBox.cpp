@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLocale>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
@@ -83,6 +85,13 @@ void FieldBox::stepBy(int steps) {
 bool FieldBox::leftForAnotherControl() const {
     const QWidget* now = QApplication::focusWidget();
     return !hasFocus() && now != nullptr && now->window() == window();
+}
+
+bool FieldBox::OnArrows(const QPoint& point) const {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QStyle::SubControl part = style()->hitTestComplexControl(QStyle::CC_SpinBox, &option, point, this);
+    return part == QStyle::SC_SpinBoxUp || part == QStyle::SC_SpinBoxDown;
 }
 
 // Qt's spin box refuses the keystroke that would take the text past the

@@ -31,6 +31,8 @@ public:
     // same window. A dialog, a message box or another program taking the focus
     // is not leaving the box, so pending text stays pending until then.
     bool leftForAnotherControl() const;
+    // Whether a point of the box lies on its up/down arrows rather than on its text.
+    bool OnArrows(const QPoint& point) const;
 
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;

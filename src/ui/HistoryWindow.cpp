@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include "NewTexts.h"
 #include "OwnText.h"
 
 #include <QDesktopServices>
@@ -11,6 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <optional>
 
@@ -25,8 +27,16 @@ QString TimeText(const LocalTime& t) {
     return QString::fromLatin1(text);
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The reasons' texts in the window's tables, in the order of RestoreReason.
+constexpr std::array<std::string_view, kRestoreReasonCount> kReasonObjects{
+    "HistoryReasonRead",          "HistoryReasonProgram",    "HistoryReasonUnitBeforeProgram",
+    "HistoryReasonBeforeRead",    "HistoryReasonBeforeOpen", "HistoryReasonBeforeNew",
+    "HistoryReasonBeforeRestore", "HistoryReasonBeforeLive", "HistoryReasonClose",
+    "HistoryReasonManual",
+};
+
+QString ReasonCaption(RestoreReason reason, std::uint8_t language) {
+    return NewTextOf(kReasonObjects[static_cast<std::size_t>(reason)], language);
 }
 
 }  // namespace
@@ -71,7 +81,7 @@ QVariant RestorePointModel::data(const QModelIndex& index, int role) const {
         case TimeColumn:
             return TimeText(point->name.time);
         case ReasonColumn:
-            return FromView(ReasonText(point->name.reason));
+            return ReasonCaption(point->name.reason, language_);
         case UnitColumn:
             return QString::fromStdString(point->name.unit);
         case KeepColumn:
@@ -79,6 +89,12 @@ QVariant RestorePointModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+void RestorePointModel::SetLanguage(std::uint8_t code) {
+    language_ = code;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (!points_.empty()) emit dataChanged(index(0, ReasonColumn), index(rowCount() - 1, ReasonColumn));
 }
 
 QVariant RestorePointModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -90,7 +106,7 @@ QVariant RestorePointModel::headerData(int section, Qt::Orientation orientation,
 HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
     : QWidget(parent, Qt::Window), store_(std::move(folder)) {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("Restore points"));
+    setWindowTitle(QStringLiteral("History"));
     const std::vector<const OwnText*> headers{
         new OwnText("HistoryColumnTime", "Time", this),
         new OwnText("HistoryColumnReason", "Reason", this),
@@ -110,8 +126,15 @@ HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
     const QFontMetrics metrics = list_->fontMetrics();
     list_->setColumnWidth(RestorePointModel::TimeColumn,
                           metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00__")));
+    // Room for the longest reason of any language, so that a switch cuts none off.
+    int reasonWidth = 0;
+    for (int reason = 0; reason < kRestoreReasonCount; ++reason)
+        for (std::uint8_t code = 0; code < kLanguageCount; ++code)
+            reasonWidth =
+                std::max(reasonWidth,
+                         metrics.horizontalAdvance(ReasonCaption(static_cast<RestoreReason>(reason), code)));
     list_->setColumnWidth(RestorePointModel::ReasonColumn,
-                          metrics.horizontalAdvance(QStringLiteral("unit-before-program__")));
+                          reasonWidth + metrics.horizontalAdvance(QStringLiteral("__")));
     list_->setColumnWidth(RestorePointModel::UnitColumn,
                           metrics.horizontalAdvance(QStringLiteral("SIM12.V3.____")));
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -179,7 +202,7 @@ void HistoryWindow::Refresh() {
     SelectionChanged();
 }
 
-void HistoryWindow::Retranslate() { model_->HeadersChanged(); }
+void HistoryWindow::Retranslate(std::uint8_t code) { model_->SetLanguage(code); }
 
 const RestorePoint* HistoryWindow::Selected() const {
     const QModelIndexList rows = list_->selectionModel()->selectedRows();

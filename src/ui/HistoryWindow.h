@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QWidget>
+#include <cstdint>
 #include <filesystem>
 #include <vector>
 
@@ -28,7 +29,8 @@ public:
     const RestorePoint* PointAt(int row) const;
     // The row of the point of this name, marked keep or not (a keep renames it).
     int RowOf(RestorePointName name) const;
-    void HeadersChanged() { emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1); }
+    // The captions and the reasons in another language (0 English, 1 Czech, 2 German).
+    void SetLanguage(std::uint8_t code);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,6 +40,7 @@ public:
 private:
     std::vector<const OwnText*> headers_;
     std::vector<RestorePoint> points_;
+    std::uint8_t language_ = 0;
 };
 
 // The window of restore points: lists the folder while it is shown, and
@@ -51,8 +54,8 @@ public:
 
     // The folder listed again, the selected point kept selected; nothing while hidden.
     void Refresh();
-    // The column captions again, after a language switch.
-    void Retranslate();
+    // The column captions and the reasons in the window's language, after a switch.
+    void Retranslate(std::uint8_t code);
     const RestorePoint* Selected() const;
     QTreeView* List() const { return list_; }
 

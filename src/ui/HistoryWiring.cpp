@@ -3,6 +3,7 @@
 #include "HistorySettings.h"
 #include "HistoryWindow.h"
 #include "Hlav.h"
+#include "PortTest.h"
 #include "RestorePointRecorder.h"
 #include "UnitMatchField.h"
 #include "UserSettingsFile.h"
@@ -56,9 +57,14 @@ void TFormHlav::WireHistory() {
     connect(this, &TFormHlav::deviceCommandStarted, field, &UnitMatchField::CommandStarted);
     connect(this, &TFormHlav::setMatchesFile, field, &UnitMatchField::FileMatches);
     connect(this, &TFormHlav::portChanged, field, &UnitMatchField::UnitUnknown);
-    // After the window's own handlers, which apply the language's tables.
-    for (QAction* language : {actions_.English, actions_.Czech, actions_.German})
-        connect(language, &QAction::triggered, window, &HistoryWindow::Retranslate);
+    // The unit may say who it is without a Read: the points of a Program then name it too.
+    connect(portTest_.get(), &PortTest::unitIdentified, restorePoints_,
+            [this](const QString& version, bool onWindowsPort) {
+                if (onWindowsPort) restorePoints_->UnitIdentified(version);
+            });
+    connect(compare_.get(), &CompareWindow::unitIdentified, restorePoints_,
+            &RestorePointRecorder::UnitIdentified);
+    connect(this, &TFormHlav::languageChanged, window, &HistoryWindow::Retranslate);
 }
 
 // The unit read aside before a Program: its point, then the Program itself,
@@ -79,7 +85,11 @@ void TFormHlav::SideReadTick() {
 }
 
 // A restore point back into the window, as Open reads a file: one step, the
-// point it replaces kept first.
-void TFormHlav::RestoreFromPoint(const QString& path) { ApplyParameterFile(ChangeCause::Restore, path); }
+// point it replaces kept first. What was typed and not yet taken is taken
+// first, as every other step takes it, so that Undo brings it back.
+void TFormHlav::RestoreFromPoint(const QString& path) {
+    document_.EditCycle();
+    ApplyParameterFile(ChangeCause::Restore, path);
+}
 
 }  // namespace ign

@@ -38,6 +38,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -235,8 +236,11 @@ void TFormHlav::ConnectSignals() {
                 if (box->leftForAnotherControl()) RunGuarded([this] { EditCycle(); });
             });
         } else {
-            box->TextBox()->setProperty(kCycleOnClick, true);
-            box->TextBox()->installEventFilter(this);
+            // The box's frame around its text is the text box too, as far as a click goes.
+            for (QWidget* part : {static_cast<QWidget*>(box), static_cast<QWidget*>(box->TextBox())}) {
+                part->setProperty(kCycleOnClick, true);
+                part->installEventFilter(this);
+            }
         }
     }
 
@@ -271,8 +275,12 @@ void TFormHlav::BuildEditFeatures() {
 }
 
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool())
-        RunGuarded([this] { EditCycle(); });
+    if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool()) {
+        // A press on the arrows steps the box, and the step runs the cycle itself.
+        const auto* box = qobject_cast<const FieldBox*>(watched);
+        if (box == nullptr || !box->OnArrows(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            RunGuarded([this] { EditCycle(); });
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -7,7 +7,9 @@
 #include "OwnText.h"
 #include "StripChart.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +40,7 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     setWindowTitle(QStringLiteral("Live chart"));
     recordingText_ = new OwnText("LiveChartRecording", "Recording %1", this);
     idleText_ = new OwnText("LiveChartLastLog", "Last log: %1", this);
+    axisText_ = new OwnText("LiveChartAxis", "Time of day", this);
 
     for (const MonitorChannel& c : MonitorChannels())
         data_.columns.push_back({std::string(c.name), std::string(c.unit), {}});
@@ -58,13 +61,16 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     stop_->setObjectName(QStringLiteral("LiveChartStop"));
     state_ = new QLabel(this);
     state_->setObjectName(QStringLiteral("LiveChartState"));
+    allChannels_ = new QCheckBox(QStringLiteral("All channels"), this);
+    allChannels_->setObjectName(QStringLiteral("LiveChartAllChannels"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(span_);
     top->addWidget(start_);
     top->addWidget(stop_);
     top->addWidget(state_, 1);
-    LayOutLogWindow(*this, top, channels_, chart_, cells_);
+    LayOutLogWindow(*this, top, channels_, allChannels_, chart_, cells_);
+    setLanguage(0);
     resize(1000, 800);
 
     redraw_ = new QTimer(this);
@@ -78,6 +84,9 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     connect(stop_, &QPushButton::clicked, &recorder_, &LogRecorder::Stop);
     connect(&recorder_, &LogRecorder::progressed, this, &LiveChartWindow::showRecording);
     connect(&recorder_, &LogRecorder::frameArrived, this, &LiveChartWindow::addFrame);
+    connect(&recorder_, &LogRecorder::marked, this, [this](int number, std::int64_t timeMs) {
+        data_.markers.push_back({number, static_cast<double>(timeMs) / 1000.0});
+    });
     connect(&recorder_, &LogRecorder::recordingChanged, this, &LiveChartWindow::recordingChanged);
     showRecording();
 }
@@ -100,6 +109,7 @@ void LiveChartWindow::addFrame(const MonitorFrameEvent& frame) {
         const auto keep = static_cast<std::ptrdiff_t>(data_.rowAt(oldest));
         data_.timeS.erase(data_.timeS.begin(), data_.timeS.begin() + keep);
         for (LogData::Column& c : data_.columns) c.values.erase(c.values.begin(), c.values.begin() + keep);
+        std::erase_if(data_.markers, [&](const LogData::Marker& m) { return m.timeS < data_.timeS.front(); });
     }
 }
 
@@ -117,6 +127,14 @@ void LiveChartWindow::refresh() {
     const float tps = data_.columns[static_cast<std::size_t>(Channel::TpsPercent)].values[last];
     cells_->setMarker(std::isnan(rpm) || std::isnan(tps) ? std::nullopt
                                                          : std::optional(MapPosition(speedAxis_, rpm, tps)));
+}
+
+void LiveChartWindow::setLanguage(std::uint8_t code) {
+    channels_->setLanguage(code);
+    chart_->setLanguage(code);
+    // The frames' clock against the time of day: what was recorded is then found by the clock.
+    const std::int64_t clockAtZero = QDateTime::currentMSecsSinceEpoch() - recorder_.now();
+    chart_->setTimeAxis({0, clockAtZero, axisText_->text()});
 }
 
 void LiveChartWindow::recordingChanged(bool recording) {

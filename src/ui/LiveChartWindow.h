@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -24,11 +25,12 @@ class LogRecorder;
 class OwnText;
 class StripChart;
 
-// The live chart: the monitor stream of the last 30 s to 10 min, the chosen
-// channels each in a lane of its own, with the recorder's buttons and its
-// elapsed time and size, and below it the cell table of the stream since
-// recording began, with the engine's place on the map now. A window of its own that may stay open beside the
-// main window; it keeps only the longest span it can show.
+// The live chart: the monitor stream of the last 30 s to 10 min against the
+// time of day, the chosen channels each in a lane of its own with the
+// recording's markers, with the recorder's buttons and its elapsed time and
+// size, and below it the cell table of the stream since recording began,
+// with the engine's place on the map now. A window of its own that may stay
+// open beside the main window; it keeps only the longest span it can show.
 class LiveChartWindow : public QWidget {
     Q_OBJECT
 
@@ -49,6 +51,8 @@ public:
     // The recorder's state in words: "Recording 0:01:23, 1.2 MB", or the
     // last log's name, with a problem of the log after it.
     QString stateText() const;
+    // Captions in the window's language.
+    void setLanguage(std::uint8_t code);
 
 private:
     void showRecording();
@@ -69,6 +73,8 @@ private:
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QLabel* state_ = nullptr;
+    QCheckBox* allChannels_ = nullptr;
+    OwnText* axisText_ = nullptr;
     OwnText* recordingText_ = nullptr;
     OwnText* idleText_ = nullptr;
     QTimer* redraw_ = nullptr;

@@ -47,6 +47,8 @@ LogFeature::LogFeature(Link& link, QMainWindow& window, QMenu& tools, QMenu& vie
     QAction* chartItem = AddAction(view, window, "MenuLiveChart", "Live chart");
     QAction* viewerItem = AddAction(view, window, "MenuLogViewer", "Log viewer...");
     cannotRecord_ = new OwnText("RecordCannotCreate", "The log cannot be created:", &window);
+    automaticOff_ =
+        new OwnText("RecordAutomaticOff", "Recording stopped; automatic recording is off", &window);
 
     state_ = new QLabel(&window);
     state_->setObjectName(QStringLiteral("RecordingState"));
@@ -57,7 +59,17 @@ LogFeature::LogFeature(Link& link, QMainWindow& window, QMenu& tools, QMenu& vie
     connect(start_, &QAction::triggered, recorder_.get(), &LogRecorder::Start);
     connect(stop_, &QAction::triggered, recorder_.get(), &LogRecorder::Stop);
     connect(mark_, &QAction::triggered, recorder_.get(), &LogRecorder::Mark);
-    connect(automatic_, &QAction::toggled, recorder_.get(), &LogRecorder::setAutomatic);
+    connect(automatic_, &QAction::toggled, recorder_.get(), [this](bool on) {
+        recorder_->setAutomatic(on);
+        saysAutomaticOff_ = false;
+        showState();
+    });
+    connect(recorder_.get(), &LogRecorder::automaticStopped, this, [this] {
+        const QSignalBlocker quiet(automatic_);
+        automatic_->setChecked(false);
+        saysAutomaticOff_ = true;
+        showState();
+    });
     connect(chartItem, &QAction::triggered, chart_, [this] { ShowBeside(*chart_); });
     connect(viewerItem, &QAction::triggered, viewer_, [this] { ShowBeside(*viewer_); });
     connect(recorder_.get(), &LogRecorder::progressed, this, &LogFeature::showState);
@@ -84,12 +96,20 @@ void LogFeature::storeSettings(ProfileFile& file) const { StoreDatalogSettings(f
 
 void LogFeature::tick() { recorder_->Tick(); }
 
+void LogFeature::retranslate() {
+    chart_->setLanguage(language_());
+    viewer_->setLanguage(language_());
+    showState();
+}
+
 void LogFeature::showState() {
     const bool recording = recorder_->recording();
     start_->setEnabled(!recording);
     stop_->setEnabled(recording);
     mark_->setEnabled(recording);
-    const QString text = recording ? chart_->stateText() : QString();
+    if (recording) saysAutomaticOff_ = false;
+    const QString text =
+        recording ? chart_->stateText() : (saysAutomaticOff_ ? automaticOff_->text() : QString());
     state_->setText(text);
     state_->setVisible(!text.isEmpty());
 }

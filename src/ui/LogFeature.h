@@ -38,6 +38,8 @@ public:
     void loadSettings(const ProfileFile& file);
     void storeSettings(ProfileFile& file) const;
     void tick();
+    // The texts it puts together itself, again in the window's language.
+    void retranslate();
 
 private:
     void showState();
@@ -52,6 +54,8 @@ private:
     QAction* mark_ = nullptr;
     QAction* automatic_ = nullptr;
     OwnText* cannotRecord_ = nullptr;
+    OwnText* automaticOff_ = nullptr;
+    bool saysAutomaticOff_ = false;  // a Stop turned automatic recording off, and nothing since
     QMainWindow& window_;
 };
 

@@ -58,9 +58,20 @@ void LogRecorder::setAutomatic(bool automatic) {
 
 void LogRecorder::Start() { act(auto_.start()); }
 
-void LogRecorder::Stop() { act(auto_.stop()); }
+void LogRecorder::Stop() {
+    const bool wasAutomatic = settings_.autoRecord;
+    if (wasAutomatic) setAutomatic(false);
+    act(auto_.stop());
+    if (wasAutomatic) emit automaticStopped();
+}
 
-int LogRecorder::Mark() { return session_ ? session_->addMarker(clock_()) : 0; }
+int LogRecorder::Mark() {
+    if (!session_) return 0;
+    const std::int64_t now = clock_();
+    const int number = session_->addMarker(now);
+    emit marked(number, now);
+    return number;
+}
 
 void LogRecorder::Tick() {
     const std::int64_t now = clock_();

@@ -42,6 +42,8 @@ public:
     void setAutomatic(bool automatic);
 
     void Start();
+    // Ends the recording; with automatic recording on, turns that off too,
+    // or the engine's speed would start a new log at once.
     void Stop();
     // A marker in the log; its number, 0 when nothing records.
     int Mark();
@@ -50,6 +52,8 @@ public:
 
     bool recording() const { return session_ != nullptr; }
     std::int64_t elapsedMs() const;
+    // The recorder's clock now (ms), on which the frames are stamped.
+    std::int64_t now() const { return clock_(); }
     std::uint64_t fileBytes() const { return session_ ? session_->fileBytes() : lastBytes_; }
     int frames() const { return session_ ? session_->frames() : lastFrames_; }
     // The log being written, or the last one written.
@@ -62,6 +66,10 @@ signals:
     void progressed();
     // A log could not be made: nothing records.
     void cannotRecord(const QString& detail);
+    // A marker went into the log at timeMs of the frames' clock.
+    void marked(int number, std::int64_t timeMs);
+    // Automatic recording was turned off by a Stop.
+    void automaticStopped();
     // Every valid monitor frame, recorded or not, for whoever charts them.
     void frameArrived(const ign::MonitorFrameEvent& frame);
 

@@ -5,6 +5,7 @@
 #include "OwnText.h"
 #include "StripChart.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -27,6 +28,8 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     noCellsText_ =
         new OwnText("LogViewerNoCells", "No cell table: the log lacks speed, throttle or lambda.", this);
     dialogTitle_ = new OwnText("LogViewerDialog", "Open log", this);
+    cursorText_ = new OwnText("LogViewerCursorText", "Cursor: %1", this);
+    axisText_ = new OwnText("LogViewerAxis", "Time since recording began", this);
 
     open_ = new QPushButton(QStringLiteral("Open log..."), this);
     open_->setObjectName(QStringLiteral("LogViewerOpen"));
@@ -40,6 +43,10 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     showLambda_ = new QRadioButton(QStringLiteral("Lambda per cell"), this);
     showLambda_->setObjectName(QStringLiteral("LogViewerShowLambda"));
     showLambda_->setChecked(true);
+    cursorTime_ = new QLabel(this);
+    cursorTime_->setObjectName(QStringLiteral("LogViewerCursor"));
+    allChannels_ = new QCheckBox(QStringLiteral("All channels"), this);
+    allChannels_->setObjectName(QStringLiteral("LogViewerAllChannels"));
 
     channels_ = new ChannelList(this);
     chart_ = new StripChart(this);
@@ -50,9 +57,11 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     top->addWidget(open_);
     top->addWidget(file_);
     top->addWidget(note_, 1);
+    top->addWidget(cursorTime_);
     top->addWidget(showTime_);
     top->addWidget(showLambda_);
-    LayOutLogWindow(*this, top, channels_, chart_, cells_);
+    LayOutLogWindow(*this, top, channels_, allChannels_, chart_, cells_);
+    chart_->setTimeAxis({0, std::nullopt, axisText_->text()});
     resize(1000, 760);
 
     dialog_ = [this](QWidget& owner, const QString& folder) {
@@ -75,18 +84,22 @@ void LogViewerWindow::askForFile() {
 bool LogViewerWindow::openFile(const QString& path) {
     LogReadError error = LogReadError::None;
     std::optional<LogData> read = ReadLogFile(std::filesystem::path(path.toStdU16String()), error);
-    file_->setText(QFileInfo(path).fileName());
     if (!read) {
-        note_->setText(error == LogReadError::NoChannels ? noChannelsText_->text() : cannotOpenText_->text());
+        // The log shown stays, with its name; the note says what became of the other file.
+        const QString reason =
+            error == LogReadError::NoChannels ? noChannelsText_->text() : cannotOpenText_->text();
+        note_->setText(reason + QStringLiteral(" (") + QFileInfo(path).fileName() + QLatin1Char(')'));
         return false;
     }
+    file_->setText(QFileInfo(path).fileName());
     log_ = std::move(read);
     note_->setText(log_->truncated ? truncatedText_->text() : QString());
     channels_->setData(&*log_, {"rpm", "tps_percent", "lambda_mv", "water_c"});
     chart_->setData(&*log_);
     chart_->setColumns(channels_->charted());
-    const double end = log_->rows() == 0 ? 1 : log_->timeS.back();
-    chart_->setRange(log_->rows() == 0 ? 0 : log_->timeS.front(), end);
+    const double start = log_->rows() == 0 ? 0 : log_->timeS.front();
+    chart_->setTimeAxis({start, std::nullopt, axisText_->text()});
+    chart_->setRange(start, log_->rows() == 0 ? 1 : log_->timeS.back());
     showCells();
     setCursorTime(log_->rows() == 0 ? 0 : log_->timeS.front());
     return true;
@@ -108,6 +121,8 @@ void LogViewerWindow::setCursorTime(double timeS) {
 
 void LogViewerWindow::cursorMoved(double timeS) {
     if (!log_ || log_->rows() == 0) return;
+    cursorAt_ = timeS;
+    cursorTime_->setText(cursorText());
     const std::size_t row = log_->rowAt(timeS);
     channels_->showRow(row);
     const int rpmColumn = log_->columnIndex("rpm");
@@ -124,5 +139,20 @@ void LogViewerWindow::cursorMoved(double timeS) {
 }
 
 QString LogViewerWindow::note() const { return note_->text(); }
+
+QString LogViewerWindow::fileName() const { return file_->text(); }
+
+QString LogViewerWindow::cursorText() const {
+    return cursorAt_ ? cursorText_->text().arg(chart_->timeText(*cursorAt_, 2)) : QString();
+}
+
+void LogViewerWindow::setLanguage(std::uint8_t code) {
+    channels_->setLanguage(code);
+    chart_->setLanguage(code);
+    StripChart::TimeAxis axis{log_ && log_->rows() > 0 ? log_->timeS.front() : 0, std::nullopt,
+                              axisText_->text()};
+    chart_->setTimeAxis(std::move(axis));
+    cursorTime_->setText(cursorText());
+}
 
 }  // namespace ign

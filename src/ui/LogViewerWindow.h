@@ -6,9 +6,11 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -21,9 +23,12 @@ class OwnText;
 class StripChart;
 
 // Opens a log (this program's or any in the same layout) and shows it: a
-// chart with zoom, pan and a cursor, every channel's value at the cursor, and
-// per cell of the injection map the time spent there and how rich it ran.
-// The cursor's speed and throttle are the operating point of that moment.
+// chart with zoom, pan, its markers and a cursor, whose time it shows and the
+// arrow keys step; every channel's value at the cursor, named as the Monitor
+// page names it in the window's language; and per cell of the injection map
+// the time spent there and how rich it ran. The time counts from the start
+// of the recording. The cursor's speed and throttle are the operating point
+// of that moment. A file that is no log leaves the log shown before as it was.
 class LogViewerWindow : public QWidget {
     Q_OBJECT
 
@@ -40,12 +45,16 @@ public:
 
     // Reads and shows the file; false (and the reason shown) when it is no log.
     bool openFile(const QString& path);
+    // Captions and texts it puts together in the window's language.
+    void setLanguage(std::uint8_t code);
     void setDialogRunner(DialogRunner runner) { dialog_ = std::move(runner); }
     // Puts the cursor at a time, as a click there does.
     void setCursorTime(double timeS);
 
     const std::optional<LogData>& log() const { return log_; }
     QString note() const;
+    QString fileName() const;
+    QString cursorText() const;
     StripChart* chart() const { return chart_; }
     CellMap* cells() const { return cells_; }
 
@@ -65,6 +74,8 @@ private:
     QPushButton* open_ = nullptr;
     QLabel* file_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* cursorTime_ = nullptr;
+    QCheckBox* allChannels_ = nullptr;
     QRadioButton* showTime_ = nullptr;
     QRadioButton* showLambda_ = nullptr;
     ChannelList* channels_ = nullptr;
@@ -75,6 +86,9 @@ private:
     OwnText* noChannelsText_ = nullptr;
     OwnText* noCellsText_ = nullptr;
     OwnText* dialogTitle_ = nullptr;
+    OwnText* cursorText_ = nullptr;
+    OwnText* axisText_ = nullptr;
+    std::optional<double> cursorAt_;
 };
 
 }  // namespace ign

@@ -20,6 +20,7 @@ void TFormHlav::BuildLogs() {
     connect(this, &TFormHlav::ticked, logs_.get(), &LogFeature::tick);
     connect(this, &TFormHlav::settingsLoaded, logs_.get(), &LogFeature::loadSettings);
     connect(this, &TFormHlav::settingsStoring, logs_.get(), &LogFeature::storeSettings);
+    connect(this, &TFormHlav::languageChanged, logs_.get(), &LogFeature::retranslate);
 }
 
 }  // namespace ign

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
@@ -291,17 +292,20 @@ void MapTableWindow::SetValue() {
 
 void MapTableWindow::FillBilinear() {
     const MapRect rect = Selection();
-    Run([&](const JetMap& jet) { return ign::FillBilinear(jet, rect); });
+    const MapAxes axes = MapAxesOf(document_.Parameters().injection);
+    Run([&](const JetMap& jet) { return ign::FillBilinear(jet, rect, axes); });
 }
 
 void MapTableWindow::FillRows() {
     const MapRect rect = Selection();
-    Run([&](const JetMap& jet) { return ign::FillRows(jet, rect); });
+    const MapAxes axes = MapAxesOf(document_.Parameters().injection);
+    Run([&](const JetMap& jet) { return ign::FillRows(jet, rect, axes); });
 }
 
 void MapTableWindow::FillColumns() {
     const MapRect rect = Selection();
-    Run([&](const JetMap& jet) { return ign::FillColumns(jet, rect); });
+    const MapAxes axes = MapAxesOf(document_.Parameters().injection);
+    Run([&](const JetMap& jet) { return ign::FillColumns(jet, rect, axes); });
 }
 
 void MapTableWindow::Smooth() {
@@ -328,6 +332,34 @@ void MapTableWindow::Paste() {
     }
 }
 
+// Digits typed on the table gather in the "Value:" field; Enter sets the
+// selection to them, Escape drops them.
+bool MapTableWindow::TypeNumber(const QKeyEvent& key) {
+    const QString text = key.text();
+    const bool digit = text.size() == 1 && text.front().isDigit() &&
+                       !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (digit && typed_.size() < 4) {
+        typed_ += text;
+    } else if (typed_.isEmpty()) {
+        return false;
+    } else if (key.key() == Qt::Key_Backspace) {
+        typed_.chop(1);
+    } else if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        value_->setValue(std::clamp(typed_.toInt(), value_->minimum(), value_->maximum()));
+        typed_.clear();
+        SetValue();
+        return true;
+    } else if (key.key() == Qt::Key_Escape) {
+        typed_.clear();
+    } else if (!digit) {
+        return false;
+    }
+    // What is typed shows as typed, even beyond the field's range, until Enter takes it.
+    QLineEdit* field = value_->findChild<QLineEdit*>();
+    field->setText(typed_.isEmpty() ? QString::number(value_->value()) : typed_);
+    return true;
+}
+
 bool MapTableWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != table_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -339,15 +371,21 @@ bool MapTableWindow::eventFilter(QObject* watched, QEvent* event) {
         Paste();
         return true;
     }
-    const bool shift = key->modifiers() & Qt::ShiftModifier;
+    if (TypeNumber(*key)) return true;
+    // "+" takes Shift on some layouts and none on others: it steps one either
+    // way. Ten are Shift with the keypad's keys, which no layout moves, and
+    // Shift with "-" ("_").
+    const bool ten = (key->modifiers() & Qt::ShiftModifier) && (key->modifiers() & Qt::KeypadModifier);
     switch (key->key()) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:  // "+" without Shift on many keyboards
-            AddSteps(shift ? 10 : 1);
+            AddSteps(ten ? 10 : 1);
             return true;
         case Qt::Key_Minus:
+            AddSteps(ten ? -10 : -1);
+            return true;
         case Qt::Key_Underscore:  // Shift with "-"
-            AddSteps(shift ? -10 : -1);
+            AddSteps(-10);
             return true;
         default:
             return QDialog::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QDoubleSpinBox;
+class QKeyEvent;
 class QSpinBox;
 class QLabel;
 class QTableWidget;
@@ -22,9 +23,10 @@ struct ParameterSet;
 
 // The table editor of the injection map: the map as a table with the heat
 // colours and the live operating point, where the tuner selects a rectangle
-// and changes it at once. Every operation is one change of the set, validated
-// like an edit; when "Send changes to the unit" is ticked and the port is
-// open, it ends in the live programming of the injection "+" and "-" buttons.
+// and changes it at once, or types a number and Enter to set it. The fills
+// run along the map's real axes, as the headers label them. Every operation is one change of the set,
+// validated like an edit; when "Send changes to the unit" is ticked and the port is open, it ends in the live
+// programming of the injection "+" and "-" buttons.
 class MapTableWindow : public QDialog {
     Q_OBJECT
 
@@ -63,6 +65,8 @@ private:
     void FitTable();
     void Show(const ParameterSet& set);
     void Say(const QString& text);
+    // A digit, Backspace, Enter or Escape of a number typed on the table; false for other keys.
+    bool TypeNumber(const QKeyEvent& key);
 
     ParameterDocument& document_;
     Hooks hooks_;
@@ -75,6 +79,7 @@ private:
     OperatingPointOverlay* overlay_ = nullptr;
     bool heatMap_ = true;
     std::set<int> validated_;  // cells validation changed after the last operation
+    QString typed_;            // digits typed on the table, not yet taken
 };
 
 }  // namespace ign

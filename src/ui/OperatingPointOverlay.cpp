@@ -53,6 +53,7 @@ QRegion OperatingPointOverlay::Scene::area() const {
         region += QRegion(outline).subtracted(QRegion(outline.adjusted(inside, inside, -inside, -inside)));
     }
     if (!labelRect.isNull()) region += labelRect;
+    if (!tagRect.isNull()) region += tagRect;
     return region;
 }
 
@@ -128,6 +129,13 @@ void OperatingPointOverlay::setCellOverlay(CellPainter painter) {
     update();
 }
 
+void OperatingPointOverlay::setMarkerStyle(const QColor& colour, const QString& tag) {
+    markerColour_ = colour;
+    tag_ = tag;
+    shown_ = Compose();
+    update();
+}
+
 void OperatingPointOverlay::setClock(Clock clock) { clock_ = std::move(clock); }
 
 void OperatingPointOverlay::refresh() { Restage(); }
@@ -180,6 +188,12 @@ OperatingPointOverlay::Scene OperatingPointOverlay::Compose() const {
             if (dot.centre != at) scene.trail.push_back(dot);
         }
     }
+    if (scene.marker && !tag_.isEmpty()) {
+        const QFontMetrics metrics = fontMetrics();
+        const QSize size(metrics.horizontalAdvance(tag_) + 6, metrics.height());
+        scene.tagRect =
+            QRect(*scene.marker + QPoint(kMarkerRadius + 2, -kMarkerRadius - size.height()), size);
+    }
     scene.label = place.label;
     if (!scene.label.isEmpty()) {
         const QFontMetrics metrics = fontMetrics();
@@ -219,7 +233,7 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
     const Scene& s = shown_;
     if (!s.outline.isNull()) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, kOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(markerColour_, kOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(s.outline).adjusted(1.5, 1.5, -1.5, -1.5));
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(
@@ -251,8 +265,14 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Qt::white, 4));
         painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
-        painter.setPen(QPen(Qt::black, 2));
+        painter.setPen(QPen(markerColour_, 2));
         painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
+    }
+    if (!s.tagRect.isNull()) {
+        painter.setPen(markerColour_);
+        painter.setBrush(Qt::white);
+        painter.drawRect(s.tagRect.adjusted(0, 0, -1, -1));
+        painter.drawText(s.tagRect, Qt::AlignCenter, tag_);
     }
     if (!s.labelRect.isNull()) {
         painter.setPen(Qt::black);

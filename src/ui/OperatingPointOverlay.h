@@ -2,6 +2,7 @@
 
 #include "OperatingTrail.h"
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -51,6 +52,9 @@ public:
     void setTrailMs(std::int64_t trailMs);
     std::int64_t trailMs() const { return trail_.trailMs(); }
     void setCellOverlay(CellPainter painter);
+    // The marker in a colour of its own with a word beside it, for a point
+    // that is not the live one (a log played back); black and no word by default.
+    void setMarkerStyle(const QColor& colour, const QString& tag);
     // The clock the samples and their ages are read by; a steady clock unless a test sets one.
     void setClock(Clock clock);
     // Draws what the samples so far and the clock show now. New samples are
@@ -58,9 +62,11 @@ public:
     // draws them at once.
     void refresh();
 
-    // What is drawn now, for tests: the marker's centre and the outlined cell (row, column).
+    // What is drawn now, for tests: the marker's centre, the outlined cell
+    // (row, column) and the word beside the marker.
     std::optional<QPoint> markerCentre() const;
     std::optional<QPoint> outlinedCell() const;
+    QString markerTag() const { return shown_.tagRect.isNull() ? QString() : tag_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +88,7 @@ private:
         QPoint cell{-1, -1};  // x column, y row; -1 across a row
         QString label;
         QRect labelRect;
+        QRect tagRect;  // the word beside the marker
 
         bool operator==(const Scene&) const = default;
         QRegion area() const;
@@ -98,6 +105,8 @@ private:
     Placement placement_;
     CellPainter cellPainter_;
     Clock clock_;
+    QColor markerColour_{Qt::black};
+    QString tag_;
     OperatingTrail trail_;
     Scene shown_;
     QTimer* hide_ = nullptr;

@@ -62,16 +62,21 @@ OperatingPointView::OperatingPointView(const EditorBinding& editors, ParameterDo
     : QObject(parent) {
     map_ = Overlay(editors, {Param::JET}, kMapSize, kMapSize);
     map_->setObjectName(QStringLiteral("MapOperatingPoint"));
+    replay_ = Overlay(editors, {Param::JET}, kMapSize, kMapSize);
+    replay_->setObjectName(QStringLiteral("MapReplayPoint"));
+    replay_->setTrailMs(0);
     curveA_ = Overlay(editors, {Param::RPM_A, Param::ADV_A}, 10, 2);
     curveA_->setObjectName(QStringLiteral("CurveAOperatingPoint"));
     curveB_ = Overlay(editors, {Param::RPM_B, Param::ADV_B}, 10, 2);
     curveB_->setObjectName(QStringLiteral("CurveBOperatingPoint"));
     map_->setPlacement(MapPlacement(document));
+    replay_->setPlacement(MapPlacement(document));
     curveA_->setPlacement(CurvePlacement(document, &IgnitionBlock::RPM_A, &IgnitionBlock::ADV_A));
     curveB_->setPlacement(CurvePlacement(document, &IgnitionBlock::RPM_B, &IgnitionBlock::ADV_B));
     // New axes move the point the samples stand for.
     document.Listen([this](const ParameterChange&) {
         for (OperatingPointOverlay* overlay : Overlays()) overlay->refresh();
+        replay_->refresh();
     });
 }
 

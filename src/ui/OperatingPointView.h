@@ -33,8 +33,11 @@ public:
     bool Enabled() const { return enabled_; }
     // Another map that shows the same live point (the table editor's).
     void AlsoOn(OperatingPointOverlay& mapOverlay);
-    // The map's overlay, for whoever else puts a point on the map.
+    // The map's overlay of the live point.
     OperatingPointOverlay& MapOverlay() { return *map_; }
+    // A second marker on the map, in a colour of its own, for a log played
+    // back: the live one goes on beside it.
+    OperatingPointOverlay& ReplayOverlay() { return *replay_; }
     OperatingPointOverlay& CurveOverlay(int curve) { return curve == 0 ? *curveA_ : *curveB_; }
 
     void monitorFrame(const MonitorFrameEvent& frame) override;
@@ -48,6 +51,7 @@ private:
 
     bool enabled_ = true;
     OperatingPointOverlay* map_ = nullptr;
+    OperatingPointOverlay* replay_ = nullptr;
     std::vector<OperatingPointOverlay*> otherMaps_;
     OperatingPointOverlay* curveA_ = nullptr;
     OperatingPointOverlay* curveB_ = nullptr;

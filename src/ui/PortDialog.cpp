@@ -50,7 +50,9 @@ PortDialog::PortDialog(std::vector<PortDescription> ports, const std::array<QStr
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     connect(&test_, &PortTest::said, this, [this](const QString& text) {
-        if (testing_ >= 0) rows_[static_cast<std::size_t>(testing_)].result->setText(text);
+        if (testing_ < 0) return;
+        rows_[static_cast<std::size_t>(testing_)].result->setText(text);
+        FitAnswers();
     });
     connect(&test_, &PortTest::finished, this, [this] {
         testing_ = -1;
@@ -119,6 +121,14 @@ void PortDialog::ListChosen(int com) {
     const PortText state = QFileInfo::exists(name) ? PortText::NotListed : PortText::CauseMissing;
     row.list->addItem(name + QStringLiteral(": ") + QString::fromUtf8(PortTextOf(state, language_)), name);
     row.list->setCurrentIndex(extra);
+}
+
+// A window's layout does not grow it for a label that wraps onto more
+// lines: the dialog grows itself, so that no answer loses its last line.
+void PortDialog::FitAnswers() {
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
 }
 
 void PortDialog::RunTest(int com) {

@@ -48,6 +48,7 @@ private:
     void BuildRow(int com, const QString& chosen);
     void ListChosen(int com);
     void RunTest(int com);
+    void FitAnswers();
     void UpdateTestButtons();
 
     std::vector<PortDescription> ports_;

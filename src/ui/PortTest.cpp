@@ -70,6 +70,8 @@ void PortTest::Step() {
     }
     const ProbeOutcome outcome = probe_->poll(clock_.elapsed());
     if (outcome == ProbeOutcome::Running) return;
+    if (outcome == ProbeOutcome::UnitAnswered)
+        emit unitIdentified(QString::fromStdString(probe_->identification().version), ownLine_ == nullptr);
     Finish(QString::fromStdString(ProbeOutcomeText(*probe_, outcome, portName_.toStdString(), language_)));
 }
 

@@ -42,6 +42,8 @@ signals:
     // What the test says: while it runs, and once more at its end.
     void said(const QString& text);
     void finished();
+    // A unit answered with its version; onWindowsPort when it is the port the window has open.
+    void unitIdentified(const QString& version, bool onWindowsPort);
 
 private:
     void Step();

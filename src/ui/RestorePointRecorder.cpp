@@ -87,6 +87,10 @@ void RestorePointRecorder::UnitBeforeProgram(const ParameterSet& read, std::stri
     Take(policy_.unitBeforeProgram(read, version));
 }
 
+void RestorePointRecorder::UnitIdentified(const QString& version) {
+    policy_.unitIdentified(version.toStdString());
+}
+
 void RestorePointRecorder::Close(const ParameterSet& window) { Take(policy_.close(window)); }
 
 void RestorePointRecorder::Manual(const ParameterSet& window) { Take(policy_.manual(window)); }

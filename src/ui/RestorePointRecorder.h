@@ -45,6 +45,8 @@ public:
     void CommandStarted(TransferMode mode);
     // What the unit held before a Program, read aside (ReadBeforeProgram).
     void UnitBeforeProgram(const ParameterSet& read, std::string_view version);
+    // The unit on the window's port said who it is outside a Read: its version names the points.
+    void UnitIdentified(const QString& version);
     void Close(const ParameterSet& window);
     void Manual(const ParameterSet& window);
     // Marks a point keep or takes the mark off, in turn with the writes.

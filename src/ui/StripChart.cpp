@@ -1,7 +1,10 @@
 #include "StripChart.h"
 
+#include "ChannelCaptions.h"
 #include "ChartReduction.h"
 
+#include <QDateTime>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,6 +20,8 @@ namespace {
 constexpr std::array<QRgb, 8> kLaneColours{0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd,
                                            0xff7f0e, 0x17becf, 0x8c564b, 0xe377c2};
 constexpr int kAxisHeight = 18;
+// Markers stand out from every lane's colour and from the cursor's black.
+constexpr QRgb kMarkerColour = 0xe6007e;
 
 QString Number(double v) {
     if (std::isnan(v)) return {};
@@ -33,10 +38,21 @@ double NiceStep(double roughS) {
     return 10 * power;
 }
 
-QString TimeText(double s) {
-    if (s < 60) return Number(s) + QStringLiteral(" s");
+// Seconds below a minute ("42 s"), minutes and seconds above ("3:07"), and
+// with decimals the part of a second too ("42.35 s", "3:07.35").
+QString TimeText(double s, int decimals) {
+    const QString sign = s < 0 ? QStringLiteral("-") : QString();
+    s = std::abs(s);
+    if (decimals > 0) {
+        const double scale = std::pow(10.0, decimals);
+        s = std::round(s * scale) / scale;
+    }
+    if (s < 60)
+        return sign + (decimals > 0 ? QString::number(s, 'f', decimals) : Number(s)) + QStringLiteral(" s");
     const auto whole = static_cast<long long>(std::floor(s));
-    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+    QString seconds = QStringLiteral("%1").arg(whole % 60, 2, 10, QLatin1Char('0'));
+    if (decimals > 0) seconds += QString::number(s - std::floor(s), 'f', decimals).mid(1);
+    return sign + QStringLiteral("%1:%2").arg(whole / 60).arg(seconds);
 }
 
 }  // namespace
@@ -71,6 +87,37 @@ void StripChart::setRange(double t0, double t1) {
     update();
 }
 
+void StripChart::setInteractive(bool interactive) {
+    interactive_ = interactive;
+    setFocusPolicy(interactive ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void StripChart::setLanguage(std::uint8_t code) {
+    language_ = code;
+    update();
+}
+
+void StripChart::setTimeAxis(TimeAxis axis) {
+    axis_ = std::move(axis);
+    update();
+}
+
+// Where the axis reads a round 0: the recording's start, or midnight by the clock.
+double StripChart::axisZero() const {
+    if (!axis_.clockAtZeroMs) return axis_.originS;
+    constexpr std::int64_t kDayMs = 24 * 3600 * 1000;
+    return -static_cast<double>(*axis_.clockAtZeroMs % kDayMs) / 1000;
+}
+
+QString StripChart::timeText(double timeS, int decimals) const {
+    if (axis_.clockAtZeroMs) {
+        const QDateTime at =
+            QDateTime::fromMSecsSinceEpoch(*axis_.clockAtZeroMs + std::llround(timeS * 1000));
+        return at.toString(decimals > 0 ? QStringLiteral("HH:mm:ss.zzz") : QStringLiteral("HH:mm:ss"));
+    }
+    return TimeText(timeS - axis_.originS, decimals);
+}
+
 void StripChart::setCursorTime(std::optional<double> timeS) {
     cursor_ = timeS;
     update();
@@ -102,12 +149,20 @@ void StripChart::paintEvent(QPaintEvent*) {
     p.setPen(palette().text().color());
     p.drawLine(kLabelWidth, plotHeight, width(), plotHeight);
     const double step = NiceStep((t1_ - t0_) / std::max(1.0, (width() - kLabelWidth) / 90.0));
-    for (double t = std::ceil(t0_ / step) * step; t <= t1_; t += step) {
+    const double zero = axisZero();
+    for (double t = zero + std::ceil((t0_ - zero) / step) * step; t <= t1_; t += step) {
         const int x = static_cast<int>(std::lround(xAt(t)));
         p.drawLine(x, plotHeight, x, plotHeight + 4);
         p.drawText(QRect(x - 45, plotHeight + 3, 90, kAxisHeight - 3), Qt::AlignHCenter | Qt::AlignTop,
-                   TimeText(t));
+                   timeText(t));
     }
+    // What the numbers count, under the lanes' captions, clear of a number at the axis's start.
+    const int captionWidth =
+        kLabelWidth - 8 - fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) / 2;
+    p.fillRect(QRect(0, plotHeight + 1, captionWidth + 4, kAxisHeight - 1), palette().base());
+    p.drawText(QRect(4, plotHeight + 3, captionWidth, kAxisHeight - 3), Qt::AlignLeft | Qt::AlignTop,
+               fontMetrics().elidedText(axis_.caption, Qt::ElideRight, captionWidth));
+    if (data_ != nullptr) drawMarkers(p, plotHeight);
     if (cursor_ && *cursor_ >= t0_ && *cursor_ <= t1_) {
         const double x = xAt(*cursor_);
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -166,10 +221,16 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     bold.setBold(true);
     p.setFont(bold);
     const QRect text(4, lane.top() + 2, kLabelWidth - 8, lane.height() - 4);
-    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c.name));
-    p.drawText(
-        text, Qt::AlignLeft | Qt::AlignBottom,
-        value.isEmpty() ? QStringLiteral("-") : value + QLatin1Char(' ') + QString::fromStdString(c.unit));
+    const ChannelCaption name = CaptionOf(c, language_);
+    // The caption gives way to the scale's top number beside it; the unit goes
+    // first, as the value under it carries it too.
+    const int room = text.width() - (any ? QFontMetrics(font()).horizontalAdvance(Number(hi)) + 6 : 0);
+    const QFontMetrics boldMetrics(bold);
+    const QString caption =
+        boldMetrics.horizontalAdvance(name.withUnit()) <= room ? name.withUnit() : name.caption;
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, boldMetrics.elidedText(caption, Qt::ElideRight, room));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
+               value.isEmpty() ? QStringLiteral("-") : (value + QLatin1Char(' ') + name.unit).trimmed());
     p.setFont(font());
     p.setPen(palette().mid().color());
     if (any && lane.height() > 2 * fontMetrics().height()) {
@@ -178,11 +239,58 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     }
 }
 
+void StripChart::drawMarkers(QPainter& p, int plotHeight) {
+    const QColor colour(kMarkerColour);
+    QFont bold = font();
+    bold.setBold(true);
+    p.setFont(bold);
+    const QFontMetrics metrics(bold);
+    for (const LogData::Marker& marker : data_->markers) {
+        if (marker.timeS < t0_ || marker.timeS > t1_) continue;
+        const int x = static_cast<int>(std::lround(xAt(marker.timeS)));
+        p.setPen(QPen(colour, 1));
+        p.drawLine(x, 0, x, plotHeight);
+        const QString number = QString::number(marker.number);
+        const QRect box(x + 2, 1, metrics.horizontalAdvance(number) + 6, metrics.height());
+        p.fillRect(box, colour);
+        p.setPen(Qt::white);
+        p.drawText(box, Qt::AlignCenter, number);
+    }
+    p.setFont(font());
+}
+
 void StripChart::moveCursorTo(double x) {
     const double t = std::clamp(timeAt(x), t0_, t1_);
     cursor_ = t;
     update();
     emit cursorMoved(t);
+}
+
+// To the row before or after the cursor's; the range follows a cursor that leaves it.
+void StripChart::stepCursor(int rows) {
+    if (data_ == nullptr || data_->rows() == 0) return;
+    const std::vector<double>& times = data_->timeS;
+    const double at = cursor_.value_or(t0_);
+    std::size_t row = std::min(data_->rowAt(at), times.size() - 1);
+    if (rows > 0 && times[row] <= at) row = std::min(row + 1, times.size() - 1);
+    if (rows < 0 && times[row] >= at && row > 0) --row;
+    const double t = times[row];
+    const double span = t1_ - t0_;
+    if (t < t0_ || t > t1_) {
+        setRange(t < t0_ ? t : t - span, t < t0_ ? t + span : t);
+        emit rangeChanged(t0_, t1_);
+    }
+    cursor_ = t;
+    update();
+    emit cursorMoved(t);
+}
+
+void StripChart::keyPressEvent(QKeyEvent* event) {
+    if (interactive_ && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        stepCursor(event->key() == Qt::Key_Left ? -1 : 1);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void StripChart::mousePressEvent(QMouseEvent* event) {

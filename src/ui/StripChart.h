@@ -2,17 +2,20 @@
 
 #include "LogReader.h"
 
+#include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace ign {
 
 // A strip chart of a log's columns: one lane per chosen column, each on its
-// own scale with its name and its value (at the cursor, or the latest in
-// view), over the times t0 .. t1. Only what the pixels can show is drawn.
-// Interactive, the wheel zooms about the mouse, a drag pans and a click or a
-// move with the button down sets the cursor.
+// own scale with its caption and its value (at the cursor, or the latest in
+// view), over the times t0 .. t1, with the log's markers as upright lines
+// and their numbers. Only what the pixels can show is drawn. Interactive,
+// the wheel zooms about the mouse, a drag pans, a click or a move with the
+// button down sets the cursor, and the arrow keys step it a row at a time.
 class StripChart : public QWidget {
     Q_OBJECT
 
@@ -28,7 +31,21 @@ public:
     double rangeEnd() const { return t1_; }
     void setCursorTime(std::optional<double> timeS);
     std::optional<double> cursorTime() const { return cursor_; }
-    void setInteractive(bool interactive) { interactive_ = interactive; }
+    void setInteractive(bool interactive);
+    // Captions and units in a language (0 English, 1 Czech, 2 German).
+    void setLanguage(std::uint8_t code);
+
+    // What the time axis counts: seconds from an origin (the start of a
+    // recording), or with a clock the time of day, clockAtZeroMs being the
+    // moment of time 0 in ms since the epoch. The caption says which.
+    struct TimeAxis {
+        double originS = 0;
+        std::optional<std::int64_t> clockAtZeroMs;
+        QString caption;
+    };
+    void setTimeAxis(TimeAxis axis);
+    // A time as the axis reads it; with `decimals`, to that many places of a second.
+    QString timeText(double timeS, int decimals = 0) const;
 
     // The lanes' plotting area's left edge: names and values stand before it.
     static constexpr int kLabelWidth = 150;
@@ -43,18 +60,24 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     double timeAt(double x) const;
     double xAt(double timeS) const;
     void drawLane(QPainter& painter, const QRect& lane, int column, int index);
     void moveCursorTo(double x);
+    void stepCursor(int rows);
+    void drawMarkers(QPainter& painter, int plotHeight);
+    double axisZero() const;
 
     const LogData* data_ = nullptr;
     std::vector<int> columns_;
     double t0_ = 0, t1_ = 30;
     std::optional<double> cursor_;
     bool interactive_ = false;
+    std::uint8_t language_ = 0;
+    TimeAxis axis_;
     std::optional<QPoint> pressedAt_;
     double pressedT0_ = 0;
     bool dragged_ = false;

@@ -365,6 +365,8 @@ void TestCli::helpPerCommand() {
         QVERIFY2(run.out.startsWith(QByteArray("Usage: ignition-cli ") + command), run.out.constData());
     }
     QCOMPARE(RunCli({"--help"}).exitCode, 0);
+    // diff's statuses are its own, said once.
+    QCOMPARE(RunCli({"diff", "--help"}).out.count("Exit status"), 1);
 }
 
 void TestCli::missingFileGivesTwo() {
@@ -733,6 +735,10 @@ void TestCli::diff_data() {
     QTest::newRow("missing file") << QStringList{"M0", "missing.ign"} << QByteArray() << 2 << QByteArray();
     QTest::newRow("one operand") << QStringList{"M0"} << QByteArray() << 2 << QByteArray();
     QTest::newRow("standard input twice") << QStringList{"-", "-"} << kMachine0File << 2 << QByteArray();
+    // Files that give no value would read as the defaults, and two of them as equal.
+    QTest::newRow("no parameter file") << QStringList{"M0", "JUNK"} << QByteArray() << 2 << QByteArray();
+    QTest::newRow("empty file") << QStringList{"EMPTY", "M0"} << QByteArray() << 2 << QByteArray();
+    QTest::newRow("a log") << QStringList{"LOG", "LOG"} << QByteArray() << 2 << QByteArray();
 }
 
 void TestCli::diff() {
@@ -744,6 +750,13 @@ void TestCli::diff() {
     args.replaceInStrings(QRegularExpression("^M0$"), WriteFile(dir, "m0.ign", kMachine0File));
     args.replaceInStrings(QRegularExpression("^B$"), WriteFile(dir, "b.ign", kFourChanges));
     args.replaceInStrings(QRegularExpression("^missing.ign$"), dir.filePath("missing.ign"));
+    args.replaceInStrings(QRegularExpression("^JUNK$"),
+                          WriteFile(dir, "passwd", "root:x:0:0:root:/root:/bin/bash\nTB x\n"));
+    args.replaceInStrings(QRegularExpression("^EMPTY$"), WriteFile(dir, "empty.ign", QByteArray()));
+    args.replaceInStrings(QRegularExpression("^LOG$"),
+                          WriteFile(dir, "a.msl",
+                                    "\"ignition-programmer\"\ntime\ttype\trpm\ns\t\trpm\n"
+                                    "0.000\t2\t1200\nMARK 001\t0.010\n"));
     const CliRun run = RunCli(QStringList{"diff"} + args, input);
     QCOMPARE(run.out, out);
     QCOMPARE(run.exitCode, exitCode);

@@ -101,6 +101,12 @@ void TestCliParts::portNames() {
 
 void TestCliParts::monitorRowsAndLines() {
     ign::Monitor monitor;
+    // A temperature frame before any status frame: no temperature is known yet.
+    auto early = Frame({0xB1, 0x03, 0xE8, 0x00, 0x00, 0x0F, 0x22, 0x00, 100, 0x03, 0x20});
+    QVERIFY(monitor.ShowMonitorFrame(early.data()));
+    QCOMPARE(ign::cli::MonitorTextLines(monitor, 1).substr(0, 46),
+             std::string("TWS= --- [°]= 296 [mV]\nATS= --- [°]= 0 [mV]\n"));
+
     // Type 3: throttle 12 %, pressure 40 %, water 85 °C, air -5 °C.
     auto status = Frame({0xB3, 12, 40, 185, 95, 0, 0, 0, 0, 0, 0});
     QVERIFY(monitor.ShowMonitorFrame(status.data()));
@@ -161,7 +167,8 @@ void TestCliParts::portsListing_data() {
         << " SIMULATOR" << 0 << serial + adapter + "  [COM1]\nsimulator: simulated unit  [COM2]\n";
     QTest::newRow("both on one port, Czech")
         << "/dev/ttyS0"
-        << "/dev/ttyS0" << 1 << "/dev/ttyS0  [COM1, COM2]\n" + adapter + "\nsimulator: simulovaná jednotka\n";
+        << "/dev/ttyS0" << 1
+        << "/dev/ttyS0  [COM1, COM2]\n" + adapter + "\nsimulator: simulované zapalování\n";
     // What the system does not list still gets its mark, on a line of its own.
     QTest::newRow("neither listed")
         << "/dev/ttyIGN-gone"

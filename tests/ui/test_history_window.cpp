@@ -6,6 +6,7 @@
 #include "Hlav.h"
 #include "MessageBoxes.h"
 #include "ParameterFile.h"
+#include "PortDialog.h"
 #include "QuitSignals.h"
 #include "RestorePointRecorder.h"
 #include "RestorePointStore.h"
@@ -16,13 +17,16 @@
 #include "Validation.h"
 #include "WindowTest.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -350,7 +354,7 @@ private slots:
         QTreeView* list = window->List();
         QCOMPARE(list->model()->rowCount(), 3);
         QCOMPARE(list->model()->index(0, 0).data().toString(), QString("2026-03-05 12:00:00"));
-        QCOMPARE(list->model()->index(0, 1).data().toString(), QString("manual"));
+        QCOMPARE(list->model()->index(0, 1).data().toString(), QString("Manual"));
         QVERIFY(!ControlOf<QPushButton>(*w, "HistoryCompare")->isEnabled());
 
         list->setCurrentIndex(list->model()->index(2, 0));
@@ -373,6 +377,77 @@ private slots:
         const QByteArray stored = settings->Text();
         QVERIFY(stored.indexOf("[HISTORY]\r\nKeepDays=1\r\nKeepCount=3\r\nReadBeforeProgram=0\r\n") >
                 stored.indexOf("[PORTS]"));
+    }
+
+    // The list says why in the window's language, the file names keep their
+    // tags, and the window is called what its menu item says.
+    void historySpeaksTheWindowsLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("beforeRead");
+        QTest::newRow("English") << 0 << "Before Read";
+        QTest::newRow("Czech") << 1 << "Před čtením";
+        QTest::newRow("German") << 2 << "Vor dem Lesen";
+    }
+    void historySpeaksTheWindowsLanguage() {
+        QFETCH(int, language);
+        Open();
+        w->ApplyLanguage(static_cast<std::uint8_t>(language));
+        Read();
+        QAction* item = ControlOf<QAction>(*w, "MenuHistory");
+        item->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        QString title = item->text();
+        QCOMPARE(window->windowTitle(), title.remove('&').remove("..."));
+        Recorder()->Flush();
+        window->Refresh();
+        const QAbstractItemModel* model = window->List()->model();
+        QCOMPARE(model->rowCount(), 2);
+        const int row = model->index(0, 0).data(Qt::ToolTipRole).toString().contains("before-read") ? 0 : 1;
+        QCOMPARE(model->index(row, 0).data(Qt::ToolTipRole).toString(),
+                 QString("2026-03-14_09-05-07_before-read.ign"));
+        QFETCH(QString, beforeRead);
+        QCOMPARE(model->index(row, 1).data().toString(), beforeRead);
+    }
+
+    // The port dialog's test of the window's port says who the unit is; a
+    // Program after it names the unit in its point, as one after a Read does.
+    void programNamesTheUnitThePortTestFound() {
+        Open();
+        w->SetPortDialogRunner([this](ign::PortDialog& dialog) {
+            auto* test = ControlOf<QAbstractButton>(dialog, "ButtonTest1");
+            test->click();
+            for (int i = 0; i < 100 && !test->isEnabled(); ++i) {
+                unit->advance(ign::kTickMs);
+                w->Timer1Timer();
+                QTest::qWait(20);
+            }
+            return int(QDialog::Rejected);
+        });
+        ControlOf<QAction>(*w, "MenuPorts")->trigger();
+        w->MenuProgramClick();
+        RunTransfer();
+        QVERIFY2(Names().contains("2026-03-14_09-05-07_program_SIM12.ign"), qPrintable(Names().join(' ')));
+    }
+
+    // A value typed and not yet taken goes into the set before a restore, as
+    // before every other step, so Undo brings it back.
+    void restoreKeepsTheTypedValueForUndo() {
+        Open();
+        ign::RestorePointStore made(fs::path(settings->HistoryPath().toStdString()), {100000, 100000});
+        QVERIFY(!made.Write(DefaultSet(2), ign::RestoreReason::Manual, "", {2026, 3, 1, 12, 0, 0}).failed());
+        auto* field = ControlOf<QSpinBox>(*w, "Edit11");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "33");
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        window->List()->setCurrentIndex(window->List()->model()->index(0, 0));
+        ControlOf<QPushButton>(*w, "HistoryRestore")->click();
+        QVERIFY(DefaultSet(2).ignition.ADV_A[0] != 33);
+        QCOMPARE(w->Parameters().ignition.ADV_A[0], DefaultSet(2).ignition.ADV_A[0]);
+        ControlOf<QAction>(*w, "MenuUndo")->trigger();
+        QCOMPARE(w->Parameters().ignition.ADV_A[0], 33);
+        QCOMPARE(field->text(), QString("33"));
     }
 };
 

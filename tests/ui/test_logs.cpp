@@ -13,15 +13,21 @@
 #include "LogViewerWindow.h"
 #include "MapGeometry.h"
 #include "MessageBoxes.h"
+#include "OperatingPointOverlay.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
+#include "StripChart.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -181,6 +187,145 @@ private slots:
             QCOMPARE(RichAndLean(*table), (std::pair{QList<QPoint>{QPoint(kRichColumn, kRichRow)},
                                                      QList<QPoint>{QPoint(kLeanColumn, kLeanRow)}}));
         }
+    }
+
+    // As a tuner tried it: two cells made rich and two lean, programmed, three
+    // minutes of the engine at the stream's own pace. With the defaults the
+    // log's table and the live one mark exactly those four; a cell the engine
+    // only swept through shows its few samples; and pairing each lambda with
+    // the speed of the sensor's lag earlier finds the same four.
+    void defaultsMarkTheFourCellsOfAThreeMinuteRun() {
+        Open();
+        unit->setMonitorIntervalMs(ign::SimulatedUnit::kDefaultMonitorIntervalMs);
+        const QList<QPoint> rich{{6, 1}, {8, 2}}, lean{{3, 2}, {2, 3}};  // (column, row), in row order
+        Restore(*w, [&](ign::ParameterSet& set) {
+            for (const QPoint& c : rich) set.injection.JET[std::size_t(10 * c.y() + c.x())] = 130;
+            for (const QPoint& c : lean) set.injection.JET[std::size_t(10 * c.y() + c.x())] = 75;
+        });
+        w->MenuProgramClick();
+        for (int i = 0; i < 600 && !w->DeviceLink().idle(); ++i) Tick();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
+        ControlOf<QAction>(*w, "MenuLiveChart")->trigger();
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        TickSeconds(180);
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        ign::LiveChartWindow* chart = w->Logs().chart();
+        chart->refresh();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(LogPath(Logs().front())));
+        const std::pair expected{rich, lean};
+        for (const ign::CellMap* map : {viewer->cells(), chart->cells()}) {
+            QVERIFY(map->table());
+            QCOMPARE(RichAndLean(*map->table()), expected);
+        }
+        // Full throttle is only swept through.
+        QVERIFY2(viewer->cells()->cellText(9, 5).startsWith('('),
+                 qPrintable(viewer->cells()->cellText(9, 5)));
+
+        ign::LogData paired = *viewer->log();
+        const auto rpm = static_cast<std::size_t>(paired.columnIndex("rpm"));
+        const double lagS = static_cast<double>(ign::SyntheticEngine::kLambdaLagMs) / 1000;
+        for (std::size_t i = 0; i < paired.rows(); ++i)
+            paired.columns[rpm].values[i] =
+                viewer->log()->columns[rpm].values[viewer->log()->rowAt(paired.timeS[i] - lagS)];
+        const auto table = ign::CellStatisticsOfLog(paired, ign::MapSpeedAxis(w->Parameters().injection));
+        QVERIFY(table);
+        QCOMPARE(RichAndLean(*table), expected);
+    }
+
+    // Stop while recording automatically ends the log and turns automatic
+    // recording off, or the engine would start the next log at once; the
+    // status line says so and the settings keep it off.
+    void stopTurnsAutomaticRecordingOff() {
+        Open("[DATALOG]\r\nAutoRecord=1\r\nStartRpm=3000\r\n");
+        w->ApplyLanguage(1);
+        while (!Recorder().recording() && nowMs < 30000) Tick();
+        QVERIFY(Recorder().recording());
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        TickSeconds(60);  // the speed passes 3 000 rpm again and again
+        QVERIFY(!Recorder().recording());
+        QCOMPARE(Logs().size(), 1);
+        QVERIFY(!ControlOf<QAction>(*w, "MenuRecordAuto")->isChecked());
+        QCOMPARE(ControlOf<QLabel>(*w, "RecordingState")->text(),
+                 QString("Záznam zastaven; automatický záznam je vypnut"));
+        w->close();
+        QVERIFY(settings->Text().contains("[DATALOG]\r\nAutoRecord=0\r\n"));
+    }
+
+    // The viewer's cursor puts a marker of its own on the map, labelled, and
+    // the live one goes on with the engine.
+    void replayMarksTheMapBesideTheLivePoint() {
+        Open();
+        ControlOf<QTabWidget>(*w, "PageControl1")->setCurrentWidget(ControlOf<QWidget>(*w, "TabSheet2"));
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        TickSeconds(3);  // idle
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(LogPath(Logs().front())));
+        viewer->setCursorTime(2);
+        TickSeconds(38);  // into the 10 % row's steady cells
+        auto* live = ControlOf<ign::OperatingPointOverlay>(*w, "MapOperatingPoint");
+        auto* replay = ControlOf<ign::OperatingPointOverlay>(*w, "MapReplayPoint");
+        live->refresh();
+        replay->refresh();
+        const ign::MonitorReadings& now = w->DeviceLink().monitor().readings();
+        const ign::MapPoint engine = ign::MapPosition(w->Parameters().injection, now.rpm, now.tpsPercent);
+        QVERIFY(engine.nearestRow > 0);
+        QCOMPARE(live->outlinedCell(), QPoint(engine.nearestColumn, engine.nearestRow));
+        QCOMPARE(live->markerTag(), QString());
+        QCOMPARE(replay->outlinedCell(), QPoint(0, 0));
+        QCOMPARE(replay->markerTag(), QString("log"));
+    }
+
+    // A log of another program, its clock not starting at 0, in the Czech
+    // viewer: the Monitor page's names and units (the file keeps its own),
+    // "type" only with all channels, the marker drawn, the time from the
+    // start of the recording, the cursor stepped by the arrow keys, and a
+    // file that is no log leaves the log shown.
+    void viewerNamesMarkersAndCursor() {
+        Open();
+        w->ApplyLanguage(1);
+        QTemporaryDir dir;
+        QFile log(dir.filePath("other.msl"));
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        log.write(
+            "\"other program\"\ntime\ttype\trpm\ttps_percent\ns\t\trpm\t%\n"
+            "100.000\t2\t1200\t\n100.500\t3\t1250\t5\nMARK 001\t100.600\n101.000\t0\t1300\t5\n");
+        log.close();
+        ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(log.fileName()));
+        auto* channels = viewer->findChild<QListWidget*>("ChannelList");
+        QCOMPARE(channels->item(1)->text(), QString("Otáčky:  1200 ot/min"));
+        QCOMPARE(channels->item(2)->text(), QString("Plyn [%]"));
+        QVERIFY(channels->isRowHidden(0));
+        ControlOf<QCheckBox>(*viewer, "LogViewerAllChannels")->setChecked(true);
+        QVERIFY(!channels->isRowHidden(0));
+        QCOMPARE(viewer->cursorText(), QString("Kurzor: 0.00 s"));
+
+        ign::StripChart* chart = viewer->chart();
+        const QImage drawn = chart->grab().toImage();
+        const int x = ign::StripChart::kLabelWidth +
+                      static_cast<int>(std::lround(0.6 * (chart->width() - ign::StripChart::kLabelWidth)));
+        int marked = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int dx = -1; dx <= 1; ++dx) marked += drawn.pixel(x + dx, y) == qRgb(0xe6, 0x00, 0x7e);
+        QVERIFY2(marked > drawn.height() / 2, qPrintable(QString::number(marked)));
+
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(viewer->cursorText(), QString("Kurzor: 0.50 s"));
+        QTest::keyClick(chart, Qt::Key_Left);
+        QCOMPARE(viewer->cursorText(), QString("Kurzor: 0.00 s"));
+
+        QFile junk(dir.filePath("junk.msl"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("no log\n");
+        junk.close();
+        QVERIFY(!viewer->openFile(junk.fileName()));
+        QCOMPARE(viewer->fileName(), QString("other.msl"));
+        QCOMPARE(static_cast<int>(viewer->log()->rows()), 3);
     }
 
     void aCutOffLogOpensAndSaysSo_data() {

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -241,6 +242,54 @@ private slots:
         }
     }
 
+    // The advance graph spans 0 to the trigger width that validation holds
+    // every advance to, a dragged point says what its field will hold, a
+    // legend names the lines, and the other graphs span their fields' ranges.
+    void curvesSpanWhatTheFieldsKeep() {
+        Open();
+        Get<QAction>("ViewCurves")->trigger();
+        auto& curves = *Get<ign::CurvesWindow>("CurvesWindow");
+        ign::CurveChart& advance = curves.Chart(0);
+        QCOMPARE(advance.SpanMax(), double(w->Parameters().ignition.PALEC));
+        QCOMPARE(curves.Chart(1).SpanMax(), 720.0);
+        QCOMPARE(advance.LegendNames(), QStringList({"Curve A", "Curve B"}));
+        QCOMPARE(curves.Chart(3).LegendNames(), QStringList({"Water", "Air"}));
+        const QPoint from = advance.PointAt(0, 3).toPoint();
+        QTest::mousePress(&advance, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from.x(), 0), advance.mapToGlobal(QPointF(from)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&advance, &move);
+        QCOMPARE(advance.DragText(), QString::number(w->Parameters().ignition.PALEC));
+        QTest::mouseRelease(&advance, Qt::LeftButton, {}, QPoint(from.x(), 0));
+        QCOMPARE(w->Parameters().ignition.ADV_A[3], w->Parameters().ignition.PALEC);
+        QCOMPARE(advance.DragText(), QString());
+    }
+
+    // The injection position keeps steps of 3: 385 typed is 384 once taken,
+    // in the field too, wherever in the next box the click that takes it lands.
+    void typedPositionShowsWhatItStores() {
+        Open();
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get("TabSheet3"));
+        auto* field = Get<ign::FieldBox>("Edit170");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field->TextBox(), "385");
+        // Into the next box, on its frame beside the text: clicking into it all the same.
+        auto* next = Get<ign::FieldBox>("Edit171");
+        QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(2, next->height() / 2));
+        QCOMPARE(int(w->Parameters().injection.POLOHA[0]), 128);
+        QCOMPARE(field->text(), QString("384"));
+        // Its arrows step it, in one step with what was typed.
+        field->selectAll();
+        QTest::keyClicks(field->TextBox(), "391");
+        steps.clear();
+        const int stepped = next->value() + 3;
+        QTest::mouseClick(next, Qt::LeftButton, {}, QPoint(next->width() - 4, 3));
+        QCOMPARE(steps.size(), std::size_t{1});
+        QCOMPARE(next->value(), stepped);
+        QCOMPARE(field->text(), QString("390"));
+    }
+
     // ---- the table editor ----
 
     void eachOperationIsOneValidatedChange_data() {
@@ -252,7 +301,8 @@ private slots:
         QTest::newRow("smooth on the corner: the inner cell is its mean already")
             << "MapTableSmooth" << ign::MapRect{0, 0, 1, 1} << 3;
         QTest::newRow("bilinear fill flattens the bump") << "MapTableFill" << ign::MapRect{6, 6, 4, 4} << 1;
-        QTest::newRow("row fill flattens the bump") << "MapTableFillRows" << ign::MapRect{5, 0, 5, 9} << 1;
+        // Where the speed points lie 2 000 rpm apart: the fill runs along the speeds.
+        QTest::newRow("row fill flattens the bump") << "MapTableFillRows" << ign::MapRect{5, 4, 5, 9} << 1;
     }
     void eachOperationIsOneValidatedChange() {
         QFETCH(QString, button);
@@ -289,11 +339,53 @@ private slots:
         auto* cells = Get<QTableWidget>("MapTableCells");
         QTest::keyClick(cells, Qt::Key_Equal);
         QCOMPARE(int(Jet()[33]), start + 1);
+        // "+" is one step where the layout takes Shift for it and where it takes none.
         QTest::keyClick(cells, Qt::Key_Plus, Qt::ShiftModifier);
-        QCOMPARE(int(Jet()[33]), start + 11);
+        QCOMPARE(int(Jet()[33]), start + 2);
+        QTest::keyClick(cells, Qt::Key_Plus);
+        QCOMPARE(int(Jet()[33]), start + 3);
+        QTest::keyClick(cells, Qt::Key_Plus, Qt::ShiftModifier | Qt::KeypadModifier);
+        QCOMPARE(int(Jet()[33]), start + 13);
         QTest::keyClick(cells, Qt::Key_Minus);
-        QCOMPARE(int(Jet()[33]), start + 10);
-        QCOMPARE(steps.size(), std::size_t{3});
+        QCOMPARE(int(Jet()[33]), start + 12);
+        QCOMPARE(steps.size(), std::size_t{5});
+    }
+
+    // Digits typed on the selection and Enter set it, as one step.
+    void typedNumberSetsTheSelection() {
+        Open();
+        Table();
+        Select({2, 3, 3, 4});
+        const ign::JetMap before = Jet();
+        steps.clear();
+        auto* cells = Get<QTableWidget>("MapTableCells");
+        QTest::keyClicks(cells, "1207");
+        QTest::keyClick(cells, Qt::Key_Backspace);
+        QCOMPARE(Get<QSpinBox>("MapTableValue")->text(), QString("120"));
+        QVERIFY(steps.empty());
+        QTest::keyClick(cells, Qt::Key_Return);
+        for (int cell : {23, 24, 33, 34}) QCOMPARE(int(Jet()[std::size_t(cell)]), 120);
+        QCOMPARE(Jet()[22], before[22]);
+        QCOMPARE(steps, std::vector<ign::ChangeCause>{ign::ChangeCause::MapTable});
+    }
+
+    // The fills run along the speeds and openings the table is labelled with,
+    // not cell by cell: 1 000 ... 4 000, 6 000 rpm; 70, 80, 100 %.
+    void fillsFollowTheAxes() {
+        Open();
+        Restore(*w, [](ign::ParameterSet& set) {
+            set.injection.JET[10] = 100;
+            set.injection.JET[14] = 150;
+            set.injection.JET[75] = 100;
+            set.injection.JET[95] = 130;
+        });
+        Table();
+        Select({1, 0, 1, 4});
+        Get<QAbstractButton>("MapTableFillRows")->click();
+        QCOMPARE((QList<int>{Jet()[11], Jet()[12], Jet()[13]}), (QList<int>{110, 120, 130}));
+        Select({7, 5, 9, 5});
+        Get<QAbstractButton>("MapTableFillColumns")->click();
+        QCOMPARE(int(Jet()[85]), 110);
     }
 
     void copyAndPasteThroughTheClipboard() {

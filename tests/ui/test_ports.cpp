@@ -264,6 +264,33 @@ private slots:
         QCOMPARE(Status(), QStringLiteral("Verify OK"));
     }
 
+    // An answer that wraps onto a second line is shown whole: the dialog grows for it.
+    void aTestAnswerOfTwoLinesIsShownWhole() {
+        settings = std::make_unique<ThrowawaySettings>(
+            "[PORTS]\r\nCOM1=simulator\r\nCOM2=/dev/no-such-port-with-a-name-long-enough-to-wrap\r\n");
+        w = std::make_unique<TFormHlav>();
+        w->show();
+        QString text;
+        int height = 0, needed = 0;
+        w->SetPortDialogRunner([&](ign::PortDialog& dialog) {
+            dialog.show();
+            if (!QTest::qWaitForWindowExposed(&dialog)) return int(QDialog::Rejected);
+            ControlOf<QAbstractButton>(dialog, "ButtonTest2")->click();
+            QCoreApplication::processEvents();
+            auto* answer = ControlOf<QLabel>(dialog, "LabelTest2");
+            text = answer->text();
+            height = answer->height();
+            needed = answer->heightForWidth(answer->width());
+            Keep(dialog, "dialog-long-answer");
+            return int(QDialog::Rejected);
+        });
+        Get<QAction>("MenuPorts")->trigger();
+        QVERIFY2(text.startsWith("Port /dev/no-such-port-with-a-name-long-enough-to-wrap is not there."),
+                 qPrintable(text));
+        QVERIFY2(needed > QFontMetrics(QApplication::font()).height() && height >= needed,
+                 qPrintable(QString("%1 < %2").arg(height).arg(needed)));
+    }
+
     // A device that talks, but not the unit's protocol, is named in the
     // field after 3 s of bytes without a frame; one valid frame clears it.
     void aPortTalkingNonsenseIsNamed() {
