@@ -44,12 +44,14 @@ bool ReadUnit(const CliOptions& options, ParameterSet& set) {
     return completed;
 }
 
-// A file operand read as the other file commands read theirs ("-" is standard input).
+// A file operand read as the other file commands read theirs ("-" is standard
+// input). A file that gave no value is no side to compare: it would hold the
+// default set and pass for a parameter file.
 bool LoadFile(const CliOptions& options, const std::string& path, ParameterSet& set) {
     CliOptions single = options;
     single.base.clear();
     single.file = path == kStandardStream ? std::string() : path;
-    return LoadInputSetOrReport(single, set);
+    return LoadInputSetOrReport(single, set, InputNeeds::Values);
 }
 
 }  // namespace

@@ -73,15 +73,22 @@ std::string Joined(const std::vector<std::string_view>& keys) {
 }
 
 // Whether a file that was read fully may be used; says so where it cannot,
-// or where it lacks keys whose values then come from elsewhere.
-bool ReportKeys(const InputFile& input, const std::string& keptFrom) {
+// and with InputNeeds::Keys where keys gave no value, whose values then come from elsewhere.
+bool ReportKeys(const InputFile& input, const std::string& keptFrom, InputNeeds needs) {
     const std::string name = InputName(input.path);
+    const char* consequence = needs == InputNeeds::Keys ? "nothing sent" : "nothing compared";
     if (input.keys.found.empty()) {
-        std::fprintf(stderr, "ignition-cli: %s: no key of a parameter file found; nothing sent\n",
-                     name.c_str());
+        if (input.keys.withoutValue.empty()) {
+            std::fprintf(stderr, "ignition-cli: %s: no key of a parameter file found; %s\n", name.c_str(),
+                         consequence);
+        } else {
+            std::fprintf(stderr,
+                         "ignition-cli: %s: no key of a parameter file with a value (%s without one); %s\n",
+                         name.c_str(), Joined(input.keys.withoutValue).c_str(), consequence);
+        }
         return false;
     }
-    if (!input.keys.missing.empty()) {
+    if (needs == InputNeeds::Keys && !input.keys.missing.empty()) {
         std::fprintf(
             stderr,
             "ignition-cli: %s: %zu of the %zu keys of a parameter file found; missing, so kept from %s: %s\n",
@@ -110,7 +117,7 @@ bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set, InputNee
                 ReportOpenFileError(input.path);
                 return false;
         }
-        if (needs == InputNeeds::Keys && !ReportKeys(input, keptFrom)) return false;
+        if (needs != InputNeeds::Anything && !ReportKeys(input, keptFrom, needs)) return false;
         keptFrom = "the set of " + InputName(input.path);
     }
     return true;

@@ -19,13 +19,15 @@ int RunImage(const CliOptions& options);
 // "Open file error: <path>" on standard error, for a file that cannot be opened.
 void ReportOpenFileError(const std::string& path);
 // What a command asks of its input files besides being readable. The
-// conversions take anything; the commands that change or judge a unit need
-// a file that is a parameter file at all.
-enum class InputNeeds { Anything, Keys };
+// conversions take anything; a comparison needs a file that gave at least one
+// value, and the commands that change or judge a unit also say which keys
+// gave none.
+enum class InputNeeds { Anything, Values, Keys };
 // LoadInputSet that reports a file it cannot open or that is larger than any
-// parameter file; false means exit with a usage status. With InputNeeds::Keys
-// a file in which no key was found is refused too, and for a file with only
-// some keys it says which are missing and where their values come from.
+// parameter file; false means exit with a usage status. With InputNeeds::Values
+// or Keys a file from which no value was taken is refused too; with Keys, for a
+// file that gave only some keys' values, it says which gave none and where
+// their values come from.
 bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set,
                           InputNeeds needs = InputNeeds::Anything);
 // "Write file error: standard output" on standard error; gives kExitUsage.
