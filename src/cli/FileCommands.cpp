@@ -8,6 +8,7 @@
 #include "ParameterFile.h"
 #include "ParameterInput.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -115,6 +116,13 @@ bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set, InputNee
             case FileReadResult::NotAFile:
             case FileReadResult::Unreadable:
                 ReportOpenFileError(input.path);
+                return false;
+            case FileReadResult::Silent:
+                std::fprintf(stderr,
+                             "ignition-cli: %s: nothing arrived in %lld s: a named pipe needs a writer\n",
+                             InputName(input.path).c_str(),
+                             static_cast<long long>(
+                                 std::chrono::duration_cast<std::chrono::seconds>(kFirstByteWait).count()));
                 return false;
         }
         if (needs != InputNeeds::Anything && !ReportKeys(input, keptFrom, needs)) return false;

@@ -158,6 +158,7 @@ private slots:
     void fileWithoutKeysSendsNothing();
     void keysWithoutValuesAreRefused_data();
     void keysWithoutValuesAreRefused();
+    void pipeWithoutWriterGivesTwo();
     void inputBeyondTheCapGivesTwo_data();
     void inputBeyondTheCapGivesTwo();
     void portThatCannotOpen();
@@ -458,6 +459,34 @@ void TestCli::keysWithoutValuesAreRefused() {
     QCOMPARE(run.out, QByteArray());
     char sent[64];
     QCOMPARE(::read(unit.master(), sent, sizeof sent), ssize_t{-1});  // nothing queued (non-blocking)
+}
+
+// A pipe with no writer, named as the file, is given 5 s for its first byte
+// by every command that reads a parameter file; they all run at once here.
+void TestCli::pipeWithoutWriterGivesTwo() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.ign");
+    QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString m0 = WriteFile(dir, "m0.ign", kMachine0File);
+    const std::vector<QStringList> commands{{"normalize", pipe},
+                                            {"program", "--port", "simulator", pipe},
+                                            {"verify", "--port", "simulator", pipe},
+                                            {"diff", m0, pipe}};
+    std::vector<std::unique_ptr<QProcess>> running;
+    QElapsedTimer clock;
+    clock.start();
+    for (const QStringList& args : commands) {
+        running.push_back(std::make_unique<QProcess>());
+        running.back()->start(QStringLiteral(IGN_CLI), args);
+    }
+    for (const auto& process : running) {
+        QVERIFY(process->waitForFinished(30000));
+        QCOMPARE(process->exitCode(), 2);
+        QCOMPARE(
+            process->readAllStandardError(),
+            "ignition-cli: " + pipe.toUtf8() + ": nothing arrived in 5 s: a named pipe needs a writer\n");
+    }
+    QVERIFY(clock.elapsed() >= 4900);
 }
 
 void TestCli::inputBeyondTheCapGivesTwo_data() {
