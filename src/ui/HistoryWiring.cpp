@@ -3,11 +3,14 @@
 #include "HistorySettings.h"
 #include "HistoryWindow.h"
 #include "Hlav.h"
+#include "NewTexts.h"
+#include "ParameterFile.h"
 #include "RestorePointRecorder.h"
 #include "UnitMatchField.h"
 #include "UserSettingsFile.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QStandardPaths>
@@ -79,7 +82,17 @@ void TFormHlav::SideReadTick() {
 }
 
 // A restore point back into the window, as Open reads a file: one step, the
-// point it replaces kept first.
-void TFormHlav::RestoreFromPoint(const QString& path) { ApplyParameterFile(ChangeCause::Restore, path); }
+// point it replaces kept first. A point that gives no value (damaged, or
+// another program's file of that name) would silently restore nothing, so it
+// is named instead and nothing changes.
+void TFormHlav::RestoreFromPoint(const QString& path) {
+    ParameterSet scratch;
+    ParameterKeys keys;
+    if (LoadParameterFile(FileSystemPath(path), scratch, &keys) && keys.found.empty()) {
+        ShowMessage(NewTextOf("HistoryNoParameterSet", languageCode_).arg(QFileInfo(path).fileName()));
+        return;
+    }
+    ApplyParameterFile(ChangeCause::Restore, path);
+}
 
 }  // namespace ign

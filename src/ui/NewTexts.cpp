@@ -93,6 +93,11 @@ constexpr std::array kNewTexts{
     NewText{Caption, "HistoryKeep", {"Keep", "Ponechat", "Behalten"}},
     NewText{Caption, "HistoryTakeNow", {"Take restore point", "Vytvořit bod obnovení", "Punkt anlegen"}},
     NewText{Caption, "HistoryOpenFolder", {"Open folder", "Otevřít složku", "Ordner öffnen"}},
+    NewText{
+        Message,
+        "HistoryNoParameterSet",
+        {"The restore point %1 holds no parameter set", "Bod obnovení %1 neobsahuje žádnou sadu parametrů",
+         "Der Wiederherstellungspunkt %1 enthält keinen Parametersatz"}},
     NewText{Caption, "UnitMatchEqual", kUnitMatchTexts[0]},
     NewText{Caption, "UnitMatchChanged", kUnitMatchTexts[1]},
     NewText{Caption, "UnitMatchNotChecked", kUnitMatchTexts[2]},
