@@ -3,6 +3,7 @@
 #include "LogReader.h"
 #include "LogWriter.h"
 #include "New.h"
+#include "TimeAxis.h"
 
 #include <QtTest>
 
@@ -306,6 +307,34 @@ private slots:
         file.close();
         QVERIFY(!ReadLogFile(path.toStdString(), error));
         QCOMPARE(error, LogReadError::TooLarge);
+    }
+
+    // However a chart is zoomed or whatever times a log holds, its time axis
+    // is counted out, never stepped: a step lost beside a huge time cannot keep it going.
+    void axisTicks_data() {
+        QTest::addColumn<double>("t0");
+        QTest::addColumn<double>("t1");
+        QTest::addColumn<double>("pixels");
+        QTest::addColumn<QList<double>>("ticks");  // the first, the last and the count
+        QTest::newRow("half a minute") << 0.0 << 30.0 << 850.0 << QList<double>{0, 30, 7};
+        QTest::newRow("zoomed in") << 12.34 << 12.36 << 900.0 << QList<double>{12.34, 12.36, 11};
+        QTest::newRow("one moment") << 5.0 << 5.0 << 850.0 << QList<double>{5, 5, 1};
+        QTest::newRow("huge equal times") << 1e16 << 1e16 << 850.0 << QList<double>{1e16, 1e16, 1};
+        QTest::newRow("a step lost beside the times")
+            << 1e16 << 1e16 + 2 << 850.0 << QList<double>{1e16, 1e16 + 2, 5};
+        QTest::newRow("more ticks than an axis carries") << 0.0 << 1e6 << 1e9 << QList<double>{0, 99.9, 1000};
+        QTest::newRow("no number") << 0.0 << double(INFINITY) << 850.0 << QList<double>{0, 0, 0};
+    }
+    void axisTicks() {
+        QFETCH(double, t0);
+        QFETCH(double, t1);
+        QFETCH(double, pixels);
+        QFETCH(QList<double>, ticks);
+        const std::vector<double> got = TimeAxisTicks(t0, t1, pixels);
+        QCOMPARE(got.size(), std::size_t(ticks[2]));
+        if (got.empty()) return;
+        QCOMPARE(got.front(), ticks[0]);
+        QCOMPARE(got.back(), ticks[1]);
     }
 
     void cellTable_data() {
