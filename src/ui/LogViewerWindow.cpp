@@ -2,15 +2,20 @@
 
 #include "CellMap.h"
 #include "ChannelList.h"
+#include "LogLoading.h"
 #include "OwnText.h"
 #include "StripChart.h"
 
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -27,6 +32,17 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     noCellsText_ =
         new OwnText("LogViewerNoCells", "No cell table: the log lacks speed, throttle or lambda.", this);
     dialogTitle_ = new OwnText("LogViewerDialog", "Open log", this);
+    outOfRangeText_ =
+        new OwnText("LogViewerOutOfRange", "Rows left out (time beyond 10 years or no number): %1", this);
+    cancelledText_ = new OwnText("LogViewerCancelled", "Reading cancelled: the log shown stays.", this);
+    notAFileText_ = new OwnText("LogViewerNotAFile", "This is no log: it is not a regular file.", this);
+    tooLargeText_ = new OwnText("LogViewerTooLarge", "This is no log: it is larger than 1 GiB.", this);
+    tooManyColumnsText_ =
+        new OwnText("LogViewerTooManyColumns", "This is no log: it has more than 256 columns.", this);
+    lineTooLongText_ =
+        new OwnText("LogViewerLineTooLong", "This is no log: a line is longer than 64 KiB.", this);
+    tooSparseText_ =
+        new OwnText("LogViewerTooSparse", "This is no log: its rows lack most of the columns.", this);
 
     open_ = new QPushButton(QStringLiteral("Open log..."), this);
     open_->setObjectName(QStringLiteral("LogViewerOpen"));
@@ -41,6 +57,15 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     showLambda_->setObjectName(QStringLiteral("LogViewerShowLambda"));
     showLambda_->setChecked(true);
 
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("LogViewerProgress"));
+    progress_->setRange(0, 100);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("LogViewerCancel"));
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(100);
+    loading_ = new LogLoading(this);
+
     channels_ = new ChannelList(this);
     chart_ = new StripChart(this);
     chart_->setInteractive(true);
@@ -50,6 +75,8 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     top->addWidget(open_);
     top->addWidget(file_);
     top->addWidget(note_, 1);
+    top->addWidget(progress_);
+    top->addWidget(cancel_);
     top->addWidget(showTime_);
     top->addWidget(showLambda_);
     LayOutLogWindow(*this, top, channels_, chart_, cells_);
@@ -60,12 +87,17 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
                                             QStringLiteral("Logs (*.msl *.log *.txt);;* (*)"));
     };
     connect(open_, &QPushButton::clicked, this, &LogViewerWindow::askForFile);
+    connect(cancel_, &QPushButton::clicked, loading_, &LogLoading::cancel);
+    connect(progressTimer_, &QTimer::timeout, this, [this] { progress_->setValue(loading_->percent()); });
     connect(chart_, &StripChart::cursorMoved, this, &LogViewerWindow::cursorMoved);
     connect(channels_, &ChannelList::chartedChanged, this,
             [this] { chart_->setColumns(channels_->charted()); });
     connect(showTime_, &QRadioButton::toggled, this,
             [this](bool on) { cells_->setFigure(on ? CellMap::Figure::Time : CellMap::Figure::Lambda); });
+    setReading(false);
 }
+
+LogViewerWindow::~LogViewerWindow() { loading_->stop(); }
 
 void LogViewerWindow::askForFile() {
     const QString path = dialog_(*this, sources_.folder ? sources_.folder() : QString());
@@ -73,32 +105,77 @@ void LogViewerWindow::askForFile() {
 }
 
 bool LogViewerWindow::openFile(const QString& path) {
-    LogReadError error = LogReadError::None;
-    std::optional<LogData> read = ReadLogFile(std::filesystem::path(path.toStdU16String()), error);
-    file_->setText(QFileInfo(path).fileName());
-    if (!read) {
-        note_->setText(error == LogReadError::NoChannels ? noChannelsText_->text() : cannotOpenText_->text());
+    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
+    const CellStatisticsSettings settings =
+        sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{};
+    QEventLoop reading;
+    connect(loading_, &LogLoading::finished, &reading, &QEventLoop::quit);
+    if (!loading_->start(path, speedAxis_, settings)) return false;
+    setReading(true);
+    reading.exec();
+    // The program may be quitting, which ends every event loop: no read outlives this call.
+    loading_->stop();
+    setReading(false);
+    LogLoading::Result read = loading_->take();
+
+    if (read.error == LogReadError::Cancelled) {
+        note_->setText(cancelledText_->text());
         return false;
     }
-    log_ = std::move(read);
-    note_->setText(log_->truncated ? truncatedText_->text() : QString());
+    file_->setText(QFileInfo(path).fileName());
+    if (!read.log) {
+        note_->setText(errorText(read.error));
+        return false;
+    }
+    log_ = std::move(read.log);
+    QStringList notes;
+    if (log_->truncated) notes << truncatedText_->text();
+    if (log_->outOfRangeRows > 0) notes << outOfRangeText_->text().arg(log_->outOfRangeRows);
+    if (!read.cells && notes.isEmpty()) notes << noCellsText_->text();
+    note_->setText(notes.join(QLatin1Char(' ')));
     channels_->setData(&*log_, {"rpm", "tps_percent", "lambda_mv", "water_c"});
     chart_->setData(&*log_);
     chart_->setColumns(channels_->charted());
     const double end = log_->rows() == 0 ? 1 : log_->timeS.back();
     chart_->setRange(log_->rows() == 0 ? 0 : log_->timeS.front(), end);
-    showCells();
+    cells_->setTable(std::move(read.cells), speedAxis_);
     setCursorTime(log_->rows() == 0 ? 0 : log_->timeS.front());
     return true;
 }
 
-void LogViewerWindow::showCells() {
-    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
-    const CellStatisticsSettings settings =
-        sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{};
-    std::optional<CellStatistics> table = CellStatisticsOfLog(*log_, speedAxis_, settings);
-    if (!table && note_->text().isEmpty()) note_->setText(noCellsText_->text());
-    cells_->setTable(std::move(table), speedAxis_);
+void LogViewerWindow::setReading(bool reading) {
+    progress_->setValue(0);
+    progress_->setVisible(reading);
+    cancel_->setVisible(reading);
+    open_->setEnabled(!reading);
+    if (reading) {
+        progressTimer_->start();
+    } else {
+        progressTimer_->stop();
+    }
+}
+
+QString LogViewerWindow::errorText(LogReadError error) const {
+    switch (error) {
+        case LogReadError::NoChannels:
+            return noChannelsText_->text();
+        case LogReadError::NotAFile:
+            return notAFileText_->text();
+        case LogReadError::TooLarge:
+            return tooLargeText_->text();
+        case LogReadError::TooManyColumns:
+            return tooManyColumnsText_->text();
+        case LogReadError::LineTooLong:
+            return lineTooLongText_->text();
+        case LogReadError::TooSparse:
+            return tooSparseText_->text();
+        case LogReadError::Cancelled:
+            return cancelledText_->text();
+        case LogReadError::None:
+        case LogReadError::CannotOpen:
+            break;
+    }
+    return cannotOpenText_->text();
 }
 
 void LogViewerWindow::setCursorTime(double timeS) {
