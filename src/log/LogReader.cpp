@@ -12,8 +12,11 @@ namespace ign {
 namespace {
 
 constexpr float kEmpty = std::numeric_limits<float>::quiet_NaN();
-// Values that rows may leave empty beyond the bytes they take, for a few short rows.
-constexpr std::uint64_t kSparseSlack = 64 * kMaxLogColumns;
+// What the rows may store per byte of theirs, and beyond that for a few
+// short rows: a program's log stores about one byte per byte read, a tool
+// that leaves most fields off a dozen.
+constexpr std::uint64_t kStoredPerByte = 16;
+constexpr std::uint64_t kStoredSlack = std::uint64_t{16} << 20;
 // Rows read before the columns are sized for the whole input.
 constexpr std::size_t kRowsBeforeSizing = 1024;
 
@@ -228,11 +231,15 @@ private:
             ++log_.outOfRangeRows;
             return;
         }
-        // Every row costs a value per channel, however short it is: the
-        // values must stay in proportion to the bytes that brought them.
+        // Every row costs as much however short it is: what is stored must
+        // stay in proportion to the bytes that brought it.
         rowBytes_ += text.size() + 1;
-        values_ += log_.columns.size();
-        if (values_ > rowBytes_ + kSparseSlack) {
+        stored_ += RowCost();
+        if (stored_ > kMaxLogMemoryBytes) {
+            fail(LogReadError::TooMuchData);
+            return;
+        }
+        if (stored_ > kStoredPerByte * rowBytes_ + kStoredSlack) {
             fail(LogReadError::TooSparse);
             return;
         }
@@ -245,13 +252,19 @@ private:
         if (log_.timeS.size() == kRowsBeforeSizing) sizeForTheRest();
     }
 
+    // What a row takes in the columns: its time and a value per channel.
+    std::uint64_t RowCost() const { return sizeof(double) + sizeof(float) * log_.columns.size(); }
+
     // Sizes the columns for the rows the rest of the input will likely bring,
     // judged by the rows so far, so that they do not grow (and copy) step by step.
     void sizeForTheRest() {
         if (sizeHint_ <= consumed_ || rowBytes_ == 0) return;
         const double bytesPerRow = static_cast<double>(rowBytes_) / static_cast<double>(log_.rows());
         const double more = static_cast<double>(sizeHint_ - consumed_) / bytesPerRow * 1.02;
-        const auto rows = log_.rows() + static_cast<std::size_t>(more) + 16;
+        const std::uint64_t allowed = std::min(kMaxLogMemoryBytes, kStoredPerByte * sizeHint_ + kStoredSlack);
+        const double most = static_cast<double>(allowed) / static_cast<double>(RowCost());
+        const auto rows =
+            static_cast<std::size_t>(std::min(static_cast<double>(log_.rows()) + more + 16, most));
         log_.timeS.reserve(rows);
         for (LogData::Column& column : log_.columns) column.values.reserve(rows);
     }
@@ -259,7 +272,7 @@ private:
     std::uint64_t sizeHint_ = 0;
     std::uint64_t consumed_ = 0;  // bytes of whole lines so far
     std::uint64_t rowBytes_ = 0;  // of them, the bytes of rows
-    std::uint64_t values_ = 0;    // values the rows have stored
+    std::uint64_t stored_ = 0;    // bytes the rows take in the columns
     Stage stage_ = Stage::Header;
     LogReadError error_ = LogReadError::None;
     std::string carry_;  // the start of a line the next piece completes

@@ -19,6 +19,8 @@ inline constexpr std::size_t kMaxLogColumns = 256;          // the time included
 inline constexpr std::size_t kMaxLogLineBytes = 64 * 1024;  // line end not counted
 inline constexpr std::size_t kMaxLogHeaderLines = 256;      // quoted lines before the names
 inline constexpr double kMaxLogTimeS = 3.2e8;               // ten years, either way from the start
+// The columns of a log of 1 GiB in this program's layout take about 1 GiB.
+inline constexpr std::uint64_t kMaxLogMemoryBytes = std::uint64_t{3} << 29;  // 1.5 GiB
 
 // A log read into columns: the time of every row and, per channel, its
 // value in that row (NaN where the field was empty or not a number).
@@ -60,6 +62,7 @@ enum class LogReadError : std::uint8_t {
     TooManyColumns,  // more than kMaxLogColumns
     LineTooLong,     // a line of more than kMaxLogLineBytes
     TooSparse,       // rows far shorter than the channels: their empty fields would fill the memory
+    TooMuchData,     // its columns would take more than kMaxLogMemoryBytes
     Cancelled,       // the caller stopped the read
 };
 

@@ -43,6 +43,8 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
         new OwnText("LogViewerLineTooLong", "This is no log: a line is longer than 64 KiB.", this);
     tooSparseText_ =
         new OwnText("LogViewerTooSparse", "This is no log: its rows lack most of the columns.", this);
+    tooMuchDataText_ = new OwnText(
+        "LogViewerTooMuchData", "This is no log: its columns would take more than 1.5 GiB of memory.", this);
 
     open_ = new QPushButton(QStringLiteral("Open log..."), this);
     open_->setObjectName(QStringLiteral("LogViewerOpen"));
@@ -169,6 +171,8 @@ QString LogViewerWindow::errorText(LogReadError error) const {
             return lineTooLongText_->text();
         case LogReadError::TooSparse:
             return tooSparseText_->text();
+        case LogReadError::TooMuchData:
+            return tooMuchDataText_->text();
         case LogReadError::Cancelled:
             return cancelledText_->text();
         case LogReadError::None:

@@ -90,6 +90,7 @@ private:
     OwnText* tooManyColumnsText_ = nullptr;
     OwnText* lineTooLongText_ = nullptr;
     OwnText* tooSparseText_ = nullptr;
+    OwnText* tooMuchDataText_ = nullptr;
     OwnText* cannotOpenText_ = nullptr;
     OwnText* noChannelsText_ = nullptr;
     OwnText* noCellsText_ = nullptr;

@@ -200,6 +200,11 @@ constexpr std::array kNewTexts{
             {"This is no log: its rows lack most of the columns.",
              "Toto není záznam: jeho řádkům chybí většina sloupců.",
              "Das ist kein Log: seinen Zeilen fehlt der Großteil der Spalten."}},
+    NewText{Message,
+            "LogViewerTooMuchData",
+            {"This is no log: its columns would take more than 1.5 GiB of memory.",
+             "Toto není záznam: jeho sloupce by zabraly víc než 1,5 GiB paměti.",
+             "Das ist kein Log: seine Spalten bräuchten mehr als 1,5 GiB Speicher."}},
     // Map views: heat colours, the live operating point, the map's table editor.
     NewText{ActionText, "ViewHeatMap", {"&Heat-map colours", "&Barevná mapa", "&Farbige Kennfelder"}},
     NewText{ActionText, "ViewOperatingPoint", {"&Operating point", "&Pracovní bod", "&Betriebspunkt"}},
