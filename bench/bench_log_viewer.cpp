@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
                 static_cast<long long>(openMs), viewer.log()->rows(), static_cast<long long>(drawMs),
                 static_cast<long long>(openMs + drawMs));
     clock.restart();
-    for (int i = 0; i < 10; ++i) viewer.setCursorTime(viewer.log()->timeS.back() * i / 10);
+    const double end = viewer.log()->rows() == 0 ? 0 : viewer.log()->timeS.back();
+    for (int i = 0; i < 10; ++i) viewer.setCursorTime(end * i / 10);
     (void)viewer.grab();
     std::printf("cursor: 10 moves and a redraw %lld ms\n", static_cast<long long>(clock.elapsed()));
     std::printf("peak memory: %ld MB\n", PeakMemoryMb());
