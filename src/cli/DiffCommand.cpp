@@ -45,8 +45,8 @@ bool ReadUnit(const CliOptions& options, ParameterSet& set) {
 }
 
 // A file operand read as the other file commands read theirs ("-" is standard
-// input). A file that gave no value would compare as the default set, and two
-// such files, or one and the defaults, as equal: refused as program refuses it.
+// input). A file that gave no value is no side to compare: it would hold the
+// default set and pass for a parameter file.
 bool LoadFile(const CliOptions& options, const std::string& path, ParameterSet& set) {
     CliOptions single = options;
     single.base.clear();

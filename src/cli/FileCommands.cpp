@@ -8,6 +8,7 @@
 #include "ParameterFile.h"
 #include "ParameterInput.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -73,13 +74,19 @@ std::string Joined(const std::vector<std::string_view>& keys) {
 }
 
 // Whether a file that was read fully may be used; says so where it cannot,
-// or, when asked, where it lacks keys whose values then come from elsewhere.
+// and with InputNeeds::Keys where keys gave no value, whose values then come from elsewhere.
 bool ReportKeys(const InputFile& input, const std::string& keptFrom, InputNeeds needs) {
     const std::string name = InputName(input.path);
-    // Keys without a value after them (a log's header, a file cut short) took nothing either.
-    if (input.keys.valuesTaken == 0) {
-        std::fprintf(stderr, "ignition-cli: %s: no key of a parameter file found; nothing sent\n",
-                     name.c_str());
+    const char* consequence = needs == InputNeeds::Keys ? "nothing sent" : "nothing compared";
+    if (input.keys.found.empty()) {
+        if (input.keys.withoutValue.empty()) {
+            std::fprintf(stderr, "ignition-cli: %s: no key of a parameter file found; %s\n", name.c_str(),
+                         consequence);
+        } else {
+            std::fprintf(stderr,
+                         "ignition-cli: %s: no key of a parameter file with a value (%s without one); %s\n",
+                         name.c_str(), Joined(input.keys.withoutValue).c_str(), consequence);
+        }
         return false;
     }
     if (needs == InputNeeds::Keys && !input.keys.missing.empty()) {
@@ -109,6 +116,13 @@ bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set, InputNee
             case FileReadResult::NotAFile:
             case FileReadResult::Unreadable:
                 ReportOpenFileError(input.path);
+                return false;
+            case FileReadResult::Silent:
+                std::fprintf(stderr,
+                             "ignition-cli: %s: nothing arrived in %lld s: a named pipe needs a writer\n",
+                             InputName(input.path).c_str(),
+                             static_cast<long long>(
+                                 std::chrono::duration_cast<std::chrono::seconds>(kFirstByteWait).count()));
                 return false;
         }
         if (needs != InputNeeds::Anything && !ReportKeys(input, keptFrom, needs)) return false;

@@ -19,14 +19,14 @@ int RunImage(const CliOptions& options);
 // "Open file error: <path>" on standard error, for a file that cannot be opened.
 void ReportOpenFileError(const std::string& path);
 // What a command asks of its input files besides being readable. The
-// conversions take anything; diff needs a file that gave a value at all, and
-// the commands that change or judge a unit need that too and say which keys
-// a file lacks.
+// conversions take anything; a comparison needs a file that gave at least one
+// value, and the commands that change or judge a unit also say which keys
+// gave none.
 enum class InputNeeds { Anything, Values, Keys };
 // LoadInputSet that reports a file it cannot open or that is larger than any
 // parameter file; false means exit with a usage status. With InputNeeds::Values
-// a file from which no value was taken is refused too; with InputNeeds::Keys,
-// for a file with only some keys, it also says which are missing and where
+// or Keys a file from which no value was taken is refused too; with Keys, for a
+// file that gave only some keys' values, it says which gave none and where
 // their values come from.
 bool LoadInputSetOrReport(const CliOptions& options, ParameterSet& set,
                           InputNeeds needs = InputNeeds::Anything);

@@ -22,8 +22,9 @@ struct InputFile {
 // window's first start holds it, then the --base file and the command's file
 // (standard input when none), each read and validated as the window's Open
 // does. Files, pipes and devices alike are read, but never more than
-// kMaxParameterFileBytes of one. Returns the files in the order read; the
-// first that could not be read ends the list.
+// kMaxParameterFileBytes of one; a pipe named as FILE that gives no first
+// byte within kFirstByteWait is Silent, while standard input waits as pipes do. Returns the files in the
+// order read; the first that could not be read ends the list.
 std::vector<InputFile> LoadInputSet(const CliOptions& options, ParameterSet& set);
 
 // "standard input" for an empty path or "-", else the path.

@@ -38,14 +38,8 @@ fs::path TemporaryNeighbour(const fs::path& target) {
 
 // "<target name>.tmp-" and eight lower-case hex digits: what TemporaryNeighbour makes.
 bool IsOurTemporary(const std::string& name, const std::string& target) {
-    if (name.size() != target.size() + kTemporaryMark.size() + kTemporaryDigits) return false;
-    if (name.compare(0, target.size(), target) != 0) return false;
-    if (name.compare(target.size(), kTemporaryMark.size(), kTemporaryMark) != 0) return false;
-    for (std::size_t i = target.size() + kTemporaryMark.size(); i < name.size(); ++i) {
-        const char c = name[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
-    }
-    return true;
+    const auto of = TemporaryTarget(name);
+    return of && *of == target;
 }
 
 void RemoveStaleTemporaries(const fs::path& target) {
@@ -126,6 +120,16 @@ bool FlushFolder(const fs::path& folder) {
 #endif
 
 }  // namespace
+
+std::optional<std::string_view> TemporaryTarget(std::string_view name) {
+    constexpr std::size_t kSuffix = kTemporaryMark.size() + kTemporaryDigits;
+    if (name.size() <= kSuffix) return std::nullopt;
+    const std::size_t mark = name.size() - kSuffix;
+    if (name.substr(mark, kTemporaryMark.size()) != kTemporaryMark) return std::nullopt;
+    for (const char c : name.substr(mark + kTemporaryMark.size()))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return std::nullopt;
+    return name.substr(0, mark);
+}
 
 FileWriteResult ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     // A linked file is replaced where it really lives, so the link stays.

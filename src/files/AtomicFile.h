@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace ign {
@@ -26,5 +27,9 @@ enum class FileWriteResult {
 FileWriteResult ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
 inline constexpr std::chrono::minutes kStaleTemporaryAge{10};
+
+// The name of the file a temporary of ReplaceFileContents stood in for
+// ("<target>.tmp-" and eight hex digits), or nothing for any other name.
+std::optional<std::string_view> TemporaryTarget(std::string_view name);
 
 }  // namespace ign

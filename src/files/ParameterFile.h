@@ -28,14 +28,16 @@ const char* SaveErrorText(FileWriteResult result);
 // Far above the 2 KB the layout takes; no parameter file is larger.
 inline constexpr std::uintmax_t kMaxParameterFileBytes = 16U << 20U;
 
-// The keys of the written layout, in its order, that a read met and those it
-// did not. "TB" counts as "CLUTCH", whose byte it gives in other units.
-// valuesTaken counts the values read into the blocks: a file that names keys
-// but gives none of their values changed nothing.
+// The keys of the written layout, in its order: those a read took at least
+// one value from, and those it took none from. A key whose name stands in
+// the input without a number after it ("Notes: GAS") gave nothing, so it is
+// missing, and is named again in `withoutValue`. "TB" counts as "CLUTCH",
+// whose byte it gives in other units. `found` is empty exactly when the
+// input changed no parameter.
 struct ParameterKeys {
     std::vector<std::string_view> found;
     std::vector<std::string_view> missing;
-    std::size_t valuesTaken = 0;
+    std::vector<std::string_view> withoutValue;
 };
 
 // Reads every key it recognises into the blocks; whatever the input holds,
@@ -44,8 +46,10 @@ ParameterKeys ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, Inje
 
 // Opens and reads `path`, a regular file of at most kMaxParameterFileBytes;
 // false for anything else (nothing changes then): a pipe or a device could
-// keep the reader waiting or never end.
-bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj);
+// keep the reader waiting or never end. `keys`, when given, receives what
+// ReadParameterFile said of a file that was read.
+bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj,
+                       ParameterKeys* keys = nullptr);
 
 inline std::string WriteParameterFile(const ParameterSet& set) {
     return WriteParameterFile(set.ignition, set.injection);
@@ -53,8 +57,9 @@ inline std::string WriteParameterFile(const ParameterSet& set) {
 inline FileWriteResult SaveParameterFile(const std::filesystem::path& path, const ParameterSet& set) {
     return SaveParameterFile(path, set.ignition, set.injection);
 }
-inline bool LoadParameterFile(const std::filesystem::path& path, ParameterSet& set) {
-    return LoadParameterFile(path, set.ignition, set.injection);
+inline bool LoadParameterFile(const std::filesystem::path& path, ParameterSet& set,
+                              ParameterKeys* keys = nullptr) {
+    return LoadParameterFile(path, set.ignition, set.injection, keys);
 }
 
 }  // namespace ign

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace ign {
@@ -120,8 +121,9 @@ Byte ClutchFromSeconds(float seconds) {
     return static_cast<Byte>(static_cast<std::int64_t>(rounded) & 0xFF);
 }
 
-void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ign, InjectionBlock& inj,
-                std::size_t& taken) {
+// Whether any value was there to take.
+bool ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ign, InjectionBlock& inj) {
+    bool took = false;
     for (int r = 0; r < record.runCount; ++r) {
         const ValueRun& run = record.runs[static_cast<std::size_t>(r)];
         const auto bytes = BytesOf(ign, inj, run.param);
@@ -133,30 +135,42 @@ void ReadValues(TextSource& in, const ParameterRecord& record, IgnitionBlock& ig
                 float seconds = 0.0F;
                 if (ReadFloat(in, seconds)) {
                     target = ClutchFromSeconds(seconds);
-                    ++taken;
+                    took = true;
                 }
             } else {
                 std::uint32_t number = 0;
                 if (ReadInteger(in, number)) {
                     target = ToByte(Info(run.param).conversion, number);
-                    ++taken;
+                    took = true;
                 }
             }
         }
     }
+    return took;
 }
 
-// Sorts the keys of the written layout into those met and those not. A key
-// that is never written ("TB") counts for the one that fills the same bytes.
-ParameterKeys SortLayoutKeys(const std::vector<bool>& met) {
+// Per record of ParameterRecords(): whether its key stood in the input, and
+// whether a value was taken after it.
+struct Met {
+    std::vector<bool> named;
+    std::vector<bool> valued;
+};
+
+// Sorts the keys of the written layout by what the read took. A key that is
+// never written ("TB") counts for the one that fills the same bytes.
+ParameterKeys SortLayoutKeys(const Met& met) {
     const auto records = ParameterRecords();
     ParameterKeys keys;
     for (const std::string_view key : LayoutKeys()) {
         const ParameterRecord& layout = *FindParameterRecord(key);
-        bool found = false;
-        for (std::size_t i = 0; i < records.size() && !found; ++i)
-            found = met[i] && records[i].runs == layout.runs;
-        (found ? keys.found : keys.missing).push_back(key);
+        bool named = false, valued = false;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (records[i].runs != layout.runs) continue;
+            named = named || met.named[i];
+            valued = valued || met.valued[i];
+        }
+        (valued ? keys.found : keys.missing).push_back(key);
+        if (named && !valued) keys.withoutValue.push_back(key);
     }
     return keys;
 }
@@ -165,27 +179,28 @@ ParameterKeys SortLayoutKeys(const std::vector<bool>& met) {
 
 ParameterKeys ReadParameterFile(std::string_view bytes, IgnitionBlock& ign, InjectionBlock& inj) {
     TextSource in(bytes);
-    std::vector<bool> met(ParameterRecords().size(), false);
+    Met met{std::vector<bool>(ParameterRecords().size(), false),
+            std::vector<bool>(ParameterRecords().size(), false)};
     std::string token;
     token.reserve(kMaxToken);
     bool tooLong = false;
-    std::size_t taken = 0;
     while (NextToken(in, token, tooLong)) {
         if (tooLong) continue;
         if (const ParameterRecord* record = FindParameterRecord(token)) {
-            met[static_cast<std::size_t>(record - ParameterRecords().data())] = true;
-            ReadValues(in, *record, ign, inj, taken);
+            const auto index = static_cast<std::size_t>(record - ParameterRecords().data());
+            met.named[index] = true;
+            if (ReadValues(in, *record, ign, inj)) met.valued[index] = true;
         }
     }
-    ParameterKeys keys = SortLayoutKeys(met);
-    keys.valuesTaken = taken;
-    return keys;
+    return SortLayoutKeys(met);
 }
 
-bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj) {
+bool LoadParameterFile(const std::filesystem::path& path, IgnitionBlock& ign, InjectionBlock& inj,
+                       ParameterKeys* keys) {
     std::string bytes;
     if (ReadRegularFile(path, bytes, kMaxParameterFileBytes) != FileReadResult::Ok) return false;
-    ReadParameterFile(bytes, ign, inj);
+    ParameterKeys read = ReadParameterFile(bytes, ign, inj);
+    if (keys != nullptr) *keys = std::move(read);
     return true;
 }
 

@@ -34,6 +34,7 @@ std::string SettingsReadNote(const ProfileFile& file) {
                    " is larger than 1 MiB, which no settings file is: started without settings; "
                    "it is renamed aside before the settings are saved";
         case FileReadResult::Unreadable:
+        case FileReadResult::Silent:
             return name + " cannot be read: started without settings";
     }
     return {};

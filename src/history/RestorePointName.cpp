@@ -154,6 +154,9 @@ std::string SafeUnitName(std::string_view versionText) {
         if (safe.size() == kMaxUnitLength) break;
         safe += IsUnitCharacter(c) ? c : '.';
     }
+    // "_keep" at the end of a name is the keep mark: a unit of that name would
+    // turn into the mark, and the point into a kept one without a unit.
+    if ("_" + safe == kKeepMark) safe += '.';
     return safe;
 }
 

@@ -69,7 +69,8 @@ std::optional<RestorePointName> ParseRestorePointName(std::string_view fileName)
 
 // The unit's version text as a part of a file name: letters, digits and
 // points stay, blanks at either end go, every other byte becomes a point
-// (no separator, path character or control byte can reach the name). At most
+// (no separator, path character or control byte can reach the name), and a
+// unit "keep", which would read as the keep mark, becomes "keep.". At most
 // kMaxUnitLength characters.
 inline constexpr std::size_t kMaxUnitLength = 32;
 std::string SafeUnitName(std::string_view versionText);

@@ -46,10 +46,15 @@ RestorePointList RestorePointStore::List() const {
     if (!fs::exists(folder_, error)) return list;
     fs::directory_iterator entry(folder_, error);
     for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        // Only the name decides: a point is never opened to be listed.
+        // The name decides, and the kind of entry: a point is never opened to be listed.
         const std::string fileName = entry->path().filename().string();
-        if (auto name = ParseRestorePointName(fileName))
+        std::error_code kind;
+        if (!entry->is_regular_file(kind)) continue;
+        if (auto name = ParseRestorePointName(fileName)) {
             list.points.push_back({entry->path(), std::move(*name)});
+        } else if (const auto target = TemporaryTarget(fileName); target && ParseRestorePointName(*target)) {
+            list.temporaries.push_back(entry->path());
+        }
     }
     if (error) list.error = "Cannot list: " + folder_.string() + ": " + error.message();
     std::sort(list.points.begin(), list.points.end(),
@@ -138,11 +143,20 @@ RetentionResult RestorePointStore::applyRetention(const RestorePointList& list, 
     for (const RestorePoint& p : list.points) names.push_back(p.name);
     for (std::size_t i : ExpiredPoints(names, rules_, now)) {
         std::error_code error;
+        // Listed as a regular file; whatever took its place since is not ours to delete.
+        if (fs::symlink_status(list.points[i].path, error).type() != fs::file_type::regular) continue;
         if (fs::remove(list.points[i].path, error)) {
             ++result.deleted;
         } else if (error && result.error.empty()) {
             result.error = "Cannot delete: " + list.points[i].path.string() + ": " + error.message();
         }
+    }
+    const auto oldest = fs::file_time_type::clock::now() - kStaleTemporaryAge;
+    for (const fs::path& temporary : list.temporaries) {
+        std::error_code error;
+        if (fs::symlink_status(temporary, error).type() != fs::file_type::regular) continue;
+        const auto written = fs::last_write_time(temporary, error);
+        if (!error && written < oldest) fs::remove(temporary, error);
     }
     return result;
 }

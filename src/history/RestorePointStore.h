@@ -19,7 +19,9 @@ struct RestorePoint {
 
 struct RestorePointList {
     std::vector<RestorePoint> points;  // newest first
-    std::string error;                 // empty, or why (part of) the folder could not be read
+    // Temporary files that writes of points left behind (a killed program); retention removes old ones.
+    std::vector<std::filesystem::path> temporaries;
+    std::string error;  // empty, or why (part of) the folder could not be read
 };
 
 enum class HistoryStatus : std::uint8_t {
@@ -43,7 +45,8 @@ struct RetentionResult {
 
 // The folder of restore points: each a parameter file in the program's own
 // format (so Open and LoadParameterFile read it), named by RestorePointName.
-// Files of any other name in the folder are left alone and not listed.
+// Files of any other name in the folder, and anything named like a point
+// that is no regular file (a folder), are left alone and not listed.
 //
 // Nothing here throws or waits for the user: every failure comes back as a
 // result, so the command that asked for a restore point always goes on.
@@ -72,7 +75,9 @@ public:
     // path is the new one. Refused when a file of the new name exists already.
     HistoryResult SetKeep(const RestorePoint& point, bool keep);
 
-    // Deletes what the rules let go (see RetentionRules), at `now`.
+    // Deletes what the rules let go (see RetentionRules), at `now`, and the
+    // temporary files of point writes cut short once they are older than
+    // kStaleTemporaryAge (a younger one may be another copy writing now).
     RetentionResult ApplyRetention(const LocalTime& now);
 
 private:

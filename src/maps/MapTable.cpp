@@ -104,6 +104,49 @@ std::optional<double> ReadNumber(std::string_view field) {
     return negative ? -value : value;
 }
 
+bool TakePrefix(std::string_view& text, std::string_view prefix) {
+    if (prefix.empty() || !text.starts_with(prefix)) return false;
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+// A blank of any width that does not break a line: what some languages group digits with.
+bool IsBlankSeparator(std::string_view group) {
+    return group == " " || group == "\u00A0" || group == "\u202F" || group == "\u2009";
+}
+
+// A pasted cell as the format writes it; see PasteCells.
+std::optional<double> ReadFormatted(std::string_view field, const NumberFormat& format) {
+    field = Trimmed(field);
+    if (!field.empty() && field.back() == '%') field = Trimmed(field.substr(0, field.size() - 1));
+    const bool negative = TakePrefix(field, format.minusSign) || TakePrefix(field, "-");
+    if (!negative && !TakePrefix(field, format.plusSign)) TakePrefix(field, "+");
+    const bool blankGroups = IsBlankSeparator(format.groupSeparator);
+    double value = 0, scale = 1;
+    bool digits = false, fraction = false;
+    while (!field.empty()) {
+        if (!fraction && TakePrefix(field, format.decimalPoint)) {
+            fraction = true;
+            continue;
+        }
+        if (!fraction &&
+            (TakePrefix(field, format.groupSeparator) || (blankGroups && TakePrefix(field, " "))))
+            continue;
+        const char c = field.front();
+        if (!IsDigit(c)) return std::nullopt;
+        field.remove_prefix(1);
+        digits = true;
+        if (!fraction) {
+            value = std::min(value * 10 + (c - '0'), 1e9);
+        } else {
+            scale /= 10;
+            value += (c - '0') * scale;
+        }
+    }
+    if (!digits) return std::nullopt;
+    return negative ? -value : value;
+}
+
 // The text as a block of numbers: its size, the values of its first 10 × 10
 // (nothing larger can fit), or where it is malformed.
 struct PastedBlock {
@@ -112,7 +155,8 @@ struct PastedBlock {
     std::array<double, kMapSize * kMapSize> values{};
 };
 
-PastedBlock ReadBlock(std::string_view text) {
+template <typename Read>
+PastedBlock ReadBlock(std::string_view text, const Read& read) {
     PastedBlock block;
     while (!text.empty() && (IsBlank(text.back()) || text.back() == '\n')) text.remove_suffix(1);
     if (text.empty()) {
@@ -127,7 +171,7 @@ PastedBlock ReadBlock(std::string_view text) {
         for (std::size_t from = 0; from <= line.size();) {
             const std::size_t to = std::min(line.find('\t', from), line.size());
             const int column = columns++;
-            const auto number = ReadNumber(line.substr(from, to - from));
+            const auto number = read(line.substr(from, to - from));
             if (!number) return {PasteError::NotANumber, row + 1, column + 1, 0, 0, {}};
             if (row < kMapSize && column < kMapSize) block.values[std::size_t(Index(row, column))] = *number;
             from = to + 1;
@@ -208,34 +252,60 @@ std::string CopyCells(const JetMap& jet, const MapRect& rect) {
     return text;
 }
 
-PasteResult PasteCells(const JetMap& jet, const MapRect& selection, std::string_view text) {
-    PasteResult result{{jet, {}}};
+namespace {
+
+// Whether a pasted value lies beyond the field's range once rounded as every result is.
+bool OutOfRange(double value) {
+    const EditorField& field = CellField();
+    const long rounded = std::lround(value);
+    return rounded < field.min || rounded > field.max;
+}
+
+template <typename Read>
+PasteResult Paste(const JetMap& jet, const MapRect& selection, std::string_view text, const Read& read) {
+    PasteResult result;
+    result.change = {jet, {}};
     const auto anchor = Clipped(selection);
     if (!anchor) {
         result.error = PasteError::NoCell;
         return result;
     }
-    const PastedBlock block = ReadBlock(text);
+    const PastedBlock block = ReadBlock(text, read);
     result.error = block.error;
     result.row = block.row;
     result.column = block.column;
     result.rows = block.rows;
     result.columns = block.columns;
     if (block.error != PasteError::None) return result;
-    if (block.rows == 1 && block.columns == 1) {
-        result.change = Apply(jet, *anchor, [&](const MapRect&, int, int) { return block.values[0]; });
-        return result;
-    }
-    if (anchor->top + block.rows > kMapSize || anchor->left + block.columns > kMapSize) {
+    const bool single = block.rows == 1 && block.columns == 1;
+    if (!single && (anchor->top + block.rows > kMapSize || anchor->left + block.columns > kMapSize)) {
         result.error = PasteError::DoesNotFit;
         return result;
     }
-    const MapRect target{anchor->top, anchor->left, anchor->top + block.rows - 1,
-                         anchor->left + block.columns - 1};
-    result.change = Apply(jet, target, [&](const MapRect& r, int row, int column) {
-        return block.values[static_cast<std::size_t>(Index(row - r.top, column - r.left))];
-    });
+    const MapRect target = single ? *anchor
+                                  : MapRect{anchor->top, anchor->left, anchor->top + block.rows - 1,
+                                            anchor->left + block.columns - 1};
+    const auto value = [&](int row, int column) {
+        return single ? block.values[0]
+                      : block.values[static_cast<std::size_t>(Index(row - target.top, column - target.left))];
+    };
+    result.change =
+        Apply(jet, target, [&](const MapRect&, int row, int column) { return value(row, column); });
+    for (int row = target.top; row <= target.bottom; ++row)
+        for (int column = target.left; column <= target.right; ++column)
+            if (OutOfRange(value(row, column))) result.clamped.push_back(Index(row, column));
     return result;
+}
+
+}  // namespace
+
+PasteResult PasteCells(const JetMap& jet, const MapRect& selection, std::string_view text) {
+    return Paste(jet, selection, text, [](std::string_view field) { return ReadNumber(field); });
+}
+
+PasteResult PasteCells(const JetMap& jet, const MapRect& selection, std::string_view text,
+                       const NumberFormat& format) {
+    return Paste(jet, selection, text, [&](std::string_view field) { return ReadFormatted(field, format); });
 }
 
 }  // namespace ign

@@ -83,6 +83,8 @@ enum class PasteError : std::uint8_t {
 
 struct PasteResult {
     MapChange change;  // the map unchanged and no cell changed when error is set
+    // Cells whose pasted value lay beyond the map field's range and took its nearer end.
+    std::vector<int> clamped;
     PasteError error = PasteError::None;
     int row = 0;  // 1-based, in the text: where NotANumber or Ragged was found
     int column = 0;
@@ -99,6 +101,25 @@ struct PasteResult {
 // the map from the anchor is refused rather than cut, so no pasted value is
 // silently lost; any malformed text changes nothing and says why.
 PasteResult PasteCells(const JetMap& jet, const MapRect& selection, std::string_view text);
+
+// How a language and country write numbers, as UTF-8: the decimal point, the
+// digit group separator (empty for none) and the signs.
+struct NumberFormat {
+    std::string decimalPoint = ".";
+    std::string groupSeparator;
+    std::string minusSign = "-";
+    std::string plusSign = "+";
+};
+
+// The same, with every number read as `format` writes it, by the rules the
+// window's numeric fields follow when they take typed text: an optional sign
+// (the format's or "-"/"+"), digits with group separators anywhere between
+// them (an ordinary blank counts as one where the separator is a blank of
+// any kind), then the decimal point and decimals; "%" after it may stand.
+// So "1,000" is a thousand where the comma groups digits, and no number at
+// all where it is no separator or decimal point, which refuses the paste.
+PasteResult PasteCells(const JetMap& jet, const MapRect& selection, std::string_view text,
+                       const NumberFormat& format);
 
 // The reason in one language (0 English, 1 Czech, 2 German, else English),
 // UTF-8; empty for PasteError::None.

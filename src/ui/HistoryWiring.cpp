@@ -4,11 +4,14 @@
 #include "HistoryWindow.h"
 #include "Hlav.h"
 #include "PortTest.h"
+#include "NewTexts.h"
+#include "ParameterFile.h"
 #include "RestorePointRecorder.h"
 #include "UnitMatchField.h"
 #include "UserSettingsFile.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QStandardPaths>
@@ -85,9 +88,17 @@ void TFormHlav::SideReadTick() {
 }
 
 // A restore point back into the window, as Open reads a file: one step, the
-// point it replaces kept first. What was typed and not yet taken is taken
-// first, as every other step takes it, so that Undo brings it back.
+// point it replaces kept first. A point that gives no value (damaged, or
+// another program's file of that name) would silently restore nothing, so it
+// is named instead and nothing changes. What was typed and not yet taken is
+// taken first, as every other step takes it, so that Undo brings it back.
 void TFormHlav::RestoreFromPoint(const QString& path) {
+    ParameterSet scratch;
+    ParameterKeys keys;
+    if (LoadParameterFile(FileSystemPath(path), scratch, &keys) && keys.found.empty()) {
+        ShowMessage(NewTextOf("HistoryNoParameterSet", languageCode_).arg(QFileInfo(path).fileName()));
+        return;
+    }
     document_.EditCycle();
     ApplyParameterFile(ChangeCause::Restore, path);
 }

@@ -2,16 +2,21 @@
 
 #include "CellMap.h"
 #include "ChannelList.h"
+#include "LogLoading.h"
 #include "OwnText.h"
 #include "StripChart.h"
 
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -30,6 +35,19 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     dialogTitle_ = new OwnText("LogViewerDialog", "Open log", this);
     cursorText_ = new OwnText("LogViewerCursorText", "Cursor: %1", this);
     axisText_ = new OwnText("LogViewerAxis", "Time since recording began", this);
+    outOfRangeText_ =
+        new OwnText("LogViewerOutOfRange", "Rows left out (time beyond 10 years or no number): %1", this);
+    cancelledText_ = new OwnText("LogViewerCancelled", "Reading cancelled: the log shown stays.", this);
+    notAFileText_ = new OwnText("LogViewerNotAFile", "This is no log: it is not a regular file.", this);
+    tooLargeText_ = new OwnText("LogViewerTooLarge", "This is no log: it is larger than 1 GiB.", this);
+    tooManyColumnsText_ =
+        new OwnText("LogViewerTooManyColumns", "This is no log: it has more than 256 columns.", this);
+    lineTooLongText_ =
+        new OwnText("LogViewerLineTooLong", "This is no log: a line is longer than 64 KiB.", this);
+    tooSparseText_ =
+        new OwnText("LogViewerTooSparse", "This is no log: its rows lack most of the columns.", this);
+    tooMuchDataText_ = new OwnText(
+        "LogViewerTooMuchData", "This is no log: its columns would take more than 1.5 GiB of memory.", this);
 
     open_ = new QPushButton(QStringLiteral("Open log..."), this);
     open_->setObjectName(QStringLiteral("LogViewerOpen"));
@@ -48,6 +66,15 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     allChannels_ = new QCheckBox(QStringLiteral("All channels"), this);
     allChannels_->setObjectName(QStringLiteral("LogViewerAllChannels"));
 
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("LogViewerProgress"));
+    progress_->setRange(0, 100);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("LogViewerCancel"));
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(100);
+    loading_ = new LogLoading(this);
+
     channels_ = new ChannelList(this);
     chart_ = new StripChart(this);
     chart_->setInteractive(true);
@@ -58,6 +85,8 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     top->addWidget(file_);
     top->addWidget(note_, 1);
     top->addWidget(cursorTime_);
+    top->addWidget(progress_);
+    top->addWidget(cancel_);
     top->addWidget(showTime_);
     top->addWidget(showLambda_);
     LayOutLogWindow(*this, top, channels_, allChannels_, chart_, cells_);
@@ -69,12 +98,17 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
                                             QStringLiteral("Logs (*.msl *.log *.txt);;* (*)"));
     };
     connect(open_, &QPushButton::clicked, this, &LogViewerWindow::askForFile);
+    connect(cancel_, &QPushButton::clicked, loading_, &LogLoading::cancel);
+    connect(progressTimer_, &QTimer::timeout, this, [this] { progress_->setValue(loading_->percent()); });
     connect(chart_, &StripChart::cursorMoved, this, &LogViewerWindow::cursorMoved);
     connect(channels_, &ChannelList::chartedChanged, this,
             [this] { chart_->setColumns(channels_->charted()); });
     connect(showTime_, &QRadioButton::toggled, this,
             [this](bool on) { cells_->setFigure(on ? CellMap::Figure::Time : CellMap::Figure::Lambda); });
+    setReading(false);
 }
+
+LogViewerWindow::~LogViewerWindow() { loading_->stop(); }
 
 void LogViewerWindow::askForFile() {
     const QString path = dialog_(*this, sources_.folder ? sources_.folder() : QString());
@@ -82,36 +116,82 @@ void LogViewerWindow::askForFile() {
 }
 
 bool LogViewerWindow::openFile(const QString& path) {
-    LogReadError error = LogReadError::None;
-    std::optional<LogData> read = ReadLogFile(std::filesystem::path(path.toStdU16String()), error);
-    if (!read) {
+    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
+    const CellStatisticsSettings settings =
+        sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{};
+    QEventLoop reading;
+    connect(loading_, &LogLoading::finished, &reading, &QEventLoop::quit);
+    if (!loading_->start(path, speedAxis_, settings)) return false;
+    setReading(true);
+    reading.exec();
+    // The program may be quitting, which ends every event loop: no read outlives this call.
+    loading_->stop();
+    setReading(false);
+    LogLoading::Result read = loading_->take();
+
+    if (read.error == LogReadError::Cancelled) {
+        note_->setText(cancelledText_->text());
+        return false;
+    }
+    if (!read.log) {
         // The log shown stays, with its name; the note says what became of the other file.
-        const QString reason =
-            error == LogReadError::NoChannels ? noChannelsText_->text() : cannotOpenText_->text();
-        note_->setText(reason + QStringLiteral(" (") + QFileInfo(path).fileName() + QLatin1Char(')'));
+        note_->setText(errorText(read.error) + QStringLiteral(" (") + QFileInfo(path).fileName() +
+                       QLatin1Char(')'));
         return false;
     }
     file_->setText(QFileInfo(path).fileName());
-    log_ = std::move(read);
-    note_->setText(log_->truncated ? truncatedText_->text() : QString());
+    log_ = std::move(read.log);
+    QStringList notes;
+    if (log_->truncated) notes << truncatedText_->text();
+    if (log_->outOfRangeRows > 0) notes << outOfRangeText_->text().arg(log_->outOfRangeRows);
+    if (!read.cells && notes.isEmpty()) notes << noCellsText_->text();
+    note_->setText(notes.join(QLatin1Char(' ')));
     channels_->setData(&*log_, {"rpm", "tps_percent", "lambda_mv", "water_c"});
     chart_->setData(&*log_);
     chart_->setColumns(channels_->charted());
     const double start = log_->rows() == 0 ? 0 : log_->timeS.front();
     chart_->setTimeAxis({start, std::nullopt, axisText_->text()});
     chart_->setRange(start, log_->rows() == 0 ? 1 : log_->timeS.back());
-    showCells();
+    cells_->setTable(std::move(read.cells), speedAxis_);
     setCursorTime(log_->rows() == 0 ? 0 : log_->timeS.front());
     return true;
 }
 
-void LogViewerWindow::showCells() {
-    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
-    const CellStatisticsSettings settings =
-        sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{};
-    std::optional<CellStatistics> table = CellStatisticsOfLog(*log_, speedAxis_, settings);
-    if (!table && note_->text().isEmpty()) note_->setText(noCellsText_->text());
-    cells_->setTable(std::move(table), speedAxis_);
+void LogViewerWindow::setReading(bool reading) {
+    progress_->setValue(0);
+    progress_->setVisible(reading);
+    cancel_->setVisible(reading);
+    open_->setEnabled(!reading);
+    if (reading) {
+        progressTimer_->start();
+    } else {
+        progressTimer_->stop();
+    }
+}
+
+QString LogViewerWindow::errorText(LogReadError error) const {
+    switch (error) {
+        case LogReadError::NoChannels:
+            return noChannelsText_->text();
+        case LogReadError::NotAFile:
+            return notAFileText_->text();
+        case LogReadError::TooLarge:
+            return tooLargeText_->text();
+        case LogReadError::TooManyColumns:
+            return tooManyColumnsText_->text();
+        case LogReadError::LineTooLong:
+            return lineTooLongText_->text();
+        case LogReadError::TooSparse:
+            return tooSparseText_->text();
+        case LogReadError::TooMuchData:
+            return tooMuchDataText_->text();
+        case LogReadError::Cancelled:
+            return cancelledText_->text();
+        case LogReadError::None:
+        case LogReadError::CannotOpen:
+            break;
+    }
+    return cannotOpenText_->text();
 }
 
 void LogViewerWindow::setCursorTime(double timeS) {

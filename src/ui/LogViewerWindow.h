@@ -12,13 +12,16 @@
 
 class QCheckBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace ign {
 
 class CellMap;
 class ChannelList;
+class LogLoading;
 class OwnText;
 class StripChart;
 
@@ -42,8 +45,12 @@ public:
     using DialogRunner = std::function<QString(QWidget& parent, const QString& folder)>;
 
     LogViewerWindow(Sources sources, QWidget* parent);
+    ~LogViewerWindow() override;
 
-    // Reads and shows the file; false (and the reason shown) when it is no log.
+    // Reads and shows the file; false (and the reason shown) when it is no log
+    // or the read was cancelled. The file is read on a thread of its own while
+    // the events go on, with a progress bar and Cancel; this returns once it is
+    // read. False at once while another read runs.
     bool openFile(const QString& path);
     // Captions and texts it puts together in the window's language.
     void setLanguage(std::uint8_t code);
@@ -65,7 +72,8 @@ signals:
 private:
     void askForFile();
     void cursorMoved(double timeS);
-    void showCells();
+    void setReading(bool reading);
+    QString errorText(LogReadError error) const;
 
     Sources sources_;
     DialogRunner dialog_;
@@ -81,7 +89,19 @@ private:
     ChannelList* channels_ = nullptr;
     StripChart* chart_ = nullptr;
     CellMap* cells_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    LogLoading* loading_ = nullptr;
     OwnText* truncatedText_ = nullptr;
+    OwnText* outOfRangeText_ = nullptr;
+    OwnText* cancelledText_ = nullptr;
+    OwnText* notAFileText_ = nullptr;
+    OwnText* tooLargeText_ = nullptr;
+    OwnText* tooManyColumnsText_ = nullptr;
+    OwnText* lineTooLongText_ = nullptr;
+    OwnText* tooSparseText_ = nullptr;
+    OwnText* tooMuchDataText_ = nullptr;
     OwnText* cannotOpenText_ = nullptr;
     OwnText* noChannelsText_ = nullptr;
     OwnText* noCellsText_ = nullptr;

@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -75,6 +76,7 @@ MapTableWindow::MapTableWindow(ParameterDocument& document, Hooks hooks, QWidget
     setWindowTitle(QStringLiteral("Map table"));
     setModal(false);
     validatedText_ = new OwnText("MapTableValidated", "Validation changed %1 values", this);
+    clampedText_ = new OwnText("MapTableClamped", "Pasted values brought into the range 5 to 250: %1", this);
 
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(kMapSize, kMapSize, this);
@@ -321,15 +323,28 @@ void MapTableWindow::Copy() {
 void MapTableWindow::Paste() {
     const MapRect rect = Selection();
     const std::string text = QApplication::clipboard()->text().toStdString();
+    // Numbers as the window writes them, so "1,000" is what the user sees it as.
+    const QLocale locale = table_->locale();
+    const NumberFormat format{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+                              locale.negativeSign().toStdString(), locale.positiveSign().toStdString()};
     PasteResult pasted;
     Run([&](const JetMap& jet) {
-        pasted = PasteCells(jet, rect, text);
+        pasted = PasteCells(jet, rect, text, format);
         return pasted.change;
     });
     if (pasted.error != PasteError::None) {
         const std::uint8_t language = hooks_.language ? hooks_.language() : 0;
         Say(QString::fromStdString(PasteErrorText(pasted, language)));
+        return;
     }
+    if (pasted.clamped.empty()) return;
+    // Values held to the range are marked as validation's changes are, even
+    // where the cell happened to hold that limit already.
+    QStringList notes{clampedText_->text().arg(pasted.clamped.size())};
+    if (!validated_.empty()) notes << validatedText_->text().arg(validated_.size());
+    validated_.insert(pasted.clamped.begin(), pasted.clamped.end());
+    Show(document_.Parameters());
+    Say(notes.join(QStringLiteral("; ")));
 }
 
 // Digits typed on the table gather in the "Value:" field; Enter sets the

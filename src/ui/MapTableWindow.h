@@ -76,6 +76,7 @@ private:
     QCheckBox* send_ = nullptr;
     QLabel* note_ = nullptr;
     OwnText* validatedText_ = nullptr;
+    OwnText* clampedText_ = nullptr;
     OperatingPointOverlay* overlay_ = nullptr;
     bool heatMap_ = true;
     std::set<int> validated_;  // cells validation changed after the last operation

@@ -2,6 +2,7 @@
 
 #include "ChannelCaptions.h"
 #include "ChartReduction.h"
+#include "TimeAxis.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
@@ -25,17 +26,11 @@ constexpr QRgb kMarkerColour = 0xe6007e;
 
 QString Number(double v) {
     if (std::isnan(v)) return {};
+    // Beyond any reading a unit gives, and beyond what converts to an integer.
+    if (std::abs(v) >= 1e15) return QString::number(v, 'g', 6);
     const double rounded = std::round(v);
     if (std::abs(v - rounded) < 1e-6) return QString::number(static_cast<long long>(rounded));
     return QString::number(v, 'f', std::abs(v * 10 - std::round(v * 10)) < 1e-6 ? 1 : 2);
-}
-
-// A step of the time axis near `roughS` that reads well: 1, 2 or 5 times a power of ten.
-double NiceStep(double roughS) {
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(roughS, 1e-3))));
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * power >= roughS) return m * power;
-    return 10 * power;
 }
 
 // Seconds below a minute ("42 s"), minutes and seconds above ("3:07"), and
@@ -47,7 +42,7 @@ QString TimeText(double s, int decimals) {
         const double scale = std::pow(10.0, decimals);
         s = std::round(s * scale) / scale;
     }
-    if (s < 60)
+    if (s < 60 || s >= 1e15)
         return sign + (decimals > 0 ? QString::number(s, 'f', decimals) : Number(s)) + QStringLiteral(" s");
     const auto whole = static_cast<long long>(std::floor(s));
     QString seconds = QStringLiteral("%1").arg(whole % 60, 2, 10, QLatin1Char('0'));
@@ -81,6 +76,11 @@ void StripChart::setColumns(std::vector<int> columns) {
 }
 
 void StripChart::setRange(double t0, double t1) {
+    // Zooming out or panning without end stays among the times a log can hold.
+    constexpr double kFar = 4 * kMaxLogTimeS;
+    if (!std::isfinite(t0) || !std::isfinite(t1)) return;
+    t0 = std::clamp(t0, -kFar, kFar);
+    t1 = std::clamp(t1, -kFar, kFar);
     if (!(t1 > t0)) t1 = t0 + 1;
     t0_ = t0;
     t1_ = t1;
@@ -148,9 +148,7 @@ void StripChart::paintEvent(QPaintEvent*) {
     // The time axis under the lanes.
     p.setPen(palette().text().color());
     p.drawLine(kLabelWidth, plotHeight, width(), plotHeight);
-    const double step = NiceStep((t1_ - t0_) / std::max(1.0, (width() - kLabelWidth) / 90.0));
-    const double zero = axisZero();
-    for (double t = zero + std::ceil((t0_ - zero) / step) * step; t <= t1_; t += step) {
+    for (const double t : TimeAxisTicks(t0_, t1_, width() - kLabelWidth, axisZero())) {
         const int x = static_cast<int>(std::lround(xAt(t)));
         p.drawLine(x, plotHeight, x, plotHeight + 4);
         p.drawText(QRect(x - 45, plotHeight + 3, 90, kAxisHeight - 3), Qt::AlignHCenter | Qt::AlignTop,

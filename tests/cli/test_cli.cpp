@@ -6,14 +6,17 @@
 #include "UnitSimProcess.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <memory>
 #include <random>
 
 namespace {
@@ -153,6 +156,9 @@ private slots:
     void missingFileGivesTwo();
     void fileWithoutKeysSendsNothing_data();
     void fileWithoutKeysSendsNothing();
+    void keysWithoutValuesAreRefused_data();
+    void keysWithoutValuesAreRefused();
+    void pipeWithoutWriterGivesTwo();
     void inputBeyondTheCapGivesTwo_data();
     void inputBeyondTheCapGivesTwo();
     void portThatCannotOpen();
@@ -411,6 +417,78 @@ void TestCli::fileWithoutKeysSendsNothing() {
              "ignition-cli: " + path.toUtf8() + ": no key of a parameter file found; nothing sent\n");
     char sent[64];
     QCOMPARE(::read(unit.master(), sent, sizeof sent), ssize_t{-1});  // nothing queued (non-blocking)
+}
+
+// Words that happen to be keys give no value, so the file is no parameter
+// file: a unit is neither programmed with the defaults nor judged against
+// them, and a comparison does not call such a file equal to the defaults.
+void TestCli::keysWithoutValuesAreRefused_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("said");  // after the path
+    for (const char* command : {"program", "verify"}) {
+        QTest::addRow("%s, a note", command)
+            << command << QByteArray("Notes: GAS\n")
+            << QByteArray(": no key of a parameter file with a value (GAS without one); nothing sent\n");
+        QTest::addRow("%s, everyday words", command)
+            << command << QByteArray("AIR WATER NA")
+            << QByteArray(
+                   ": no key of a parameter file with a value (NA, WATER, AIR without one); nothing sent\n");
+    }
+    QTest::newRow("diff, a note") << "diff" << QByteArray("Notes: GAS\n")
+                                  << QByteArray(
+                                         ": no key of a parameter file with a value (GAS without one); "
+                                         "nothing compared\n");
+    QTest::newRow("diff, an empty file")
+        << "diff" << QByteArray() << QByteArray(": no key of a parameter file found; nothing compared\n");
+}
+
+void TestCli::keysWithoutValuesAreRefused() {
+    QFETCH(QString, command);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, said);
+    ign::PseudoTerminal unit;
+    std::string error;
+    QVERIFY2(unit.open(error), error.c_str());
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, "n.txt", bytes);
+    const QStringList args =
+        command == "diff" ? QStringList{command, WriteFile(dir, "m0.ign", kMachine0File), path}
+                          : QStringList{command, "--port", QString::fromStdString(unit.slavePath()), path};
+    const CliRun run = RunCli(args);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, "ignition-cli: " + path.toUtf8() + said);
+    QCOMPARE(run.out, QByteArray());
+    char sent[64];
+    QCOMPARE(::read(unit.master(), sent, sizeof sent), ssize_t{-1});  // nothing queued (non-blocking)
+}
+
+// A pipe with no writer, named as the file, is given 5 s for its first byte
+// by every command that reads a parameter file; they all run at once here.
+void TestCli::pipeWithoutWriterGivesTwo() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.ign");
+    QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString m0 = WriteFile(dir, "m0.ign", kMachine0File);
+    const std::vector<QStringList> commands{{"normalize", pipe},
+                                            {"program", "--port", "simulator", pipe},
+                                            {"verify", "--port", "simulator", pipe},
+                                            {"diff", m0, pipe}};
+    std::vector<std::unique_ptr<QProcess>> running;
+    QElapsedTimer clock;
+    clock.start();
+    for (const QStringList& args : commands) {
+        running.push_back(std::make_unique<QProcess>());
+        running.back()->start(QStringLiteral(IGN_CLI), args);
+    }
+    for (const auto& process : running) {
+        QVERIFY(process->waitForFinished(30000));
+        QCOMPARE(process->exitCode(), 2);
+        QCOMPARE(
+            process->readAllStandardError(),
+            "ignition-cli: " + pipe.toUtf8() + ": nothing arrived in 5 s: a named pipe needs a writer\n");
+    }
+    QVERIFY(clock.elapsed() >= 4900);
 }
 
 void TestCli::inputBeyondTheCapGivesTwo_data() {

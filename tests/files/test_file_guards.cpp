@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <thread>
 
 using namespace ign;
 namespace fs = std::filesystem;
@@ -54,6 +55,7 @@ class FileGuardsTest : public QObject {
 private slots:
     void readsOnlyRegularFilesUpToTheLimit_data();
     void readsOnlyRegularFilesUpToTheLimit();
+    void pipeGetsItsFirstByteOrIsSilent();
     void tooLargeSettingsAreSetAsideOnceBeforeSaving();
     void settingsThatAreNoFileStayAsTheyAre_data();
     void settingsThatAreNoFileStayAsTheyAre();
@@ -87,6 +89,26 @@ void FileGuardsTest::readsOnlyRegularFilesUpToTheLimit() {
     std::string bytes = "old";
     QCOMPARE(ReadRegularFile(path, bytes, 1000), result);
     QCOMPARE(bytes.size(), result == FileReadResult::Ok ? std::size_t(size) : 0U);
+}
+
+// A pipe named as a file waits for its first byte only so long; what a
+// writer sends in time is read to its end.
+void FileGuardsTest::pipeGetsItsFirstByteOrIsSilent() {
+    QTemporaryDir dir;
+    const fs::path pipe = Make(Folder(dir), "pipe");
+    std::string bytes = "old";
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(ReadFileUpTo(pipe, bytes, 1000, std::chrono::milliseconds(300)), FileReadResult::Silent);
+    QVERIFY(clock.elapsed() >= 250 && clock.elapsed() < 3000);
+    QVERIFY(bytes.empty());
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::ofstream(pipe, std::ios::binary) << "OMEZ1 9000";
+    });
+    QCOMPARE(ReadFileUpTo(pipe, bytes, 1000, std::chrono::seconds(20)), FileReadResult::Ok);
+    writer.join();
+    QCOMPARE(bytes, std::string("OMEZ1 9000"));
 }
 
 void FileGuardsTest::tooLargeSettingsAreSetAsideOnceBeforeSaving() {

@@ -4,6 +4,7 @@
 #include "FileSizeLimit.h"
 #include "New.h"
 #include "ParameterFile.h"
+#include "ParameterFileRecords.h"
 #include "ProfileFile.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
@@ -143,6 +144,8 @@ private slots:
     void writeDefaultSet();
     void read_data();
     void read();
+    void keysThatGaveAValue_data();
+    void keysThatGaveAValue();
     void readLayoutVariants_data();
     void readLayoutVariants();
     void writeThenReadRestoresEveryByte();
@@ -255,6 +258,37 @@ void FilesTest::read() {
     ReadParameterFile(std::string_view(file.constData(), static_cast<std::size_t>(file.size())), set.ignition,
                       set.injection);
     QVERIFY(set == expected);
+}
+
+// A key counts as found only when a value was taken from it: words that
+// happen to be keys ("Notes: GAS") name it without giving anything.
+void FilesTest::keysThatGaveAValue_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QStringList>("withoutValue");
+    QTest::newRow("a note") << QByteArray("Notes: GAS\n") << QStringList{} << QStringList{"GAS"};
+    QTest::newRow("everyday words") << QByteArray("AIR WATER NA") << QStringList{}
+                                    << QStringList{"NA", "WATER", "AIR"};
+    QTest::newRow("some of the values") << QByteArray("GAS 1 20") << QStringList{"GAS"} << QStringList{};
+    QTest::newRow("TB for CLUTCH, the other without one")
+        << QByteArray("CLUTCH x TB 0.05") << QStringList{"CLUTCH"} << QStringList{};
+    QTest::newRow("a cut-off file") << QByteArray("OMEZ1 9000 OMEZ2") << QStringList{"OMEZ1"}
+                                    << QStringList{"OMEZ2"};
+}
+
+void FilesTest::keysThatGaveAValue() {
+    QFETCH(QByteArray, file);
+    ParameterSet set = DefaultSet();
+    const ParameterKeys keys = ReadParameterFile(std::string_view(file.constData(), std::size_t(file.size())),
+                                                 set.ignition, set.injection);
+    const auto list = [](const std::vector<std::string_view>& some) {
+        QStringList names;
+        for (const std::string_view key : some) names << QString::fromUtf8(key.data(), qsizetype(key.size()));
+        return names;
+    };
+    QTEST(list(keys.found), "found");
+    QTEST(list(keys.withoutValue), "withoutValue");
+    QCOMPARE(keys.found.size() + keys.missing.size(), LayoutKeys().size());
 }
 
 void FilesTest::readLayoutVariants_data() {

@@ -66,6 +66,7 @@ private slots:
     void failedWriteReportsAndKeepsFolder();
     void retention_data();
     void retention();
+    void leftoversAndForeignEntries();
     void settingsSection();
 
     void fourDifferencesInEachLanguage_data();
@@ -140,6 +141,7 @@ void HistoryTest::unitMadeSafe_data() {
     QTest::newRow("separators and path characters") << QByteArray("a_b-c/..\\d") << "a.b.c....d";
     QTest::newRow("control and 8-bit bytes") << QByteArray("\x01\xb0z99", 5) << "..z99";
     QTest::newRow("nothing but blanks") << QByteArray("     ") << "";
+    QTest::newRow("the keep mark's word") << QByteArray("keep") << "keep.";
 }
 
 void HistoryTest::unitMadeSafe() {
@@ -147,11 +149,13 @@ void HistoryTest::unitMadeSafe() {
     QFETCH(QString, safe);
     const std::string made = SafeUnitName(version.toStdString());
     QCOMPARE(QString::fromStdString(made), safe);
-    // Whatever the unit says, the name reads back as ours and with that unit.
-    const auto name =
-        ParseRestorePointName(FormatRestorePointName({kNow, RestoreReason::Read, made, 2, true}));
-    QVERIFY(name.has_value());
-    QCOMPARE(name->unit, made);
+    // Whatever the unit says, the name reads back as ours, with that unit and the same mark.
+    for (const RestorePointName& point : {RestorePointName{kNow, RestoreReason::Read, made, 2, true},
+                                          RestorePointName{kNow, RestoreReason::Read, made, 1, false}}) {
+        const auto name = ParseRestorePointName(FormatRestorePointName(point));
+        QVERIFY(name.has_value());
+        QCOMPARE(*name == point, true);
+    }
 }
 
 void HistoryTest::twoPointsInOneSecondKeepBoth() {
@@ -291,6 +295,38 @@ void HistoryTest::retention() {
     QCOMPARE(FileNames(folder),
              (std::set<std::string>{"notes.txt", points.at("future"), points.at("january, keep"),
                                     written.path.filename().string()}));
+}
+
+// What a killed write left (a temporary of a point) goes once it is older
+// than ten minutes; what is no regular file is never listed nor deleted,
+// however it is named.
+void HistoryTest::leftoversAndForeignEntries() {
+    QTemporaryDir dir;
+    const fs::path folder = Folder(dir);
+    fs::create_directories(folder / "2024-01-01_08-00-01_before-open.ign");
+    Touch(folder / "2024-01-01_08-00-01_before-open.ign" / "inside");
+    fs::create_directories(folder / "2024-01-01_08-00-00_before-open.ign");
+    const auto now = fs::file_time_type::clock::now();
+    const std::map<std::string, std::chrono::minutes> temporaries{
+        {"2024-03-14_09-05-06_close.ign.tmp-0a1b2c3d", std::chrono::minutes(20)},
+        {"2024-03-14_09-05-06_read.ign.tmp-00000001", std::chrono::minutes(5)},
+        {"notes.txt.tmp-0a1b2c3d", std::chrono::minutes(20)},
+    };
+    for (const auto& [name, age] : temporaries) {
+        Touch(folder / name);
+        fs::last_write_time(folder / name, now - age);
+    }
+    RestorePointStore store(folder, {0, 0});
+    QVERIFY(store.List().points.empty());
+    const HistoryResult written = store.Write(DefaultSet(), RestoreReason::Manual, "", kNow);
+    QVERIFY(!written.failed());
+    QCOMPARE(
+        FileNames(folder),
+        (std::set<std::string>{"2024-01-01_08-00-00_before-open.ign", "2024-01-01_08-00-01_before-open.ign",
+                               "2024-03-14_09-05-06_read.ign.tmp-00000001", "notes.txt.tmp-0a1b2c3d",
+                               written.path.filename().string()}));
+    QCOMPARE(store.ApplyRetention(kNow).error, std::string());
+    QVERIFY(fs::exists(folder / "2024-01-01_08-00-01_before-open.ign" / "inside"));
 }
 
 void HistoryTest::settingsSection() {

@@ -3,10 +3,13 @@
 #include "LogReader.h"
 #include "LogWriter.h"
 #include "New.h"
+#include "TimeAxis.h"
 
 #include <QtTest>
 
 #include <cmath>
+
+#include <sys/stat.h>
 
 using namespace ign;
 using Bytes = std::vector<Byte>;
@@ -105,6 +108,7 @@ std::string LogOf(const Samples& samples) {
 }  // namespace
 
 Q_DECLARE_METATYPE(Samples)
+Q_DECLARE_METATYPE(ign::LogReadError)
 
 class LogTest : public QObject {
     Q_OBJECT
@@ -208,6 +212,129 @@ private slots:
         LogReadError error{};
         QVERIFY(!ReadLog(std::string_view(text.constData(), text.size()), error));
         QCOMPARE(error, LogReadError::NoChannels);
+    }
+
+    // Hostile logs: each within its limit reads, beyond it is refused or its
+    // rows are left out, and nothing takes memory out of proportion.
+    void limits_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<LogReadError>("error");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("outOfRange");
+        const QByteArray head("\"m\"\ntime\trpm\ns\trpm\n");
+        QTest::newRow("huge equal times") << head + "1e16\t0\n" << LogReadError::None << 0 << 1;
+        QTest::newRow("epoch in nanoseconds, ten years, no number")
+            << head + "1.7e18\t0\n320000000\t1\n-320000001\t2\ninf\t3\n1e999\t4\n"
+            << LogReadError::None << 1 << 4;
+        const auto wide = [](int columns) {
+            QByteArray names("time"), units("s");
+            for (int i = 1; i < columns; ++i) {
+                names += "\tc";
+                units += "\t";
+            }
+            return names + "\n" + units + "\n0\t1\n";
+        };
+        QTest::newRow("256 columns") << wide(256) << LogReadError::None << 1 << 0;
+        QTest::newRow("257 columns") << wide(257) << LogReadError::TooManyColumns << 0 << 0;
+        QTest::newRow("100 000 columns") << wide(100000) << LogReadError::TooManyColumns << 0 << 0;
+        QTest::newRow("a line of 64 KiB") << head + "0\t" + QByteArray(64 * 1024 - 2, '1') + "\n"
+                                          << LogReadError::None << 1 << 0;
+        QTest::newRow("a line longer") << head + "0\t" + QByteArray(64 * 1024 - 1, '1') + "\n"
+                                       << LogReadError::LineTooLong << 0 << 0;
+        QTest::newRow("a cut-off line longer")
+            << head + QByteArray(70000, '\t') << LogReadError::LineTooLong << 0 << 0;
+        QTest::newRow("names beyond a line's room")
+            << QByteArray(70000, '\t') << LogReadError::TooManyColumns << 0 << 0;
+        QTest::newRow("rows far shorter than the channels")
+            << wide(256).replace("0\t1\n", QByteArray("0\n").repeated(20000)) << LogReadError::TooSparse << 0
+            << 0;
+    }
+    void limits() {
+        QFETCH(QByteArray, text);
+        QFETCH(LogReadError, error);
+        LogReadError got = LogReadError::None;
+        const std::optional<LogData> log = ReadLog(std::string_view(text.constData(), text.size()), got);
+        QCOMPARE(got, error);
+        QCOMPARE(log.has_value(), error == LogReadError::None);
+        if (!log) return;
+        QTEST(int(log->rows()), "rows");
+        QTEST(int(log->outOfRangeRows), "outOfRange");
+    }
+
+    // A file goes through the same reader piece by piece, so lines cut
+    // between pieces come out whole; only a regular file of at most 1 GiB is
+    // read (a pipe would keep the reader waiting), and the caller may stop it.
+    void readsFilesPieceByPiece() {
+        QTemporaryDir dir;
+        QByteArray text("\"m\"\r\ntime\trpm\tlambda_mv\r\ns\trpm\tmV\r\n");
+        for (int i = 0; i < 30000; ++i) {
+            text += QByteArray::number(i * 0.013, 'f', 3) + "\t" + QByteArray::number(1000 + i % 7000) +
+                    "\t" + (i % 5 == 0 ? QByteArray() : QByteArray::number(i % 900)) + "\r\n";
+            if (i % 9000 == 0) text += "MARK 00" + QByteArray::number(i / 9000 + 1) + "\r\n";
+        }
+        text += "390.1\t12";  // cut off
+        const QString path = dir.filePath("a.msl");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        LogReadError error{};
+        const std::optional<LogData> whole = ReadLog(std::string_view(text.constData(), text.size()), error);
+        std::uint64_t lastRead = 0;
+        const std::optional<LogData> read =
+            ReadLogFile(path.toStdString(), error, [&](std::uint64_t bytes, std::uint64_t all) {
+                lastRead = bytes;
+                return all == std::uint64_t(text.size());
+            });
+        QVERIFY(whole && read);
+        QCOMPARE(lastRead, std::uint64_t(text.size()));
+        QCOMPARE(read->timeS, whole->timeS);
+        QCOMPARE(read->rows(), std::size_t{30000});
+        QVERIFY(read->truncated);
+        QCOMPARE(read->markers.size(), std::size_t{4});
+        for (std::size_t c = 0; c < 2; ++c)
+            QVERIFY(std::equal(read->columns[c].values.begin(), read->columns[c].values.end(),
+                               whole->columns[c].values.begin(), whole->columns[c].values.end(),
+                               [](float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); }));
+
+        QVERIFY(!ReadLogFile(path.toStdString(), error, [](std::uint64_t, std::uint64_t) { return false; }));
+        QCOMPARE(error, LogReadError::Cancelled);
+        const QString pipe = dir.filePath("pipe.msl");
+        QCOMPARE(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+        QVERIFY(!ReadLogFile(pipe.toStdString(), error));
+        QCOMPARE(error, LogReadError::NotAFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.resize((qint64(1) << 30) + 1));  // sparse: no disk taken
+        file.close();
+        QVERIFY(!ReadLogFile(path.toStdString(), error));
+        QCOMPARE(error, LogReadError::TooLarge);
+    }
+
+    // However a chart is zoomed or whatever times a log holds, its time axis
+    // is counted out, never stepped: a step lost beside a huge time cannot keep it going.
+    void axisTicks_data() {
+        QTest::addColumn<double>("t0");
+        QTest::addColumn<double>("t1");
+        QTest::addColumn<double>("pixels");
+        QTest::addColumn<QList<double>>("ticks");  // the first, the last and the count
+        QTest::newRow("half a minute") << 0.0 << 30.0 << 850.0 << QList<double>{0, 30, 7};
+        QTest::newRow("zoomed in") << 12.34 << 12.36 << 900.0 << QList<double>{12.34, 12.36, 11};
+        QTest::newRow("one moment") << 5.0 << 5.0 << 850.0 << QList<double>{5, 5, 1};
+        QTest::newRow("huge equal times") << 1e16 << 1e16 << 850.0 << QList<double>{1e16, 1e16, 1};
+        QTest::newRow("a step lost beside the times")
+            << 1e16 << 1e16 + 2 << 850.0 << QList<double>{1e16, 1e16 + 2, 5};
+        QTest::newRow("more ticks than an axis carries") << 0.0 << 1e6 << 1e9 << QList<double>{0, 99.9, 1000};
+        QTest::newRow("no number") << 0.0 << double(INFINITY) << 850.0 << QList<double>{0, 0, 0};
+    }
+    void axisTicks() {
+        QFETCH(double, t0);
+        QFETCH(double, t1);
+        QFETCH(double, pixels);
+        QFETCH(QList<double>, ticks);
+        const std::vector<double> got = TimeAxisTicks(t0, t1, pixels);
+        QCOMPARE(got.size(), std::size_t(ticks[2]));
+        if (got.empty()) return;
+        QCOMPARE(got.front(), ticks[0]);
+        QCOMPARE(got.back(), ticks[1]);
     }
 
     void cellTable_data() {

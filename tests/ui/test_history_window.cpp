@@ -449,6 +449,32 @@ private slots:
         QCOMPARE(w->Parameters().ignition.ADV_A[0], 33);
         QCOMPARE(field->text(), QString("33"));
     }
+
+    // A point of random bytes gives no value: restoring it says so in the
+    // window's language and changes nothing, no before-restore point included.
+    void restoringAPointThatHoldsNoSetSaysSo() {
+        Open();
+        Recorder()->Flush();
+        const QString name = "2026-03-13_12-00-00_manual.ign";
+        fs::create_directories(Folder());
+        QFile damaged(QString::fromStdString((Folder() / name.toStdString()).string()));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        QByteArray noise(4000, '\0');
+        std::uint32_t seed = 23;
+        for (char& c : noise) c = static_cast<char>((seed = seed * 1664525u + 1013904223u) >> 24);
+        damaged.write(noise);
+        damaged.close();
+        const QStringList before = Names();
+        const ign::ParameterSet set = w->Parameters();
+        w->ApplyLanguage(2);
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        window->List()->setCurrentIndex(window->List()->model()->index(before.indexOf(name), 0));
+        QCOMPARE(MessageFrom([&] { ControlOf<QPushButton>(*w, "HistoryRestore")->click(); }),
+                 QString::fromUtf8("Der Wiederherstellungspunkt %1 enthält keinen Parametersatz").arg(name));
+        QVERIFY(w->Parameters() == set);
+        QCOMPARE(Names(), before);
+    }
 };
 
 IGN_WINDOW_TEST_MAIN(TestHistoryWindow)

@@ -18,6 +18,7 @@
 #include "SimulatedUnit.h"
 #include "StripChart.h"
 #include "ThrowawaySettings.h"
+#include "Watchdog.h"
 #include "WindowTest.h"
 
 #include <QAction>
@@ -26,11 +27,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
+
+#include <sys/stat.h>
 
 using ign::TFormHlav;
 
@@ -364,6 +369,81 @@ private slots:
             static_cast<double>(viewer->log()
                                     ->columns[static_cast<std::size_t>(viewer->log()->columnIndex("rpm"))]
                                     .values.back()));
+    }
+
+    // Logs a careless copy, a crashed logger or another tool leaves behind:
+    // the viewer says what each is within moments, draws, and the window lives.
+    void hostileLogsLeaveTheWindowAlive_data() {
+        QTest::addColumn<QByteArray>("head");  // the file: its start, then `fill` bytes of the character
+        QTest::addColumn<int>("fill");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("huge equal times") << QByteArray("\"m\"\ntime\trpm\ns\trpm\n1e16\t0\n") << 0 << true
+                                          << "Rows left out (time beyond 10 years or no number): 1";
+        QTest::newRow("100 000 columns")
+            << QByteArray("time") << 100000 << false << "This is no log: it has more than 256 columns.";
+        QTest::newRow("1 000 000 columns")
+            << QByteArray("time") << 1000000 << false << "This is no log: it has more than 256 columns.";
+        QTest::newRow("a 50 MB line of tabs") << QByteArray("time\trpm\ns\trpm\n") << 50000000 << false
+                                              << "This is no log: a line is longer than 64 KiB.";
+        QTest::newRow("a pipe") << QByteArray("pipe") << -1 << false
+                                << "This is no log: it is not a regular file.";
+    }
+    void hostileLogsLeaveTheWindowAlive() {
+        QFETCH(QByteArray, head);
+        QFETCH(int, fill);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("h.msl");
+        if (fill < 0) {
+            QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(head + QByteArray(fill, '\t') + (fill > 0 ? "\ns\n0\n" : ""));
+        }
+        Open();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        viewer->show();
+        const Watchdog dog(std::chrono::seconds(5), QTest::currentDataTag());
+        const bool opened = viewer->openFile(path);
+        QVERIFY(!viewer->grab().isNull());
+        QCOMPARE(opened, opens);
+        QTEST(viewer->note(), "note");
+    }
+
+    // The read runs beside the window: Cancel is taken while it runs, and the
+    // log shown before stays.
+    void aLongReadCanBeCancelled() {
+        QTemporaryDir dir;
+        QByteArray rows;
+        for (int i = 0; i < 10000; ++i) rows += QByteArray::number(i) + "\t1000\t30\t400\n";
+        const QString small = dir.filePath("small.msl"), large = dir.filePath("large.msl");
+        QFile file(small);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("time\trpm\ttps_percent\tlambda_mv\ns\trpm\t%\tmV\n0\t1000\t30\t400\n");
+        file.close();
+        file.setFileName(large);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("time\trpm\ttps_percent\tlambda_mv\ns\trpm\t%\tmV\n");
+        for (int i = 0; i < 300; ++i) file.write(rows);  // about 60 MB
+        file.close();
+        Open();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(small));
+        auto* cancel = ControlOf<QPushButton>(*w, "LogViewerCancel");
+        QVERIFY(cancel->isHidden());
+        bool shown = false;
+        QTimer::singleShot(0, viewer, [&] {
+            shown = !cancel->isHidden() && !ControlOf<QProgressBar>(*w, "LogViewerProgress")->isHidden();
+            cancel->click();
+        });
+        QVERIFY(!viewer->openFile(large));
+        QVERIFY(shown);
+        QCOMPARE(viewer->note(), QString("Reading cancelled: the log shown stays."));
+        QCOMPARE(viewer->log()->rows(), std::size_t{1});
+        QCOMPARE(ControlOf<QLabel>(*w, "LogViewerFile")->text(), QString("small.msl"));
+        QVERIFY(cancel->isHidden());
     }
 };
 

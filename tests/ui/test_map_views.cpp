@@ -416,6 +416,53 @@ private slots:
                  QString::fromUtf8("Řádek 1, sloupec 2 vkládaného textu není číslo"));
     }
 
+    // Numbers as the window's locale writes them; values held to the range
+    // are counted and marked; a value that is no number of the locale refuses all.
+    void pasteReadsTheLocalesNumbers_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("cells");  // the first and the last cell of the block, then their values
+        QTest::addColumn<QString>("note");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QString negatives = (QStringList(10, "-3").join('\t') + '\n').repeated(10);
+        QTest::newRow("10 × 10 negatives") << english << negatives << QList<int>{0, 99, 5, 5}
+                                           << "Pasted values brought into the range 5 to 250: 100";
+        QTest::newRow("a thousand with its group separator")
+            << english << "1,000" << QList<int>{0, 0, 250, 250}
+            << "Pasted values brought into the range 5 to 250: 1";
+        QTest::newRow("beyond both ends") << english << "999\t-5" << QList<int>{0, 1, 250, 5}
+                                          << "Pasted values brought into the range 5 to 250: 2";
+        QTest::newRow("German decimals and groups")
+            << QLocale(QLocale::German, QLocale::Germany) << "104,6\t1.000" << QList<int>{0, 1, 105, 250}
+            << "Pasted values brought into the range 5 to 250: 1";
+        QTest::newRow("a point in Czech is no number")
+            << QLocale(QLocale::Czech, QLocale::CzechRepublic) << "100\t1.5" << QList<int>{}
+            << "Row 1, column 2 of the pasted text is not a number";
+    }
+    void pasteReadsTheLocalesNumbers() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, cells);
+        Open();
+        Table();
+        Get<QTableWidget>("MapTableCells")->setLocale(locale);
+        Select({0, 0, 0, 0});
+        const ign::JetMap before = Jet();
+        steps.clear();
+        QApplication::clipboard()->setText(text);
+        Get<QAbstractButton>("MapTablePaste")->click();
+        QTEST(Get<QLabel>("MapTableNote")->text(), "note");
+        if (cells.isEmpty()) {
+            QVERIFY(Jet() == before);
+            QVERIFY(steps.empty());
+            return;
+        }
+        QCOMPARE(int(Jet()[std::size_t(cells[0])]), cells[2]);
+        QCOMPARE(int(Jet()[std::size_t(cells[1])]), cells[3]);
+        auto* table = Get<QTableWidget>("MapTableCells");
+        QVERIFY(table->item(cells[1] / 10, cells[1] % 10)->font().italic());
+    }
+
     void sendingIsOffAtEachOpenAndOnEndsVerified() {
         Open();
         Table();
