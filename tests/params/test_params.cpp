@@ -4,8 +4,10 @@
 #include "EditorBindings.h"
 #include "FieldTyping.h"
 #include "New.h"
+#include "SetDigest.h"
 #include "Validation.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 
 #include <set>
@@ -55,6 +57,8 @@ private slots:
     void dragGivesTheTypedByte_data();
     void dragGivesTheTypedByte();
     void dragWithoutAField();
+    void sha256AgreesWithQt();
+    void setDigest();
 };
 
 void ParamsTest::conversions_data() {
@@ -577,6 +581,33 @@ void ParamsTest::dragWithoutAField() {
     QVERIFY(!DraggedFieldByte(Param::ADV_A, 10, 20.0));
     QVERIFY(!DraggedFieldByte(Param::ADV_A, 0, std::nan("")));
     QCOMPARE(DraggedFieldByte(Param::ADV_A, 0, HUGE_VAL), std::optional<Byte>(125));
+}
+
+// Every length around the chunk boundaries, where padding goes wrong.
+void ParamsTest::sha256AgreesWithQt() {
+    std::vector<std::uint8_t> bytes;
+    std::uint32_t seed = 7;
+    for (std::size_t size = 0; size <= 200; ++size) {
+        const auto ours = Sha256(bytes.data(), bytes.size());
+        const QByteArray qt = QCryptographicHash::hash(
+            QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+            QCryptographicHash::Sha256);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(ours.data()), 32).toHex(), qt.toHex());
+        bytes.push_back(static_cast<std::uint8_t>((seed = seed * 1664525U + 1013904223U) >> 24));
+    }
+}
+
+// The digest of machine 0's defaults, pinned: logs and sheets name sets by it,
+// so a change of what it covers would orphan every set named so far (the
+// same as `ignition-cli image` of the defaults through sha256sum). Bytes
+// outside blocks 0-20 (the identification) do not count.
+void ParamsTest::setDigest() {
+    ParameterSet set = DefaultSet(0);
+    QCOMPARE(QString::fromStdString(SetDigest(set)), QString("f0f752b0659e"));
+    set.image.block(21)[3] ^= 0xFF;
+    QCOMPARE(QString::fromStdString(SetDigest(set)), QString("f0f752b0659e"));
+    set.injection.JET[0] = static_cast<Byte>(set.injection.JET[0] + 1);
+    QVERIFY(SetDigest(set) != "f0f752b0659e");
 }
 
 QTEST_GUILESS_MAIN(ParamsTest)
