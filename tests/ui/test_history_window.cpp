@@ -281,8 +281,24 @@ private slots:
         w->MenuVerifyClick();
         RunTransfer();
         QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyError);
+        QCOMPARE(State(), ign::UnitMatch::UnitDiffers);  // it answered, with other bytes
+        QCOMPARE(StateText(), text(ign::UnitMatch::UnitDiffers));
+        Edit();
+        QCOMPARE(State(), ign::UnitMatch::UnitDiffers);
+        // A cell that ignores writes: the Program's verify finds it.
+        unit->faults().stuckOffset = 5;
+        w->MenuProgramClick();
+        RunTransfer();
+        QCOMPARE(State(), ign::UnitMatch::UnitDiffers);
+        unit->faults().stuckOffset = 0;
+        // A unit that says nothing was not checked at all.
+        unit->faults().silent = true;
+        w->MenuVerifyClick();
+        RunTransfer();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyError);
         QCOMPARE(State(), ign::UnitMatch::UnitNotChecked);
         QCOMPARE(StateText(), text(ign::UnitMatch::UnitNotChecked));
+        unit->faults().silent = false;
 
         auto* differs = ControlOf<QLabel>(*w, "UnitMatchDiffersFromFile");
         QVERIFY(differs->isHidden());
@@ -300,6 +316,10 @@ private slots:
         // The window title and the file label stay as they always were.
         QCOMPARE(ControlOf<QLabel>(*w, "LabelFile2")->text(), file);
         QCOMPARE(w->windowTitle(), title);
+        // A Read leaves no file shown, and with it no file to differ from.
+        Read();
+        QCOMPARE(ControlOf<QLabel>(*w, "LabelFile2")->text(), QString());
+        QVERIFY(differs->isHidden());
     }
 
     // With ReadBeforeProgram, Program first reads the unit aside into a point

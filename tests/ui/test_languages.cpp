@@ -129,9 +129,29 @@ bool TypeFits(QObject& target, TextTarget kind) {
 // The controls that may show a tooltip: the tool-group buttons, the "-"/"+" buttons of both groups,
 // the two RPM headings and the three version labels.
 const std::set<QString> kTooltipAllowed{
-    "SpeedButtonNew", "SpeedButton5",   "SpeedButton7",  "SpeedButtonPrint", "Button1",       "BitBtn2",
-    "BitBtn1",        "BitBtnIgnMinus", "BitBtnIgnPlus", "BitBtnJetMinus",   "BitBtnJetPlus", "Label1",
-    "Label3",         "LabelVerze1",    "LabelVerze2",   "LabelVerze3",
+    "SpeedButtonNew",
+    "SpeedButton5",
+    "SpeedButton7",
+    "SpeedButtonPrint",
+    "Button1",
+    "BitBtn2",
+    "BitBtn1",
+    "BitBtnIgnMinus",
+    "BitBtnIgnPlus",
+    "BitBtnJetMinus",
+    "BitBtnJetPlus",
+    "Label1",
+    "Label3",
+    "LabelVerze1",
+    "LabelVerze2",
+    "LabelVerze3",
+    // The status line's short forms, for a narrow line: their whole texts.
+    "UnitMatchEqualShort",
+    "UnitMatchChangedShort",
+    "UnitMatchNotCheckedShort",
+    "UnitMatchDiffersShort",
+    "UnitMatchDiffersFromFileShort",
+    "RestorePointFailedShort",
 };
 
 void TriggerAction(QWidget& window, const char* name) {
@@ -333,10 +353,14 @@ private slots:
     }
 
     // New menus stand after Tools, and a menu's new items after its designed
-    // ones, behind a separator.
+    // ones, behind a separator; File's before Exit, which stays its last item.
     void newMenusAndItemsComeAfterTheDesignedOnes() {
+        QStringList file;
+        for (const QAction* item : window_->findChild<QMenu*>("MenuFile")->actions())
+            file << item->objectName();
+        QCOMPARE(file, (QStringList{"MenuNew", "", "MenuOpen", "", "MenuSave", "", "MenuPrint", "",
+                                    "MenuHistory", "", "MenuExit"}));
         const std::vector<std::pair<QString, QStringList>> designed{
-            {"MenuFile", {"MenuNew", "", "MenuOpen", "", "MenuSave", "", "MenuPrint", "", "MenuExit"}},
             {"MenuCom", {"MenuCom1", "MenuCom2"}},
             {"MenuDevice", {"MenuRead", "MenuVerify", "MenuProgram"}},
             {"MenuTools", {"CurveMinus", "CurvePlus", "JetMinus", "JetPlus"}},

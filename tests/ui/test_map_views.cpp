@@ -14,6 +14,7 @@
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "ThrowawaySettings.h"
+#include "UnitMatch.h"
 #include "Validation.h"
 #include "WindowTest.h"
 
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +101,9 @@ class TestMapViews : public QObject {
         cells->setRangeSelected(QTableWidgetSelectionRange(r.top, r.left, r.bottom, r.right), true);
     }
     ign::JetMap Jet() { return w->Parameters().injection.JET; }
+    ign::UnitMatch State() {
+        return static_cast<ign::UnitMatch>(Get<QStackedWidget>("UnitMatchState")->currentIndex());
+    }
 
 private slots:
     void init() {
@@ -339,6 +344,17 @@ private slots:
         QCOMPARE(Jet()[44], Byte(before[44] + 1));
         const auto& image = w->Parameters().image.bytes;
         QVERIFY(std::equal(image.begin(), image.begin() + 210, unit->memory().begin()));
+        QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
+        // Typed into a field while the next one is sent: the window then shows something else.
+        Get<QAbstractButton>("MapTablePlus")->click();
+        auto* field = Get<QSpinBox>("EditPalec");
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClicks(field, "9");
+        RunTransfer();
+        QCOMPARE(Get<QLabel>("LabelHlaseni")->text(), QStringLiteral("Verify OK"));
+        QCOMPARE(State(), ign::UnitMatch::ChangedSinceProgram);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
         // Closed and opened again: off, whatever it was.
         Table().close();
         Get<QAction>("ViewMapTable")->trigger();
