@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -320,6 +321,33 @@ private slots:
         Read();
         QCOMPARE(ControlOf<QLabel>(*w, "LabelFile2")->text(), QString());
         QVERIFY(differs->isHidden());
+    }
+
+    // A narrow line keeps most of its room for the hint: the field shows
+    // short forms, the whole texts as their tooltips, and the whole texts
+    // again once there is room.
+    void narrowLineKeepsTheHint() {
+        Open();
+        w->ApplyLanguage(2);
+        Read();
+        QTemporaryDir files;
+        const QString file = files.filePath("saved.ign");
+        w->SetFileDialogRunner([&](QFileDialog&) { return file; });
+        w->MenuSaveClick();
+        Edit();
+        auto* field = ControlOf<QWidget>(*w, "UnitMatchField");
+        QStatusBar* line = w->statusBar();
+        w->resize(400, 300);
+        QTRY_COMPARE(line->width(), 400);
+        QTRY_VERIFY(field->width() <= line->width() / 2);
+        auto* state = ControlOf<QStackedWidget>(*w, "UnitMatchStateShort");
+        QVERIFY(state->isVisible());
+        QCOMPARE(state->currentWidget()->toolTip(), QStringLiteral("Geändert seit letzter Programmierung"));
+        QCOMPARE(ControlOf<QLabel>(*w, "UnitMatchDiffersFromFileShort")->toolTip(),
+                 QStringLiteral("Weicht von der Datei ab"));
+        w->resize(1200, 500);
+        QTRY_VERIFY(ControlOf<QLabel>(*w, "UnitMatchDiffersFromFile")->isVisible());
+        QCOMPARE(StateText(), QStringLiteral("Geändert seit letzter Programmierung"));
     }
 
     // With ReadBeforeProgram, Program first reads the unit aside into a point

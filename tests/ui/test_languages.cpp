@@ -281,6 +281,21 @@ private slots:
         QVERIFY(window_->ShownParameters() == shown);
     }
 
+    // The path stands a blank apart from "File:" in every language.
+    void fileCaptionKeepsItsDistance_data() { eachLanguageShowsItsTable_data(); }
+    void fileCaptionKeepsItsDistance() {
+        QFETCH(QString, language);
+        ApplyLanguageTable(*window_, TableByName(language));
+        window_->findChild<QLabel*>("LabelFile2")->setText("/home/tuner/r1.ign");
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        const auto* caption = window_->findChild<QLabel*>("LabelFile1");
+        const auto* path = window_->findChild<QLabel*>("LabelFile2");
+        const int captionEnds = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+        QVERIFY2(path->x() - captionEnds >= caption->fontMetrics().horizontalAdvance(' '),
+                 qPrintable(QString::number(path->x() - captionEnds)));
+    }
+
     void tooltipsOnlyWhereAllowed_data() { eachLanguageShowsItsTable_data(); }
     void tooltipsOnlyWhereAllowed() {
         QFETCH(QString, language);
