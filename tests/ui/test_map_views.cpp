@@ -203,6 +203,45 @@ private slots:
         QVERIFY(!overlay->markerCentre());
     }
 
+    // The marker leaves the text of every field as it was, wherever the
+    // engine runs: right on a cell's centre, between cells, on a curve's row.
+    void markerCoversNoDigit_data() {
+        QTest::addColumn<QString>("overlay");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<double>("rpm");
+        QTest::addColumn<double>("throttle");
+        QTest::newRow("map, on a cell") << "MapOperatingPoint"
+                                        << "TabSheet2" << 4000.0 << 20.0;
+        QTest::newRow("map, between cells") << "MapOperatingPoint"
+                                            << "TabSheet2" << 5000.0 << 25.0;
+        QTest::newRow("curve A, on a row") << "CurveAOperatingPoint"
+                                           << "TabSheet1" << 3000.0 << 0.0;
+    }
+    void markerCoversNoDigit() {
+        QFETCH(QString, overlay);
+        QFETCH(QString, page);
+        QFETCH(double, rpm);
+        QFETCH(double, throttle);
+        Open();
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get(page.toLatin1().constData()));
+        auto* marker = Get<ign::OperatingPointOverlay>(overlay.toLatin1().constData());
+        marker->setClock([] { return std::int64_t{1000}; });
+        marker->setOperatingPoint(rpm, throttle);
+        marker->refresh();
+        QVERIFY(marker->markerCentre());
+        QWidget* host = marker->parentWidget();
+        const QImage marked = host->grab().toImage();
+        marker->hide();
+        const QImage plain = host->grab().toImage();
+        QVERIFY(marked != plain);
+        const qreal ratio = marked.devicePixelRatio();
+        for (const ign::FieldBox* field : host->findChildren<ign::FieldBox*>()) {
+            const QRect text = field->TextBox()->geometry().translated(field->pos());
+            const QRect pixels(text.topLeft() * ratio, text.size() * ratio);
+            QVERIFY2(marked.copy(pixels) == plain.copy(pixels), qPrintable(field->objectName()));
+        }
+    }
+
     // ---- the Curves window ----
 
     void aDragIsTypingTheValueIntoItsField_data() {
