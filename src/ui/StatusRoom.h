@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QStatusBar;
 
@@ -25,8 +26,10 @@ private:
     void Share();
 
     QStatusBar& line_;
-    UnitMatchField& unit_;
-    ConnectionField& connection_;
+    // The line's children, like this object: while the line is being taken
+    // down, one may be gone before the others.
+    QPointer<UnitMatchField> unit_;
+    QPointer<ConnectionField> connection_;
 };
 
 }  // namespace ign
