@@ -157,6 +157,9 @@ void TestPackaging::control() {
             text.contains(QRegularExpression(QStringLiteral("Depends:.*\\b%1 \\(>=")
                                                  .arg(QRegularExpression::escape(QLatin1String(library))))),
             qPrintable(text));
+    // Qt's dialogs in Czech and German need Qt's translations, which no library pulls in.
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Depends:.*\\bqt6-translations-l10n\\b"))),
+             qPrintable(text));
     // A one-line summary, then the long description indented under it.
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Description: \\S.*\\n \\S.*\\n"))),
              qPrintable(text));
