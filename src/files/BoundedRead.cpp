@@ -43,6 +43,7 @@ FileReadResult ReadFileUpTo(const fs::path& path, std::string& bytes, std::uintm
 #if defined(_WIN32)
 
 FileReadResult ReadRegularFile(const fs::path& path, std::string& bytes, std::uintmax_t maxBytes) {
+    bytes.clear();
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status)) return FileReadResult::Missing;
