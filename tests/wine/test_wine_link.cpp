@@ -131,6 +131,32 @@ private slots:
         QCOMPARE(wineFrames, linuxFrames);
     }
 
+    // Above COM9 a port is opened through the device namespace; one that a
+    // program holds is refused to a second one as in use.
+    void highPortOpensAndAHeldOneIsInUse() {
+        const QString cli = WindowsBuild(QStringLiteral("bin/ignition-cli.exe"));
+        WineRun high;
+        WineRun second;
+        WithUnit([&](const QString& terminal) {
+            PointCom(12, terminal);
+            high = RunUnderWine({cli, "read", "--port", "COM12"});
+            QProcess holder;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("IGN_WINDOWS_BUILD"), WindowsBuild());
+            env.insert(QStringLiteral("WINEPREFIX"), WinePrefix());
+            holder.setProcessEnvironment(env);
+            holder.start(QStringLiteral(IGN_WINE_RUN), {cli, "monitor", "--port", "COM12", "--seconds", "8"});
+            QTest::qWait(4000);
+            second = RunUnderWine({cli, "read", "--port", "COM12"});
+            holder.waitForFinished(30000);
+        });
+        PointCom(12, {});
+        QVERIFY2(high.exitCode == 0 && high.err.endsWith("Verify OK\n"), high.err.constData());
+        QVERIFY(high.out.startsWith("RPM_A "));
+        QCOMPARE(second.exitCode, 2);
+        QVERIFY2(second.err.contains("Port COM12 is in use by another program"), second.err.constData());
+    }
+
     // A COM port the system has not: the same cause text as for a device path that is not there.
     void missingPortIsNotThere() {
         PointCom(7, {});
