@@ -77,7 +77,6 @@ set(CPACK_NSIS_CONTACT "${IGN_MAINTAINER}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # A 64-bit installer, as the programs are (and Wine without its 32-bit half runs it).
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
-# The zip unpacks into a folder of its own name.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# (The zip unpacks into a folder of its own name, as CPack's archives do.)
 set(CPACK_STRIP_FILES ON)
