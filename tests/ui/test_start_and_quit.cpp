@@ -202,8 +202,10 @@ void TestStartAndQuit::hostileSettingsStartAsWithout() {
     if (kind == "link to /dev/zero") QCOMPARE(QFileInfo(path).symLinkTarget(), QStringLiteral("/dev/zero"));
 #endif
     if (kind == "folder") QVERIFY(QFileInfo(path).isDir() && QDir(path).isEmpty());
-    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
-             QStringList{"ZIR_OVI.ini"});
+    QStringList beside =
+        QDir(QFileInfo(path).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System);
+    beside.removeAll(QStringLiteral("history"));  // on Windows the restore points' folder is there too
+    QCOMPARE(beside, QStringList{"ZIR_OVI.ini"});
 }
 
 void TestStartAndQuit::storedPositions_data() {

@@ -19,8 +19,10 @@ const QString kFolder = QStringLiteral("Ignition Programmer");
 const QString kUninstallKey =
     QStringLiteral("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Ignition Programmer");
 
+// Where the installer puts the programs unless told otherwise.
 QString Installed(const QString& path = {}) {
-    return WinePrefix() + QStringLiteral("/drive_c/") + kFolder + (path.isEmpty() ? QString() : "/" + path);
+    return WinePrefix() + QStringLiteral("/drive_c/Program Files/") + kFolder +
+           (path.isEmpty() ? QString() : "/" + path);
 }
 
 QString UserSettings() {
@@ -51,7 +53,7 @@ private slots:
             QSKIP("no installer in " IGN_WINDOWS_BUILD " (cmake --build --preset windows --target package)");
         QDir(Installed()).removeRecursively();
         QFile::remove(UserSettings());
-        const WineRun install = RunUnderWine({installer_, "/S", "/D=C:\\" + kFolder});
+        const WineRun install = RunUnderWine({installer_, "/S"});
         QVERIFY2(install.exitCode == 0, install.err.constData());
     }
 
@@ -161,10 +163,11 @@ private slots:
     }
 
     void uninstallLeavesTheUsersSettings() {
-        const WineRun uninstall =
-            RunUnderWine({Installed(QStringLiteral("Uninstall.exe")), "/S", "_?=C:\\" + kFolder});
+        // The uninstaller runs on from a copy of itself, so that it can remove its own file.
+        const WineRun uninstall = RunUnderWine({Installed(QStringLiteral("Uninstall.exe")), "/S"});
         QVERIFY2(uninstall.exitCode == 0, uninstall.err.constData());
-        QVERIFY(!QFileInfo::exists(Installed(QStringLiteral("ignition-programmer.exe"))));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(Installed(QStringLiteral("ignition-programmer.exe"))),
+                                 60000);
         QVERIFY(!QFileInfo::exists(Installed(QStringLiteral("Qt6Core.dll"))));
         QVERIFY(QFileInfo::exists(UserSettings()));
         QVERIFY(RunUnderWine({"reg", "query", kUninstallKey}).exitCode != 0);
