@@ -721,7 +721,8 @@ void TestCli::monitorEndsCleanlyOnInterrupt() {
 #if defined(Q_OS_WIN)
         if (!GenerateConsoleCtrlEvent(signal, static_cast<DWORD>(process.processId()))) {
             process.kill();
-            QSKIP("this console delivers no control event to the tool (Wine's, to a program without a window)");
+            QSKIP(
+                "this console delivers no control event to the tool (Wine's, to a program without a window)");
         }
 #else
         ::kill(static_cast<pid_t>(process.processId()), signal);
