@@ -12,7 +12,6 @@
 
 #include <QtTest>
 
-#include <sys/resource.h>
 #include <climits>
 #include <csignal>
 #include <fstream>
@@ -333,11 +332,13 @@ void FilesTest::saveAndLoadFiles() {
     QVERIFY(LoadParameterFile(file, set));
     QVERIFY(set == ExampleSet());
 
+#if !defined(_WIN32)  // no symbolic links there that its C++ library makes
     const fs::path link = Path(dir, "link.ign");
     fs::create_symlink(file, link);
     QCOMPARE(SaveParameterFile(link, DefaultSet()), FileWriteResult::Ok);
     QVERIFY(fs::is_symlink(link));
     QCOMPARE(Slurp(file), WriteParameterFile(DefaultSet()));
+#endif
 
     ParameterSet untouched = DefaultSet();
     QVERIFY(!LoadParameterFile(Path(dir, "missing.ign"), untouched));
@@ -346,6 +347,7 @@ void FilesTest::saveAndLoadFiles() {
 }
 
 void FilesTest::failedSaveKeepsPreviousFile() {
+    IGN_SKIP_WITHOUT_FILE_SIZE_LIMIT();
     QTemporaryDir dir;
     const fs::path file = Path(dir, "set.ign");
     Spit(file, "OMEZ1 9000");
@@ -612,6 +614,7 @@ void FilesTest::settingsFailedSaveKeepsFile() {
     Spit(path, before);
     ProfileFile file(path);
     const ParameterSet set = DefaultSet();
+    IGN_SKIP_WITHOUT_FILE_SIZE_LIMIT();
     {
         FileSizeLimit limit(1000);
         QVERIFY(!SaveSettings(file, WindowState{}, set.ignition, set.injection));

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -226,8 +227,10 @@ private slots:
     // command goes on as without restore points; a written one takes the note away.
     void unwritableFolderIsSaidOnceAndCommandsRun() {
         settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n");
-        QVERIFY(QDir().mkpath(settings->DataPath()));
-        QFile blocker(settings->DataPath() + "/ignition-programmer");
+        // A file where the history folder goes (on Windows the program's data folder is its settings
+        // folder too, so it is the history folder itself that is blocked).
+        QVERIFY(QDir().mkpath(QFileInfo(settings->HistoryPath()).path()));
+        QFile blocker(settings->HistoryPath());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         MakeWindow();
