@@ -38,6 +38,11 @@ foreach(language cs de)
                         "install the Debian package qt6-translations-l10n (scripts/setup does)")
   endif()
   install(FILES ${IGN_QT_TRANSLATIONS}/qtbase_${language}.qm DESTINATION ${IGN_WIN_DIR}/translations)
+  # Beside the built programs and tests too: under Wine Qt's own translations folder is a path
+  # of the machine Qt was built on, so the window there finds them only beside itself.
+  foreach(folder bin tests)
+    file(COPY ${IGN_QT_TRANSLATIONS}/qtbase_${language}.qm DESTINATION ${CMAKE_BINARY_DIR}/${folder}/translations)
+  endforeach()
 endforeach()
 
 # Our licence, and what the LGPL asks of whoever ships Qt's libraries: its text, the patch,

@@ -21,8 +21,11 @@ std::vector<double> TimeAxisTicks(double t0, double t1, double pixels, double ze
     }
     const double perAxis = std::isfinite(pixels) ? std::max(1.0, pixels / kAxisTickSpacingPx) : 1.0;
     const double step = NiceStep((t1 - t0) / perAxis);
-    const double first = std::ceil((t0 - zero) / step);
-    const double last = std::floor((t1 - zero) / step);
+    // A tick that falls on an end stays, whichever way the last bit of the division went
+    // (one C library's pow gives 10^-3 a bit above 0.001).
+    constexpr double kEndSlack = 1e-6;
+    const double first = std::ceil((t0 - zero) / step - kEndSlack);
+    const double last = std::floor((t1 - zero) / step + kEndSlack);
     if (!std::isfinite(step) || !std::isfinite(first) || !std::isfinite(last) || last < first) return ticks;
     // Beside times of 1e16 a step of a millisecond is lost: the ticks then
     // coincide, and the count alone ends the loop.
