@@ -438,6 +438,62 @@ private slots:
         QCOMPARE(live.cell(row, column).lambdaSum, cell.lambdaSum);
     }
 
+    // The set behind a log: the first line's digest and state, and the
+    // digest of every set marker; older and other logs name none.
+    void readsTheSetBehindTheLog_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("stamp");           // "<digest> <state>", empty: none
+        QTest::addColumn<QStringList>("setMarkers");  // per marker, empty for F6's
+        const QByteArray names("time\ttype\trpm\ns\t\trpm\n0.000\t2\t1000\n");
+        const QByteArray marks("MARK 001\t0.500\nMARK 002\t1.000\tset abcdef012345\n");
+        QTest::newRow("ours")
+            << "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07, set 0123456789ab, unit = window\"\n" +
+                   names + marks
+            << "0123456789ab unit = window" << QStringList{"", "abcdef012345"};
+        QTest::newRow("its own words in the name, CR LF")
+            << QByteArray(
+                   "\"x, set 111111111111, y: 2024-03-14 09:05:07, set 0123456789ab, changed since "
+                   "last program\"\r\n") +
+                   QByteArray(names + marks).replace("\n", "\r\n")
+            << "0123456789ab changed since last program" << QStringList{"", "abcdef012345"};
+        QTest::newRow("older log") << "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07\"\n" + names + marks
+                                   << "" << QStringList{"", "abcdef012345"};
+        QTest::newRow("another program's")
+            << "\"Other tool\"\n\"Capture Date: today, set 0123456789ab, x\"\n" + names +
+                   "MARK 001\t0.5\tnote\nMARK 002\t0.7\tset 0123456789AB\nMARK 003\t0.9\tset 0123456789a\n"
+            << "" << QStringList{"", "", ""};
+        QTest::newRow("no digest, no state")
+            << "\"p: 2024-03-14 09:05:07, set 0123456789a, unit = window\"\n\"p: x, set 0123456789ab, \"\n" +
+                   names
+            << "" << QStringList{};
+    }
+    void readsTheSetBehindTheLog() {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, setMarkers);
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(std::string_view(text.constData(), text.size()), error);
+        QVERIFY(log);
+        QCOMPARE(log->rows(), std::size_t{1});
+        QTEST(log->setStamp ? QString::fromStdString(log->setStamp->digest + ' ' + log->setStamp->state)
+                            : QString(),
+              "stamp");
+        QStringList digests;
+        for (const LogData::Marker& m : log->markers) digests << QString::fromStdString(m.setDigest);
+        QCOMPARE(digests, setMarkers);
+        if (!setMarkers.isEmpty()) QCOMPARE(log->markers.back().number, int(setMarkers.size()));
+    }
+
+    // A log of nothing but markers keeps no more of them than a log can have.
+    void keepsAtMostSoManyMarkers() {
+        std::string text = "time\trpm\ns\trpm\n";
+        for (std::size_t i = 0; i <= kMaxLogMarkers; ++i) text += "MARK\t1\tset 0123456789ab\n";
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(text, error);
+        QVERIFY(log);
+        QCOMPARE(log->markers.size(), kMaxLogMarkers);
+        QCOMPARE(log->skippedLines, std::size_t{1});
+    }
+
     void reductionKeepsEveryMinimumAndMaximum_data() {
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("columns");
