@@ -105,6 +105,52 @@ std::string LogOf(const Samples& samples) {
     return text + row;
 }
 
+// A made-up ride through cells of a map over 1 000 .. 10 000 rpm, each held
+// 2 s, a lambda sample every 0.1 s from 0.2 s on (where 2.6 - 0.4 falls a
+// hair short of 2.2 in binary) and a speed frame 0.1 s after the last. Lambda follows the cell 400 ms late:
+// 800 mV for a cell of the rich kind, 200 mV for the lean kind, and the cells alternate.
+struct Ride {
+    static constexpr std::array<QPoint, 6> kCells{
+        {{2, 3}, {5, 3}, {5, 5}, {1, 5}, {7, 2}, {3, 6}}};  // (column, row)
+    static constexpr int kSamplesPerCell = 20;
+    static constexpr int kLagSamples = 4;
+
+    static std::array<double, kMapSize> speedAxis() {
+        std::array<double, kMapSize> axis{};
+        for (int i = 0; i < kMapSize; ++i) axis[std::size_t(i)] = 1000.0 * (i + 1);
+        return axis;
+    }
+    static bool rich(int cell) { return cell % 2 == 0; }
+    static int cellAt(int sample) { return std::clamp(sample / kSamplesPerCell, 0, int(kCells.size()) - 1); }
+    static int samples() { return int(kCells.size()) * kSamplesPerCell; }
+    // The cell index of a map cell in the ride, or -1.
+    static int indexOf(int row, int column) {
+        for (std::size_t i = 0; i < kCells.size(); ++i)
+            if (kCells[i] == QPoint(column, row)) return int(i);
+        return -1;
+    }
+    static double rpm(int sample) { return 1000.0 * (kCells[std::size_t(cellAt(sample))].x() + 1); }
+    static double throttle(int sample) {
+        return kMapThrottleAxis[std::size_t(kCells[std::size_t(cellAt(sample))].y())];
+    }
+    static double lambda(int sample) { return rich(cellAt(sample - kLagSamples)) ? 800 : 200; }
+    static std::int64_t ms(int sample) { return 200 + 100 * std::int64_t{sample}; }
+
+    static std::string log() {
+        std::string text =
+            "\"made up\"\ntime\ttype\ttps_percent\tlambda_mv\twater_c\trpm\ns\t\t%\tmV\tC\trpm\n";
+        char row[128];
+        for (int k = 0; k < samples(); ++k) {
+            std::snprintf(row, sizeof row, "%.3f\t0\t%g\t%g\t80\t%g\n", double(ms(k)) / 1000, throttle(k),
+                          lambda(k), rpm(k));
+            text += row;
+        }
+        std::snprintf(row, sizeof row, "%.3f\t2\t\t\t\t%g\n", double(ms(samples())) / 1000,
+                      rpm(samples() - 1));
+        return text + row;
+    }
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Samples)
@@ -492,6 +538,62 @@ private slots:
         QVERIFY(log);
         QCOMPARE(log->markers.size(), kMaxLogMarkers);
         QCOMPARE(log->skippedLines, std::size_t{1});
+    }
+
+    // Lambda 400 ms behind the cell: with that delay every sample lands in
+    // the cell that made it (116 of 120; the first four have no speed that
+    // early), without one 20 of the 120 land in the cell after their own,
+    // four at each of the five changes.
+    void lambdaDelay_data() {
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<int>("entered");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("noSpeed");
+        QTest::newRow("400 ms") << 400 << 116 << 0 << 4;
+        QTest::newRow("0 ms") << 0 << 120 << 20 << 0;
+    }
+    void lambdaDelay() {
+        QFETCH(int, delayMs);
+        CellStatisticsSettings settings;
+        settings.lambdaDelayMs = delayMs;
+        // The throttle moves between cells too; here only the pairing counts.
+        settings.maxThrottleRate = 10000;
+        settings.holdOffS = 0;
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(Ride::log(), error);
+        QVERIFY(log);
+        const std::optional<CellStatistics> table = CellStatisticsOfLog(*log, Ride::speedAxis(), settings);
+        QVERIFY(table);
+
+        CellStatistics live(Ride::speedAxis(), settings);
+        MonitorReadings r;
+        r.haveType1 = r.haveType2 = true;
+        r.waterC = 80;
+        for (int k = 0; k < Ride::samples(); ++k) {
+            r.rpm = int(Ride::rpm(k));
+            r.tpsPercent = int(Ride::throttle(k));
+            r.lambdaMv = int(Ride::lambda(k));
+            live.addFrame(Ride::ms(k), 0, r);
+        }
+        live.finish(double(Ride::ms(Ride::samples())) / 1000);
+
+        int entered = 0, wrong = 0;
+        for (int row = 0; row < kMapSize; ++row) {
+            for (int column = 0; column < kMapSize; ++column) {
+                const CellFigures& cell = table->cell(row, column);
+                QCOMPARE(live.cell(row, column).samples, cell.samples);
+                QCOMPARE(live.cell(row, column).lambdaSum, cell.lambdaSum);
+                if (cell.samples == 0) continue;
+                const int index = Ride::indexOf(row, column);
+                QVERIFY2(index >= 0, qPrintable(QString("cell %1/%2").arg(row).arg(column)));
+                const auto richSamples = int(std::lround(cell.richTimeS / 0.1));
+                entered += cell.samples;
+                wrong += Ride::rich(index) ? cell.samples - richSamples : richSamples;
+            }
+        }
+        QTEST(entered, "entered");
+        QTEST(wrong, "wrong");
+        QTEST(table->filtered().noSpeed, "noSpeed");
     }
 
     void reductionKeepsEveryMinimumAndMaximum_data() {

@@ -102,7 +102,7 @@ QString SetNameAt(const LogSets& sets, double timeS) {
 
 QString Describe(const DatalogSettings& s) {
     const CellStatisticsSettings& c = s.cells;
-    return QStringLiteral("%1 %2 | %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13")
+    return QStringLiteral("%1 %2 | %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14")
         .arg(s.autoRecord)
         .arg(s.startRpm)
         .arg(c.richAboveMv)
@@ -115,7 +115,8 @@ QString Describe(const DatalogSettings& s) {
         .arg(c.maxLambdaMv)
         .arg(c.holdOffS)
         .arg(c.minSamples)
-        .arg(c.minSeconds);
+        .arg(c.minSeconds)
+        .arg(c.lambdaDelayMs);
 }
 
 }  // namespace
@@ -378,24 +379,24 @@ private slots:
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QString>("settings");
         QTest::newRow("missing: the defaults")
-            << QByteArray() << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1";
+            << QByteArray() << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1 300";
         QTest::newRow("stored values")
             << QByteArray(
                    "AutoRecord=1\nStartRpm=3000\nRichAboveMv=480\nMaxWeightMs=250\nMaxThrottleRate=35\n"
                    "MinWaterC=-5\nOverrunThrottle=4\nOverrunAboveRpm=2500\nMinLambdaMv=100\n"
-                   "MaxLambdaMv=900\nHoldOffMs=1200\nMinSamples=20\nMinSeconds=2.5\n")
-            << "1 3000 | 480 0.25 35 -5 4 2500 100 900 1.2 20 2.5";
+                   "MaxLambdaMv=900\nHoldOffMs=1200\nMinSamples=20\nMinSeconds=2.5\nLambdaDelayMs=450\n")
+            << "1 3000 | 480 0.25 35 -5 4 2500 100 900 1.2 20 2.5 450";
         QTest::newRow("beyond the ranges: the ends")
             << QByteArray(
                    "AutoRecord=2\nStartRpm=-100\nRichAboveMv=99999999999\nMaxWeightMs=0\nMinSamples=0\n"
-                   "MinSeconds=-1\n")
-            << "0 0 | 1250 0.001 20 60 2 2000 50 1000 0.5 1 0";
+                   "MinSeconds=-1\nLambdaDelayMs=2001\n")
+            << "0 0 | 1250 0.001 20 60 2 2000 50 1000 0.5 1 0 2000";
         QTest::newRow("no numbers: kept")
-            << QByteArray("AutoRecord=yes\nStartRpm=fast\nHoldOffMs=0.5\nMinSeconds=1,5\n")
-            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1";
+            << QByteArray("AutoRecord=yes\nStartRpm=fast\nHoldOffMs=0.5\nMinSeconds=1,5\nLambdaDelayMs=0.4\n")
+            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1 300";
         QTest::newRow("a lambda window that lets nothing through")
             << QByteArray("MinLambdaMv=900\nMaxLambdaMv=800\n")
-            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1";
+            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1 300";
     }
     void datalogSettings() {
         QFETCH(QByteArray, section);
@@ -408,6 +409,7 @@ private slots:
         DatalogSettings reread;
         reread.autoRecord = !settings.autoRecord;
         reread.cells.holdOffS = 9;
+        reread.cells.lambdaDelayMs = 7;
         LoadDatalogSettings(stored, reread);
         QCOMPARE(Describe(reread), Describe(settings));
     }
@@ -422,7 +424,7 @@ private slots:
                 "[PORTS]\r\nCOM1=COM1\r\n[DATALOG]\r\nAutoRecord=0\r\nStartRpm=1500\r\nRichAboveMv=450\r\n"
                 "MaxWeightMs=500\r\nMaxThrottleRate=20\r\nMinWaterC=60\r\nOverrunThrottle=2\r\n"
                 "OverrunAboveRpm=2000\r\nMinLambdaMv=50\r\nMaxLambdaMv=1000\r\nHoldOffMs=500\r\n"
-                "MinSamples=3\r\nMinSeconds=1.0\r\n"));
+                "MinSamples=3\r\nMinSeconds=1.0\r\nLambdaDelayMs=300\r\n"));
         QCOMPARE(LogFolder("/data"), fs::path("/data/ignition-programmer/logs"));
     }
 };
