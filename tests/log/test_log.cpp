@@ -1,8 +1,13 @@
 #include "CellStatistics.h"
 #include "ChartReduction.h"
+#include "DatalogSettings.h"
+#include "DeviceImageCodec.h"
+#include "FactorySet.h"
+#include "LogComparison.h"
 #include "LogReader.h"
 #include "LogWriter.h"
 #include "New.h"
+#include "SimulatedUnit.h"
 #include "TimeAxis.h"
 
 #include <QtTest>
@@ -150,6 +155,27 @@ struct Ride {
         return text + row;
     }
 };
+
+// Frames of the simulated unit's engine for `seconds` at the stream's own
+// pace, with `set` in its memory.
+std::string SimulatedLog(const ParameterSet& set, int seconds) {
+    SimulatedUnit unit;
+    LoadFactorySet(unit);
+    for (int offset = 61; offset <= 160; ++offset) unit.setMemory(offset, set.image.at(offset));
+    MemorySink sink;
+    LogWriter writer(sink, "test", kStart, 0);
+    Monitor monitor;
+    std::vector<Byte> bytes(4096);
+    for (std::int64_t ms = 0; ms < std::int64_t{seconds} * 1000; ms += 55) {
+        unit.advance(55);
+        const std::size_t n = unit.take(bytes.data(), bytes.size());
+        for (std::size_t i = 0; i + 12 <= n; i += 12)
+            if (monitor.ShowMonitorFrame(bytes.data() + i))
+                writer.addFrame(unit.nowMs(), bytes[i] & 0x0F, monitor.readings());
+    }
+    writer.flush();
+    return sink.text;
+}
 
 }  // namespace
 
@@ -594,6 +620,57 @@ private slots:
         QTEST(entered, "entered");
         QTEST(wrong, "wrong");
         QTEST(table->filtered().noSpeed, "noSpeed");
+    }
+
+    // Two three-minute rides of the simulated engine, before and after two
+    // cells were made richer and two leaner: the difference marks exactly
+    // those four, with their sign, and the sets' map values there.
+    void comparesTwoRides() {
+        ParameterSet before;
+        ApplyMachineDefaults(before.ignition, before.injection);
+        ParameterSet after = before;
+        const QList<QPoint> richer{{6, 1}, {8, 2}}, leaner{{3, 2}, {2, 3}};  // (column, row)
+        for (const QPoint& c : richer) JetCell(after.injection, c.y(), c.x()) = 130;
+        for (const QPoint& c : leaner) JetCell(after.injection, c.y(), c.x()) = 75;
+        PackDeviceImage(before);
+        PackDeviceImage(after);
+        DatalogSettings defaults;
+        std::optional<CellStatistics> tables[2];
+        const ParameterSet* sets[2] = {&before, &after};
+        for (int i = 0; i < 2; ++i) {
+            LogReadError error{};
+            const std::optional<LogData> log = ReadLog(SimulatedLog(*sets[i], 180), error);
+            QVERIFY(log);
+            tables[i] = CellStatisticsOfLog(*log, MapSpeedAxis(sets[i]->injection), defaults.cells);
+            QVERIFY(tables[i]);
+        }
+        const LogComparison comparison = CompareLogCells(*tables[0], *tables[1], &before, &after);
+        QVERIFY(!comparison.speedAxesDiffer);
+        QList<QPoint> richerSeen, leanerSeen, changedMaps;
+        int compared = 0;
+        for (int row = 0; row < kMapSize; ++row) {
+            for (int column = 0; column < kMapSize; ++column) {
+                const CellComparison& c = comparison.cell(row, column);
+                QCOMPARE(c.differenceMv.has_value(), c.beforeMv && c.afterMv);
+                if (c.mapChanged()) changedMaps << QPoint(column, row);
+                if (!c.differenceMv) continue;
+                ++compared;
+                if (*c.differenceMv > 100) richerSeen << QPoint(column, row);
+                if (*c.differenceMv < -100) leanerSeen << QPoint(column, row);
+            }
+        }
+        QVERIFY2(compared > 8, qPrintable(QString::number(compared)));
+        QCOMPARE(richerSeen, richer);
+        QCOMPARE(leanerSeen, leaner);
+        QCOMPARE(changedMaps, (QList<QPoint>{{6, 1}, {3, 2}, {8, 2}, {2, 3}}));
+        QCOMPARE(comparison.cell(1, 6).mapAfter, std::optional<Byte>(130));
+        QCOMPARE(comparison.cell(1, 6).mapBefore, std::optional<Byte>(JetCell(before.injection, 1, 6)));
+
+        // The second log drawn over the first: the cursor's moments made one.
+        const LogTimeOffset offset = LogTimeOffset::AlignAt(12.5, 3.25);
+        QCOMPARE(offset.toFirst(3.25), 12.5);
+        QCOMPARE(offset.toSecond(20.0), 10.75);
+        QCOMPARE(LogTimeOffset::Of(std::nan("")).offsetS, 0.0);
     }
 
     void reductionKeepsEveryMinimumAndMaximum_data() {
