@@ -4,7 +4,8 @@
 // both, read the sets behind them, make both cell tables (with the sensor's
 // delay) and the difference table; and the memory both logs take.
 //
-// Usage: bench_two_logs [minutes]   (default 60)
+// Usage: bench_two_logs [minutes] [keep]   (default 60; with "keep" the logs and
+// their sets stay, for bench_log_viewer)
 
 #include "CellStatistics.h"
 #include "DatalogSettings.h"
@@ -151,6 +152,10 @@ int main(int argc, char** argv) {
     std::printf("together: %.0f ms\n", totalMs);
     std::printf("memory: %.0f MB resident before reading, %.0f MB with both logs, peak %.0f MB\n",
                 residentBefore, MemoryMb("VmRSS:"), MemoryMb("VmHWM:"));
+    if (argc > 2 && std::string(argv[2]) == "keep") {
+        std::printf("kept: %s %s\n", first.string().c_str(), second.string().c_str());
+        return 0;
+    }
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     return 0;

@@ -3,6 +3,7 @@
 #include "HeatColour.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -42,7 +43,26 @@ void CellMap::setMarker(std::optional<MapPoint> point) {
     update();
 }
 
+void CellMap::setComparison(std::optional<LogComparison> comparison) {
+    comparison_ = std::move(comparison);
+    update();
+}
+
 QString CellMap::cellText(int row, int column) const {
+    if (comparison_) {
+        const CellComparison& c = comparison_->cell(row, column);
+        QStringList lines;
+        const auto mv = [](const std::optional<double>& v) {
+            return v ? QString::number(std::lround(*v)) : QStringLiteral("-");
+        };
+        if (c.differenceMv)
+            lines << QStringLiteral("%1%2")
+                         .arg(*c.differenceMv > 0 ? QStringLiteral("+") : QString())
+                         .arg(std::lround(*c.differenceMv));
+        if (c.beforeMv || c.afterMv) lines << mv(c.beforeMv) + QStringLiteral(">") + mv(c.afterMv);
+        if (c.mapChanged()) lines << QStringLiteral("m:%1>%2").arg(*c.mapBefore).arg(*c.mapAfter);
+        return lines.join(QLatin1Char('\n'));
+    }
     if (!table_) return {};
     const std::optional<CellFigures> f = table_->figures(row, column);
     // Too little to judge the cell by, but the tuner sees the engine was there.
@@ -84,18 +104,42 @@ void CellMap::paintEvent(QPaintEvent*) {
         for (int c = 0; c < kMapSize; ++c) {
             const QRectF cell(headW + c * cw, headH + r * ch, cw, ch);
             Rgb background = kWhite;
-            const std::optional<CellFigures> f = table_ ? table_->figures(r, c) : std::nullopt;
-            if (f && figure_ == Figure::Lambda)
+            CellFigures figures;
+            bool strong = false;
+            if (table_) {
+                if (const std::optional<CellFigures> f = table_->figures(r, c)) {
+                    figures = *f;
+                    strong = true;
+                }
+            }
+            const CellComparison* compared = comparison_ ? &comparison_->cell(r, c) : nullptr;
+            if (compared != nullptr) {
+                strong = compared->differenceMv.has_value();
+                // Richer after the change red, leaner blue; 100 mV either way is the scale's far end.
+                if (strong) {
+                    const double d = std::clamp(*compared->differenceMv, -100.0, 100.0);
+                    background = HeatColour(static_cast<int>(std::lround(
+                        kHeatNeutral +
+                        d / 100 * (d > 0 ? kHeatRichEnd - kHeatNeutral : kHeatNeutral - kHeatLeanEnd))));
+                }
+            } else if (strong && figure_ == Figure::Lambda) {
                 // Richer than the threshold red, leaner blue, as the map's own scale colours them.
-                background = HeatColour(static_cast<int>(std::lround(100 + (f->meanLambdaMv() - rich) / 4)));
-            else if (f && longest > 0)
+                background =
+                    HeatColour(static_cast<int>(std::lround(100 + (figures.meanLambdaMv() - rich) / 4)));
+            } else if (strong && longest > 0) {
                 // Time in green, so that it never reads as a leaner or richer cell.
-                background = TimeColour(f->timeS / longest);
+                background = TimeColour(figures.timeS / longest);
+            }
             p.fillRect(cell, ToQColor(background));
             p.setPen(palette().mid().color());
             p.drawRect(cell);
-            p.setPen(f ? ToQColor(TextColourOn(background))
-                       : palette().color(QPalette::Disabled, QPalette::Text));
+            if (compared != nullptr && compared->mapChanged()) {
+                // The cells the change touched, whatever the logs say of them.
+                p.setPen(QPen(Qt::black, 2));
+                p.drawRect(cell.adjusted(1.5, 1.5, -1.5, -1.5));
+            }
+            p.setPen(strong ? ToQColor(TextColourOn(background))
+                            : palette().color(QPalette::Disabled, QPalette::Text));
             p.drawText(cell, Qt::AlignCenter, cellText(r, c));
         }
     }
