@@ -20,6 +20,18 @@ Rgb TimeColour(double share) {
     return {fade(60), fade(160), fade(60)};
 }
 
+// The font, or a smaller one down to 5 points, in which every line of the text
+// fits the room: two logs' cells hold three lines where one log's hold two.
+QFont FittedFont(const QFont& font, const QString& text, QSizeF room) {
+    QFont fitted = font;
+    for (double points = font.pointSizeF(); points > 5; points -= 0.5) {
+        fitted.setPointSizeF(points);
+        const QSize needed = QFontMetrics(fitted).size(0, text);
+        if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+    }
+    return fitted;
+}
+
 }  // namespace
 
 CellMap::CellMap(QWidget* parent) : QWidget(parent) {
@@ -140,7 +152,9 @@ void CellMap::paintEvent(QPaintEvent*) {
             }
             p.setPen(strong ? ToQColor(TextColourOn(background))
                             : palette().color(QPalette::Disabled, QPalette::Text));
-            p.drawText(cell, Qt::AlignCenter, cellText(r, c));
+            const QString text = cellText(r, c);
+            p.setFont(FittedFont(small, text, cell.size() - QSizeF(2, 2)));
+            p.drawText(cell, Qt::AlignCenter, text);
         }
     }
     if (marker_) {

@@ -141,20 +141,24 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     delay_->setValue(DatalogSettings::kDefaultLambdaDelayMs);
 
     auto* first = new QHBoxLayout;
+    // The set behind the log and the cell table's delay; then the second log.
+    auto* sets = new QHBoxLayout;
+    sets->addWidget(set_);
+    sets->addWidget(compareSet_);
+    sets->addStretch(1);
+    sets->addWidget(delayLabel_);
+    sets->addWidget(delay_);
     auto* second = new QHBoxLayout;
-    second->addWidget(set_, 1);
-    second->addWidget(compareSet_);
-    second->addSpacing(12);
     second->addWidget(openSecond_);
     second->addWidget(secondFile_);
+    second->addSpacing(12);
     second->addWidget(offsetLabel_);
     second->addWidget(offsetField_);
     second->addWidget(align_);
-    second->addSpacing(12);
-    second->addWidget(delayLabel_);
-    second->addWidget(delay_);
+    second->addStretch(1);
     auto* top = new QVBoxLayout;
     top->addLayout(first);
+    top->addLayout(sets);
     top->addLayout(second);
     first->addWidget(open_);
     first->addWidget(file_);

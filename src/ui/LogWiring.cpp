@@ -48,8 +48,13 @@ void TFormHlav::BuildLogs() {
         const UnitMatch state = field != nullptr ? field->State() : UnitMatch::UnitNotChecked;
         return LogSetAtStart{Parameters(), std::string(LogUnitState(state))};
     });
+    // The set behind the log is a parameter file like any other: the compare window's File side.
     connect(logs_->viewer(), &LogViewerWindow::compareSetRequested, compare_.get(),
-            &CompareWindow::CompareWithWindow);
+            [this](const QString& path) {
+                compare_->SetSide(0, CompareWindow::Source::File, path);
+                compare_->SetSide(1, CompareWindow::Source::Window);
+                compare_->Open();
+            });
     connect(this, &TFormHlav::ticked, logs_.get(), &LogFeature::tick);
     connect(this, &TFormHlav::settingsLoaded, logs_.get(), &LogFeature::loadSettings);
     connect(this, &TFormHlav::settingsStoring, logs_.get(), &LogFeature::storeSettings);

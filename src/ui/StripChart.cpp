@@ -269,10 +269,12 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     const QString caption =
         boldMetrics.horizontalAdvance(name.withUnit()) <= room ? name.withUnit() : name.caption;
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop, boldMetrics.elidedText(caption, Qt::ElideRight, room));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
-               value.isEmpty() ? QStringLiteral("-") : (value + QLatin1Char(' ') + name.unit).trimmed());
+    const QString shown =
+        value.isEmpty() ? QStringLiteral("-") : (value + QLatin1Char(' ') + name.unit).trimmed();
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom, shown);
     if (paired != nullptr && m > 0) {
-        // The second log's value at the same moment, fainter, right of the first's.
+        // The second log's value at the same moment, fainter, right of the
+        // first's and clear of the scale's bottom number.
         const double at2 = at - overlayOffsetS_;
         const QString second =
             at2 >= overlay_->timeS.front()
@@ -281,7 +283,18 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
         QColor faint = colour;
         faint.setAlpha(150);
         p.setPen(faint);
-        p.drawText(text, Qt::AlignRight | Qt::AlignBottom, second.isEmpty() ? QStringLiteral("-") : second);
+        const QString secondShown =
+            second.isEmpty() ? QStringLiteral("-") : (second + QLatin1Char(' ') + name.unit).trimmed();
+        // On a line of its own over the first's where the lane is tall enough, else beside it.
+        QRect beside = text.adjusted(0, 0, 0, -boldMetrics.height());
+        if (lane.height() < 3 * boldMetrics.height() + 4) {
+            const bool scaleShown = any && lane.height() > 2 * fontMetrics().height();
+            const int bottomNumber = scaleShown ? fontMetrics().horizontalAdvance(Number(lo)) + 6 : 0;
+            beside = text.adjusted(boldMetrics.horizontalAdvance(shown) + 8, 0, -bottomNumber, 0);
+        }
+        if (beside.width() > 0)
+            p.drawText(beside, Qt::AlignLeft | Qt::AlignBottom,
+                       boldMetrics.elidedText(secondShown, Qt::ElideRight, beside.width()));
         p.setPen(colour);
     }
     p.setFont(font());
