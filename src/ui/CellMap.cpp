@@ -61,7 +61,7 @@ void CellMap::setComparison(std::optional<LogComparison> comparison) {
 }
 
 QString CellMap::cellText(int row, int column) const {
-    if (comparison_) {
+    if (comparison_ && figure_ == Figure::Lambda) {
         const CellComparison& c = comparison_->cell(row, column);
         QStringList lines;
         const auto mv = [](const std::optional<double>& v) {
@@ -124,7 +124,8 @@ void CellMap::paintEvent(QPaintEvent*) {
                     strong = true;
                 }
             }
-            const CellComparison* compared = comparison_ ? &comparison_->cell(r, c) : nullptr;
+            const CellComparison* compared =
+                comparison_ && figure_ == Figure::Lambda ? &comparison_->cell(r, c) : nullptr;
             if (compared != nullptr) {
                 strong = compared->differenceMv.has_value();
                 // Richer after the change red, leaner blue; 100 mV either way is the scale's far end.

@@ -27,9 +27,10 @@ public:
     void setFigure(Figure figure);
     Figure figure() const { return figure_; }
     void setMarker(std::optional<MapPoint> point);
-    // Two logs: per cell the difference of their mean lambda (after - before),
-    // coloured by it, both means, and the map's value before and after where
-    // the sets behind them differ. Nothing shows the one table again.
+    // Two logs: with the lambda figure, per cell the difference of their mean
+    // lambda (after - before), coloured by it, both means, and the map's value
+    // before and after where the sets behind them differ; the time figure stays
+    // the first log's. Nothing shows the one table again.
     void setComparison(std::optional<LogComparison> comparison);
     const std::optional<LogComparison>& comparison() const { return comparison_; }
 

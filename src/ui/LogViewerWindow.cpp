@@ -207,6 +207,15 @@ void LogViewerWindow::askForFile() {
     if (!path.isEmpty()) openFile(path);
 }
 
+void LogViewerWindow::showEvent(QShowEvent* event) {
+    // The setting as it stands, until the tuner types another here.
+    if (!lambdaDelayMs_) {
+        const QSignalBlocker quiet(delay_);
+        delay_->setValue(cellSettings().lambdaDelayMs);
+    }
+    QWidget::showEvent(event);
+}
+
 CellStatisticsSettings LogViewerWindow::cellSettings() const {
     CellStatisticsSettings settings =
         sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{};

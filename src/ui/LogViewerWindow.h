@@ -91,6 +91,9 @@ signals:
     // The set at the cursor against the window's set, in the compare window.
     void compareSetRequested(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void askForFile();
     std::optional<LogLoading::Result> read(const QString& path);
