@@ -126,8 +126,8 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     offsetField_ = new QDoubleSpinBox(this);
     offsetField_->setObjectName(QStringLiteral("LogViewerOffset"));
     offsetField_->setDecimals(2);
-    // A week either way: two rides of one tuning session.
-    offsetField_->setRange(-604800, 604800);
+    // As far as two logs' times can lie apart, so that the field shows every offset there is.
+    offsetField_->setRange(-2 * kMaxLogTimeS, 2 * kMaxLogTimeS);
     offsetField_->setSuffix(QStringLiteral(" s"));
     offsetLabel_->setBuddy(offsetField_);
     align_ = Button("LogViewerAlign", "Align at cursor", this);
