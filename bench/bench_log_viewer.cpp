@@ -3,7 +3,11 @@
 // chart and the cell map, on the offscreen platform; and the process's peak
 // memory, which the log's columns make up most of.
 //
-// Usage: bench_log_viewer <log.msl>   (bench_log 60 <log.msl> writes a one-hour one)
+// With a second log, that one over the first as well, the sets beside both
+// read, and the difference table drawn.
+//
+// Usage: bench_log_viewer <log.msl> [second.msl]   (bench_log 60 <log.msl> writes a
+// one-hour one; bench_two_logs 60 keep writes two with their sets and keeps them)
 
 #include "LogViewerWindow.h"
 #include "MapGeometry.h"
@@ -38,9 +42,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ign::ParameterSet set;
     ign::ApplyMachineDefaults(set);
-    ign::LogViewerWindow viewer({[&set] { return ign::MapSpeedAxis(set.injection); },
-                                 [] { return ign::CellStatisticsSettings{}; }, [] { return QString(); }},
-                                nullptr);
+    ign::LogViewerWindow viewer(
+        {[&set] { return ign::MapSpeedAxis(set.injection); }, [] { return ign::CellStatisticsSettings{}; },
+         [] { return QString(); }, nullptr},
+        nullptr);
     viewer.resize(1200, 800);
     viewer.show();
     QElapsedTimer clock;
@@ -61,6 +66,27 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 10; ++i) viewer.setCursorTime(end * i / 10);
     (void)viewer.grab();
     std::printf("cursor: 10 moves and a redraw %lld ms\n", static_cast<long long>(clock.elapsed()));
+    if (argc > 2) {
+        clock.restart();
+        if (!viewer.openSecondFile(QString::fromLocal8Bit(argv[2]))) {
+            std::fprintf(stderr, "cannot open %s: %s\n", argv[2], qPrintable(viewer.note()));
+            return 1;
+        }
+        const qint64 secondMs = clock.elapsed();
+        clock.restart();
+        (void)viewer.grab();
+        const qint64 drawnMs = clock.elapsed();
+        std::printf(
+            "second log: %lld ms for %zu rows (read, sets, cell table, difference table); drawing both and "
+            "the difference map %lld ms; two logs together from nothing %lld ms\n",
+            static_cast<long long>(secondMs), viewer.secondLog()->rows(), static_cast<long long>(drawnMs),
+            static_cast<long long>(openMs + drawMs + secondMs + drawnMs));
+        clock.restart();
+        viewer.setLambdaDelay(400);
+        (void)viewer.grab();
+        std::printf("lambda delay changed: both tables again and a redraw %lld ms\n",
+                    static_cast<long long>(clock.elapsed()));
+    }
     std::printf("peak memory: %ld MB\n", PeakMemoryMb());
     return picture.isNull() ? 1 : 0;
 }

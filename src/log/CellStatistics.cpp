@@ -7,6 +7,16 @@
 
 namespace ign {
 
+namespace {
+
+// Live operating points kept at most, whatever the frames' clock does.
+constexpr std::size_t kMaxRecentPoints = 4096;
+// A log's times are read as binary fractions: 0.7 - 0.4 comes out a hair
+// below 0.3, which must still find the row written at 0.300.
+constexpr double kTimeToleranceS = 1e-6;
+
+}  // namespace
+
 CellStatistics::CellStatistics(const std::array<double, kMapSize>& speedAxis, CellStatisticsSettings settings)
     : axis_(speedAxis), settings_(settings) {}
 
@@ -21,13 +31,21 @@ void CellStatistics::add(const LambdaSample& sample) {
 }
 
 void CellStatistics::addFrame(std::int64_t timeMs, int type, const MonitorReadings& r) {
+    // Without a delay the frame's own moment is the one wanted, whatever came before.
+    if (settings_.lambdaDelayMs <= 0) recent_.clear();
+    OperatingPoint now{timeMs, {}, static_cast<double>(r.tpsPercent)};
+    if (r.haveType2) now.rpm = r.rpm;
+    recent_.push_back(now);
+    if (recent_.size() > kMaxRecentPoints) recent_.pop_front();
     if (type != 0) return;
-    LambdaSample s{static_cast<double>(timeMs) / 1000,
-                   static_cast<double>(r.tpsPercent),
-                   static_cast<double>(r.lambdaMv),
-                   {},
-                   {}};
-    if (r.haveType2) s.rpm = r.rpm;
+    // The last point at or before the delay; those before it are needed no more.
+    const std::int64_t thenMs = timeMs - settings_.lambdaDelayMs;
+    while (recent_.size() > 1 && recent_[1].timeMs <= thenMs) recent_.pop_front();
+    LambdaSample s{static_cast<double>(timeMs) / 1000, 0, static_cast<double>(r.lambdaMv), {}, {}};
+    if (recent_.front().timeMs <= thenMs) {
+        s.throttlePercent = recent_.front().throttlePercent;
+        s.rpm = recent_.front().rpm;
+    }
     if (r.haveType1) s.waterC = r.waterC;
     add(s);
 }
@@ -111,13 +129,24 @@ std::optional<CellStatistics> CellStatisticsOfLog(const LogData& log,
     const std::vector<float>* type = typeIndex < 0 ? nullptr : &log.columns[std::size_t(typeIndex)].values;
 
     CellStatistics table(speedAxis, settings);
-    std::optional<double> lastRpm, lastWater;
+    const double delayS = settings.lambdaDelayMs / 1000.0;
+    // The rows before `lag` are at or before the delay: the latest speed and
+    // throttle among them are the operating point the lambda belongs to.
+    std::size_t lag = 0;
+    std::optional<double> lagRpm, lagThrottle, lastWater;
     for (std::size_t i = 0; i < log.rows(); ++i) {
-        if (!std::isnan((*rpm)[i])) lastRpm = (*rpm)[i];
         if (!std::isnan((*water)[i])) lastWater = (*water)[i];
+        // Without a delay every row so far, whatever its time, as before the delay existed.
+        for (; lag <= i && (delayS <= 0 || log.timeS[lag] <= log.timeS[i] - delayS + kTimeToleranceS);
+             ++lag) {
+            if (!std::isnan((*rpm)[lag])) lagRpm = (*rpm)[lag];
+            if (!std::isnan((*throttle)[lag])) lagThrottle = (*throttle)[lag];
+        }
         if (type && (*type)[i] != 0) continue;
         if (std::isnan((*throttle)[i]) || std::isnan((*lambda)[i])) continue;
-        table.add({log.timeS[i], (*throttle)[i], (*lambda)[i], lastRpm, lastWater});
+        // Nothing known that early: the sample has no place (counted as without speed).
+        table.add({log.timeS[i], lagThrottle.value_or(0), (*lambda)[i], lagThrottle ? lagRpm : std::nullopt,
+                   lastWater});
     }
     if (log.rows() > 0) table.finish(log.timeS.back());
     return table;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
 
 namespace ign {
@@ -26,10 +27,16 @@ struct CellStatisticsSettings {
     // so a cell the engine held for a second or two already counts.
     int minSamples = 3;
     double minSeconds = 1.0;
+    // The lambda sensor's delay: a sample is put into the cell of the speed
+    // and throttle this long before it, as the exhaust it reads was burnt
+    // then. 0 pairs it with its own moment; the setting's default
+    // (DatalogSettings) is a sensor's usual lag.
+    int lambdaDelayMs = 0;
 };
 
-// One lambda sample: a type-0 frame (lambda, throttle) with the latest speed
-// and water temperature; unknown ones (no frame of their type yet) empty.
+// One lambda sample: a type-0 frame's lambda with the speed and throttle of
+// the sensor's delay earlier and the latest water temperature; unknown ones
+// (no frame of their type yet) empty.
 struct LambdaSample {
     double timeS = 0;
     double throttlePercent = 0;
@@ -70,6 +77,7 @@ public:
     // Live: a monitor frame of the given type that arrived at timeMs (the
     // frames' clock, as the log writer takes it), with the readings after it.
     // Only type 0 is a sample; the rest only bring speed and temperature.
+    // Each sample takes the speed and throttle of lambdaDelayMs earlier.
     void addFrame(std::int64_t timeMs, int type, const MonitorReadings& readings);
     // The last sample held back for its weight goes in, weighted up to endS
     // (seconds on the samples' clock).
@@ -80,11 +88,18 @@ public:
     std::optional<CellFigures> figures(int row, int column) const;
     const CellFilterCounts& filtered() const { return filtered_; }
     const CellStatisticsSettings& settings() const { return settings_; }
+    const std::array<double, kMapSize>& speedAxis() const { return axis_; }
 
 private:
     struct Pending {
         LambdaSample sample;
         int row = 0, column = 0;
+    };
+    // The engine's speed and throttle at a frame's arrival, kept for the delay.
+    struct OperatingPoint {
+        std::int64_t timeMs = 0;
+        std::optional<double> rpm;
+        double throttlePercent = 0;
     };
     bool leftOut(const LambdaSample& s);
     void enter(const Pending& p, double nextS);
@@ -96,11 +111,13 @@ private:
     std::optional<Pending> pending_;
     std::optional<LambdaSample> previous_;  // the last sample, kept or not, for the throttle rate
     std::optional<double> lastBadS_;        // when a filter last applied
+    std::deque<OperatingPoint> recent_;     // live: the frames of the last lambdaDelayMs and one before
 };
 
-// The table for a whole log: its type-0 rows (every row when it has no
-// type column) with the speed and water carried forward. Nothing when the
-// log lacks the throttle, lambda or speed column.
+// The table for a whole log: the lambda of its type-0 rows (every row when
+// it has no type column), each with the latest speed and throttle at or
+// before lambdaDelayMs earlier and the latest water. Nothing when the log
+// lacks the throttle, lambda or speed column.
 std::optional<CellStatistics> CellStatisticsOfLog(const LogData& log,
                                                   const std::array<double, kMapSize>& speedAxis,
                                                   CellStatisticsSettings settings = {});

@@ -51,6 +51,9 @@ constexpr std::array<Limit, 10> kLimits{{
 constexpr std::string_view kMinSeconds = "MinSeconds";
 constexpr double kMaxMinSeconds = 3600;
 
+// After MinSeconds, in milliseconds.
+constexpr std::string_view kLambdaDelayMs = "LambdaDelayMs";
+
 constexpr std::string_view kAutoRecord = "AutoRecord";
 constexpr std::string_view kStartRpm = "StartRpm";
 
@@ -68,6 +71,8 @@ void LoadDatalogSettings(const ProfileFile& file, DatalogSettings& settings) {
         if (value != limit.stored(cells)) limit.set(cells, value);
     }
     ReadDecimalInRange(file, kDatalogSection, kMinSeconds, cells.minSeconds, 0, kMaxMinSeconds);
+    ReadInRange(file, kDatalogSection, kLambdaDelayMs, cells.lambdaDelayMs, 0,
+                DatalogSettings::kMaxLambdaDelayMs);
     // A window that lets no sample through would leave every cell blank without a word.
     if (cells.minLambdaMv >= cells.maxLambdaMv) {
         cells.minLambdaMv = before.minLambdaMv;
@@ -81,6 +86,7 @@ void StoreDatalogSettings(ProfileFile& file, const DatalogSettings& settings) {
     for (const Limit& limit : kLimits)
         file.WriteInteger(kDatalogSection, limit.key, limit.stored(settings.cells));
     file.WriteString(kDatalogSection, kMinSeconds, DecimalText(settings.cells.minSeconds));
+    file.WriteInteger(kDatalogSection, kLambdaDelayMs, settings.cells.lambdaDelayMs);
 }
 
 std::filesystem::path LogFolder(const std::filesystem::path& dataFolder) {

@@ -15,10 +15,17 @@ inline constexpr std::string_view kLogFolderName = "logs";
 // specified ones.
 struct DatalogSettings {
     static constexpr int kMaxStartRpm = 25000;
+    // A sensor downstream reads the exhaust a few hundred milliseconds after the cell that made it.
+    static constexpr int kDefaultLambdaDelayMs = 300;
+    static constexpr int kMaxLambdaDelayMs = 2000;
 
     bool autoRecord = false;  // start and stop by the engine speed
     int startRpm = 1500;      // above this speed recording starts by itself
-    CellStatisticsSettings cells;
+    CellStatisticsSettings cells = [] {
+        CellStatisticsSettings defaults;
+        defaults.lambdaDelayMs = kDefaultLambdaDelayMs;
+        return defaults;
+    }();
 };
 
 // Reads AutoRecord, StartRpm and every limit of the cell table over the
@@ -26,7 +33,8 @@ struct DatalogSettings {
 // MinWaterC, OverrunThrottle, OverrunAboveRpm, MinLambdaMv, MaxLambdaMv,
 // HoldOffMs, MinSamples, MinSeconds. Times are whole milliseconds and the
 // rate whole percent a second, so that those entries are plain integers;
-// MinSeconds, which came later, is seconds with a point ("1.0"). A missing entry
+// MinSeconds, which came later, is seconds with a point ("1.0"); after it
+// LambdaDelayMs (0 to 2000, whole milliseconds). A missing entry
 // or one that is no number keeps the value, a number beyond its range takes
 // the nearer end, and a lambda window whose ends cross keeps the values both
 // ends had.

@@ -137,6 +137,7 @@ public:
         error = error_;
         if (error_ != LogReadError::None) return std::nullopt;
         log_.truncated = !carry_.empty();
+        if (!log_.headerLines.empty()) log_.setStamp = ParseLogSetStamp(log_.headerLines.front());
         return std::move(log_);
     }
 
@@ -206,16 +207,26 @@ private:
         stage_ = Stage::Rows;
     }
 
-    // "MARK 001<tab>12.345": the number, and the time if it has one (else the last row's).
+    // "MARK 001<tab>12.345": the number, and the time if it has one (else the
+    // last row's); a set change has "set <digest>" after the time.
     void marker(std::string_view text) {
+        if (log_.markers.size() == kMaxLogMarkers) {
+            ++log_.skippedLines;
+            return;
+        }
         Fields fields(text);
-        std::string_view first, second;
+        std::string_view first, second, third;
         fields.next(first);
         LogData::Marker marker;
         Number(first.substr(4), marker.number);
-        if (!(fields.next(second) && Number(second, marker.timeS) && TimeInRange(marker.timeS)))
+        const bool timed = fields.next(second);
+        if (!(timed && Number(second, marker.timeS) && TimeInRange(marker.timeS)))
             marker.timeS = log_.timeS.empty() ? 0 : log_.timeS.back();
-        log_.markers.push_back(marker);
+        if (timed && fields.next(third)) {
+            if (std::optional<std::string> digest = ParseSetMarkerText(third))
+                marker.setDigest = std::move(*digest);
+        }
+        log_.markers.push_back(std::move(marker));
     }
 
     void row(std::string_view text) {

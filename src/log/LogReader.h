@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LogSetStamp.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -19,6 +21,9 @@ inline constexpr std::size_t kMaxLogColumns = 256;          // the time included
 inline constexpr std::size_t kMaxLogLineBytes = 64 * 1024;  // line end not counted
 inline constexpr std::size_t kMaxLogHeaderLines = 256;      // quoted lines before the names
 inline constexpr double kMaxLogTimeS = 3.2e8;               // ten years, either way from the start
+// Markers kept: far beyond a day of pressing F6 every few seconds. A log of
+// nothing but marker lines would otherwise take memory out of proportion.
+inline constexpr std::size_t kMaxLogMarkers = 65536;
 // The columns of a log of 1 GiB in this program's layout take about 1 GiB.
 inline constexpr std::uint64_t kMaxLogMemoryBytes = std::uint64_t{3} << 29;  // 1.5 GiB
 
@@ -33,15 +38,20 @@ struct LogData {
     struct Marker {
         int number = 0;
         double timeS = 0;
+        std::string setDigest;  // a set change: the digest its text names; empty for F6's
     };
 
     std::vector<std::string> headerLines;  // the quoted lines before the names, as they stand
     std::vector<double> timeS;
     std::vector<Column> columns;  // every column after the time, "type" included
     std::vector<Marker> markers;
+    // What the first line says of the set behind the log; nothing for an
+    // older log or another program's.
+    std::optional<LogSetStamp> setStamp;
 
-    bool truncated = false;        // the last line was cut off and left out
-    std::size_t skippedLines = 0;  // lines that were no row (no time at their start)
+    bool truncated = false;  // the last line was cut off and left out
+    std::size_t skippedLines =
+        0;  // lines that were no row (no time at their start), markers beyond the limit
     // Rows left out because their time is no finite number within kMaxLogTimeS.
     std::size_t outOfRangeRows = 0;
 

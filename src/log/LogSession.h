@@ -2,6 +2,7 @@
 
 #include "LogSink.h"
 #include "LogWriter.h"
+#include "ParameterSet.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -16,10 +17,11 @@ namespace ign {
 // (LogProblemText) and adds the detail.
 enum class LogProblem : std::uint8_t {
     None,
-    CannotCreate,  // the folder or the file could not be made: nothing is recorded
-    WriteFailed,   // the file took less than it was given; the rest is offered again
-    FramesLost,    // the file took nothing for so long that frames were let go
-    CloseFailed,   // the file could not be closed: its end may be missing
+    CannotCreate,   // the folder or the file could not be made: nothing is recorded
+    WriteFailed,    // the file took less than it was given; the rest is offered again
+    FramesLost,     // the file took nothing for so long that frames were let go
+    CloseFailed,    // the file could not be closed: its end may be missing
+    SetFileFailed,  // a set file beside the log could not be written: that part's set is unknown
 };
 
 struct LogStatus {
@@ -27,8 +29,16 @@ struct LogStatus {
     std::string detail;            // "<path>: <the system's reason>", as the system words it
     std::uint64_t lostFrames = 0;  // frames never written
     std::uint64_t lostBytes = 0;   // bytes given up at the close
+    int setFilesNotWritten = 0;    // set files beside the log that could not be written
 
     bool ok() const { return problem == LogProblem::None; }
+};
+
+// The window's set as a recording begins, and the unit-match field's state
+// then in the log's words (kLogUnitEqualsWindow ...).
+struct LogSetAtStart {
+    ParameterSet set;
+    std::string unitState;
 };
 
 // One recording: a new log file, written as it goes. Nothing here throws or
@@ -48,8 +58,14 @@ public:
     // of `started` in it, or the next of its names that is free: an existing
     // file is never opened, let alone overwritten. `startMs` is the frames'
     // clock now. The header is written at once.
+    //
+    // With `set`, the set is written beside the log as a parameter file of
+    // the log's name (LogSetFilePath, index 1), byte for byte as Save writes
+    // it, and the first line names its digest and the state; a name whose set
+    // file exists already is passed over like a log that exists, with a set
+    // or without. Set files are created, never replaced.
     LogSession(const std::filesystem::path& folder, std::string_view program, const LogStartTime& started,
-               std::int64_t startMs);
+               std::int64_t startMs, const std::optional<LogSetAtStart>& set = std::nullopt);
     ~LogSession();
     LogSession(const LogSession&) = delete;
     LogSession& operator=(const LogSession&) = delete;
@@ -63,6 +79,11 @@ public:
     void addFrame(std::int64_t timeMs, int type, const MonitorReadings& readings);
     // A line "MARK nnn"; returns its number (1 for the first), 0 when no log is open.
     int addMarker(std::int64_t timeMs);
+    // The unit was seen to hold `set` (a transfer that ended in Verify OK
+    // after writing or reading the unit): the next set file beside the log
+    // (index 2, 3 ...) and a marker "set <digest>" of F6's series. Returns
+    // the marker's number, 0 when no log is open.
+    int setChanged(std::int64_t timeMs, const ParameterSet& set);
     // From the timer: flushes when due. True when status() changed.
     bool tick(std::int64_t nowMs);
     // Flushes what is left and closes the file; the final status.
@@ -80,6 +101,8 @@ private:
     };
     void flush();
     void fail(LogProblem problem, int error);
+    void writeSetFile(const ParameterSet& set);
+    void failSetFile(const std::filesystem::path& file, int error);
 
     std::filesystem::path path_;
     std::unique_ptr<std::FILE, FileCloser> file_;
@@ -89,6 +112,8 @@ private:
     std::int64_t lastFlushMs_;
     std::uint64_t fileBytes_ = 0;
     int frames_ = 0;
+    int setFiles_ = 1;  // the index of the last set file, written or not; the first is the start's
+    std::string setFileDetail_;
     LogStatus status_;
 };
 

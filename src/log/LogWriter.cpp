@@ -5,6 +5,21 @@
 
 namespace ign {
 
+namespace {
+
+// A quote would end the quoted first line early, and a tab or a line end
+// would cut a line into fields or lines of its own.
+std::string FieldText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '"') c = '\'';
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string LogFileName(const LogStartTime& t, int duplicate) {
     char name[96];
     std::snprintf(name, sizeof name, "%04d-%02d-%02d_%02d.%02d.%02d", t.year, t.month, t.day, t.hour,
@@ -14,15 +29,15 @@ std::string LogFileName(const LogStartTime& t, int duplicate) {
     return text + ".msl";
 }
 
-LogWriter::LogWriter(LogSink& sink, std::string_view program, const LogStartTime& t, std::int64_t startMs)
+LogWriter::LogWriter(LogSink& sink, std::string_view program, const LogStartTime& t, std::int64_t startMs,
+                     const std::optional<LogSetStamp>& set)
     : sink_(sink), startMs_(startMs) {
     char started[64];
     std::snprintf(started, sizeof started, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
                   t.minute, t.second);
-    // A quote inside the program's name would end the quoted field early.
-    std::string name(program);
-    std::replace(name.begin(), name.end(), '"', '\'');
-    pending_ = '"' + name + ": " + started + "\"\ntime\ttype";
+    pending_ = '"' + FieldText(program) + ": " + started;
+    if (set) pending_ += ", set " + FieldText(set->digest) + ", " + FieldText(set->state);
+    pending_ += "\"\ntime\ttype";
     for (const MonitorChannel& c : MonitorChannels()) (pending_ += '\t') += c.name;
     pending_ += "\ns\t";
     for (const MonitorChannel& c : MonitorChannels()) (pending_ += '\t') += c.unit;
@@ -55,12 +70,19 @@ bool LogWriter::addFrame(std::int64_t timeMs, int type, const MonitorReadings& r
     return true;
 }
 
-int LogWriter::addMarker(std::int64_t timeMs) {
+int LogWriter::addMarker(std::int64_t timeMs) { return appendMarker(timeMs, {}); }
+
+int LogWriter::addSetMarker(std::int64_t timeMs, std::string_view digest) {
+    return appendMarker(timeMs, std::string(kSetMarkerPrefix) + FieldText(digest));
+}
+
+int LogWriter::appendMarker(std::int64_t timeMs, std::string_view text) {
     ++markers_;
     char mark[32];
     std::snprintf(mark, sizeof mark, "MARK %03d\t", markers_);
     pending_ += mark;
     appendTime(timeMs);
+    if (!text.empty()) (pending_ += '\t') += text;
     pending_ += '\n';
     return markers_;
 }

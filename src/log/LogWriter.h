@@ -1,11 +1,13 @@
 #pragma once
 
+#include "LogSetStamp.h"
 #include "LogSink.h"
 #include "Monitor.h"
 #include "MonitorChannels.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,7 +25,7 @@ std::string LogFileName(const LogStartTime& started, int duplicate = 0);
 
 // Writes monitor frames as a tab-separated log:
 //
-//   "<program>: 2024-03-14 09:05:07"
+//   "<program>: 2024-03-14 09:05:07"      (with a set: "...09:05:07, set <digest>, <state>")
 //   time  type  stps_mv  ...  test        (the channels of MonitorChannels())
 //   s           mV       ...
 //   0.000 3
@@ -39,8 +41,10 @@ std::string LogFileName(const LogStartTime& started, int duplicate = 0);
 // calls it every second, so a crash loses at most that much.
 class LogWriter {
 public:
-    // startMs is the frames' clock at the moment recording began.
-    LogWriter(LogSink& sink, std::string_view program, const LogStartTime& started, std::int64_t startMs);
+    // startMs is the frames' clock at the moment recording began; `set`, when
+    // given, names the window's set in the first line.
+    LogWriter(LogSink& sink, std::string_view program, const LogStartTime& started, std::int64_t startMs,
+              const std::optional<LogSetStamp>& set = std::nullopt);
 
     // One row for a monitor frame of type 0..3 that arrived at timeMs;
     // `readings` hold the values after it. Another type writes nothing and
@@ -48,6 +52,9 @@ public:
     bool addFrame(std::int64_t timeMs, int type, const MonitorReadings& readings);
     // A line "MARK nnn" with the time; returns its number, 1 for the first.
     int addMarker(std::int64_t timeMs);
+    // A marker of the same series for a set change: "MARK nnn", the time,
+    // "set <digest>". Returns its number.
+    int addSetMarker(std::int64_t timeMs, std::string_view digest);
 
     // Hands everything gathered to the sink. False when the sink took less;
     // what it did not take stays and goes first next time.
@@ -60,6 +67,7 @@ public:
 
 private:
     void appendTime(std::int64_t timeMs);
+    int appendMarker(std::int64_t timeMs, std::string_view text);
 
     LogSink& sink_;
     std::int64_t startMs_;

@@ -3,6 +3,7 @@
 #include "HeatColour.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +18,18 @@ Rgb TimeColour(double share) {
         return static_cast<std::uint8_t>(std::lround(255 - share * (255 - full)));
     };
     return {fade(60), fade(160), fade(60)};
+}
+
+// The font, or a smaller one down to 5 points, in which every line of the text
+// fits the room: two logs' cells hold three lines where one log's hold two.
+QFont FittedFont(const QFont& font, const QString& text, QSizeF room) {
+    QFont fitted = font;
+    for (double points = font.pointSizeF(); points > 5; points -= 0.5) {
+        fitted.setPointSizeF(points);
+        const QSize needed = QFontMetrics(fitted).size(0, text);
+        if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+    }
+    return fitted;
 }
 
 }  // namespace
@@ -42,7 +55,26 @@ void CellMap::setMarker(std::optional<MapPoint> point) {
     update();
 }
 
+void CellMap::setComparison(std::optional<LogComparison> comparison) {
+    comparison_ = std::move(comparison);
+    update();
+}
+
 QString CellMap::cellText(int row, int column) const {
+    if (comparison_ && figure_ == Figure::Lambda) {
+        const CellComparison& c = comparison_->cell(row, column);
+        QStringList lines;
+        const auto mv = [](const std::optional<double>& v) {
+            return v ? QString::number(std::lround(*v)) : QStringLiteral("-");
+        };
+        if (c.differenceMv)
+            lines << QStringLiteral("%1%2")
+                         .arg(*c.differenceMv > 0 ? QStringLiteral("+") : QString())
+                         .arg(std::lround(*c.differenceMv));
+        if (c.beforeMv || c.afterMv) lines << mv(c.beforeMv) + QStringLiteral(">") + mv(c.afterMv);
+        if (c.mapChanged()) lines << QStringLiteral("m:%1>%2").arg(*c.mapBefore).arg(*c.mapAfter);
+        return lines.join(QLatin1Char('\n'));
+    }
     if (!table_) return {};
     const std::optional<CellFigures> f = table_->figures(row, column);
     // Too little to judge the cell by, but the tuner sees the engine was there.
@@ -84,19 +116,46 @@ void CellMap::paintEvent(QPaintEvent*) {
         for (int c = 0; c < kMapSize; ++c) {
             const QRectF cell(headW + c * cw, headH + r * ch, cw, ch);
             Rgb background = kWhite;
-            const std::optional<CellFigures> f = table_ ? table_->figures(r, c) : std::nullopt;
-            if (f && figure_ == Figure::Lambda)
+            CellFigures figures;
+            bool strong = false;
+            if (table_) {
+                if (const std::optional<CellFigures> f = table_->figures(r, c)) {
+                    figures = *f;
+                    strong = true;
+                }
+            }
+            const CellComparison* compared =
+                comparison_ && figure_ == Figure::Lambda ? &comparison_->cell(r, c) : nullptr;
+            if (compared != nullptr) {
+                strong = compared->differenceMv.has_value();
+                // Richer after the change red, leaner blue; 100 mV either way is the scale's far end.
+                if (strong) {
+                    const double d = std::clamp(*compared->differenceMv, -100.0, 100.0);
+                    background = HeatColour(static_cast<int>(std::lround(
+                        kHeatNeutral +
+                        d / 100 * (d > 0 ? kHeatRichEnd - kHeatNeutral : kHeatNeutral - kHeatLeanEnd))));
+                }
+            } else if (strong && figure_ == Figure::Lambda) {
                 // Richer than the threshold red, leaner blue, as the map's own scale colours them.
-                background = HeatColour(static_cast<int>(std::lround(100 + (f->meanLambdaMv() - rich) / 4)));
-            else if (f && longest > 0)
+                background =
+                    HeatColour(static_cast<int>(std::lround(100 + (figures.meanLambdaMv() - rich) / 4)));
+            } else if (strong && longest > 0) {
                 // Time in green, so that it never reads as a leaner or richer cell.
-                background = TimeColour(f->timeS / longest);
+                background = TimeColour(figures.timeS / longest);
+            }
             p.fillRect(cell, ToQColor(background));
             p.setPen(palette().mid().color());
             p.drawRect(cell);
-            p.setPen(f ? ToQColor(TextColourOn(background))
-                       : palette().color(QPalette::Disabled, QPalette::Text));
-            p.drawText(cell, Qt::AlignCenter, cellText(r, c));
+            if (compared != nullptr && compared->mapChanged()) {
+                // The cells the change touched, whatever the logs say of them.
+                p.setPen(QPen(Qt::black, 2));
+                p.drawRect(cell.adjusted(1.5, 1.5, -1.5, -1.5));
+            }
+            p.setPen(strong ? ToQColor(TextColourOn(background))
+                            : palette().color(QPalette::Disabled, QPalette::Text));
+            const QString text = cellText(r, c);
+            p.setFont(FittedFont(small, text, cell.size() - QSizeF(2, 2)));
+            p.drawText(cell, Qt::AlignCenter, text);
         }
     }
     if (marker_) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellStatistics.h"
+#include "LogComparison.h"
 #include "MapGeometry.h"
 
 #include <QWidget>
@@ -26,8 +27,15 @@ public:
     void setFigure(Figure figure);
     Figure figure() const { return figure_; }
     void setMarker(std::optional<MapPoint> point);
+    // Two logs: with the lambda figure, per cell the difference of their mean
+    // lambda (after - before), coloured by it, both means, and the map's value
+    // before and after where the sets behind them differ; the time figure stays
+    // the first log's. Nothing shows the one table again.
+    void setComparison(std::optional<LogComparison> comparison);
+    const std::optional<LogComparison>& comparison() const { return comparison_; }
 
-    // A cell's text as shown: its figures, "(n)" for n samples too few to judge by, "" for none.
+    // A cell's text as shown: its figures, "(n)" for n samples too few to judge by, "" for none;
+    // with two logs "+d" over "before>after" and the map's "m:b>a" where it changed.
     QString cellText(int row, int column) const;
 
     QSize sizeHint() const override { return {560, 300}; }
@@ -40,6 +48,7 @@ private:
     std::array<double, kMapSize> speedAxis_{};
     Figure figure_ = Figure::Lambda;
     std::optional<MapPoint> marker_;
+    std::optional<LogComparison> comparison_;
 };
 
 }  // namespace ign

@@ -85,7 +85,7 @@ LiveChartWindow::LiveChartWindow(LogRecorder& recorder, std::function<std::uint8
     connect(&recorder_, &LogRecorder::progressed, this, &LiveChartWindow::showRecording);
     connect(&recorder_, &LogRecorder::frameArrived, this, &LiveChartWindow::addFrame);
     connect(&recorder_, &LogRecorder::marked, this, [this](int number, std::int64_t timeMs) {
-        data_.markers.push_back({number, static_cast<double>(timeMs) / 1000.0});
+        data_.markers.push_back({number, static_cast<double>(timeMs) / 1000.0, {}});
     });
     connect(&recorder_, &LogRecorder::recordingChanged, this, &LiveChartWindow::recordingChanged);
     showRecording();

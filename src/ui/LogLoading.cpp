@@ -39,7 +39,10 @@ bool LogLoading::start(const QString& path, const std::array<double, kMapSize>& 
             log.reset();
             error = LogReadError::Cancelled;
         }
-        if (log) result_.cells = CellStatisticsOfLog(*log, speedAxis, settings);
+        if (log) {
+            result_.cells = CellStatisticsOfLog(*log, speedAxis, settings);
+            result_.sets = ReadLogSets(*log, file);
+        }
         result_.log = std::move(log);
         result_.error = error;
     });

@@ -2,6 +2,7 @@
 
 #include "CellStatistics.h"
 #include "LogReader.h"
+#include "LogSets.h"
 #include "MapGeometry.h"
 
 #include <QObject>
@@ -25,6 +26,7 @@ public:
         std::optional<LogData> log;
         LogReadError error = LogReadError::None;
         std::optional<CellStatistics> cells;
+        LogSets sets;  // the sets beside the log, read with it
     };
 
     explicit LogLoading(QObject* parent = nullptr);

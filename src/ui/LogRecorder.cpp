@@ -1,5 +1,6 @@
 #include "LogRecorder.h"
 
+#include "DeviceImageCodec.h"
 #include "Link.h"
 #include "MonitorChannels.h"
 
@@ -94,13 +95,29 @@ void LogRecorder::monitorFrame(const MonitorFrameEvent& frame) {
     emit frameArrived(frame);
 }
 
+void LogRecorder::showStatus(MessageId id) {
+    if (id == MessageId::VerifyOk && verifyAfterTransfer_ && session_) {
+        // The image just verified, as the unit holds it; a Verify of its own
+        // only confirms what the log already names.
+        ParameterSet held = link_.parameters();
+        UnpackDeviceImage(held);
+        const std::int64_t now = clock_();
+        const int number = session_->setChanged(now, held);
+        status_ = session_->status();
+        if (number > 0) emit marked(number, now);
+        emit progressed();
+    }
+    verifyAfterTransfer_ = id == MessageId::VerifyAfterTransfer;
+}
+
 void LogRecorder::act(AutoRecord::Action action) {
     if (action == AutoRecord::Action::Start) open();
     if (action == AutoRecord::Action::Stop) close();
 }
 
 void LogRecorder::open() {
-    session_ = std::make_unique<LogSession>(folder(), "ignition-programmer " IGN_VERSION, Now(), clock_());
+    session_ = std::make_unique<LogSession>(folder(), "ignition-programmer " IGN_VERSION, Now(), clock_(),
+                                            setSource_ ? setSource_() : std::nullopt);
     status_ = session_->status();
     path_ = QString::fromStdU16String(session_->path().u16string());
     if (!session_->isOpen()) {

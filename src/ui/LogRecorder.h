@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace ign {
 
@@ -25,6 +26,8 @@ class LogRecorder : public QObject, private LinkView {
 
 public:
     using Clock = std::function<std::int64_t()>;
+    // The window's set and the unit-match state as a recording begins.
+    using SetSource = std::function<std::optional<LogSetAtStart>()>;
 
     // Follows `link` until it is destroyed, and gives the link its clock;
     // it must go before the link does.
@@ -40,6 +43,8 @@ public:
     const DatalogSettings& settings() const { return settings_; }
     void setSettings(const DatalogSettings& settings);
     void setAutomatic(bool automatic);
+    // Without one, logs name no set.
+    void setSetSource(SetSource source) { setSource_ = std::move(source); }
 
     void Start();
     // Ends the recording; with automatic recording on, turns that off too,
@@ -75,12 +80,17 @@ signals:
 
 private:
     void monitorFrame(const MonitorFrameEvent& frame) override;
+    void showStatus(MessageId id) override;
     void act(AutoRecord::Action action);
     void open();
     void close();
 
     Link& link_;
     Clock clock_;
+    SetSource setSource_;
+    // The Verify running follows a Program or a Read: its "Verify OK" means
+    // the unit now holds what was written or read.
+    bool verifyAfterTransfer_ = false;
     std::filesystem::path folder_;
     DatalogSettings settings_;
     AutoRecord auto_{false, DatalogSettings{}.startRpm};

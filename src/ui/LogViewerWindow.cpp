@@ -2,11 +2,14 @@
 
 #include "CellMap.h"
 #include "ChannelList.h"
+#include "DatalogSettings.h"
 #include "LogLoading.h"
 #include "OwnText.h"
 #include "StripChart.h"
+#include "UnitMatch.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,12 +18,43 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <string_view>
 
 namespace ign {
+namespace {
+
+// The state a log's first line names, in the window's words where it is one of ours.
+QString StateText(const std::string& state, std::uint8_t language) {
+    const std::pair<std::string_view, UnitMatch> known[] = {
+        {kLogUnitEqualsWindow, UnitMatch::UnitEqualsWindow},
+        {kLogChangedSinceProgram, UnitMatch::ChangedSinceProgram},
+        {kLogUnitDiffers, UnitMatch::UnitDiffers},
+        {kLogUnitNotChecked, UnitMatch::UnitNotChecked},
+    };
+    for (const auto& [text, match] : known)
+        if (state == text) return QString::fromUtf8(UnitMatchText(match, language));
+    return QString::fromStdString(state);
+}
+
+QLabel* Caption(const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* Button(const char* name, const char* text, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}  // namespace
 
 LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     : QWidget(parent, Qt::Window), sources_(std::move(sources)) {
@@ -48,6 +82,9 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
         new OwnText("LogViewerTooSparse", "This is no log: its rows lack most of the columns.", this);
     tooMuchDataText_ = new OwnText(
         "LogViewerTooMuchData", "This is no log: its columns would take more than 1.5 GiB of memory.", this);
+
+    setText_ = new OwnText("LogViewerSetText", "Set: %1 (%2), %3", this);
+    setUnknownText_ = new OwnText("LogViewerSetUnknown", "set unknown", this);
 
     open_ = new QPushButton(QStringLiteral("Open log..."), this);
     open_->setObjectName(QStringLiteral("LogViewerOpen"));
@@ -80,15 +117,57 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     chart_->setInteractive(true);
     cells_ = new CellMap(this);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(open_);
-    top->addWidget(file_);
-    top->addWidget(note_, 1);
-    top->addWidget(cursorTime_);
-    top->addWidget(progress_);
-    top->addWidget(cancel_);
-    top->addWidget(showTime_);
-    top->addWidget(showLambda_);
+    set_ = Caption("LogViewerSet", "", this);
+    set_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    compareSet_ = Button("LogViewerCompareSet", "Compare with window", this);
+    openSecond_ = Button("LogViewerOpenSecond", "Second log...", this);
+    secondFile_ = Caption("LogViewerSecondFile", "", this);
+    offsetLabel_ = Caption("LogViewerOffsetLabel", "Offset:", this);
+    offsetField_ = new QDoubleSpinBox(this);
+    offsetField_->setObjectName(QStringLiteral("LogViewerOffset"));
+    offsetField_->setDecimals(2);
+    // As far as two logs' times can lie apart, so that the field shows every offset there is.
+    offsetField_->setRange(-2 * kMaxLogTimeS, 2 * kMaxLogTimeS);
+    offsetField_->setSuffix(QStringLiteral(" s"));
+    offsetLabel_->setBuddy(offsetField_);
+    align_ = Button("LogViewerAlign", "Align at cursor", this);
+    delayLabel_ = Caption("LogViewerDelayLabel", "Lambda delay:", this);
+    delay_ = new QSpinBox(this);
+    delay_->setObjectName(QStringLiteral("LogViewerLambdaDelay"));
+    delay_->setRange(0, DatalogSettings::kMaxLambdaDelayMs);
+    delay_->setSingleStep(50);
+    delay_->setSuffix(QStringLiteral(" ms"));
+    delayLabel_->setBuddy(delay_);
+    delay_->setValue(DatalogSettings::kDefaultLambdaDelayMs);
+
+    auto* first = new QHBoxLayout;
+    // The set behind the log and the cell table's delay; then the second log.
+    auto* sets = new QHBoxLayout;
+    sets->addWidget(set_);
+    sets->addWidget(compareSet_);
+    sets->addStretch(1);
+    sets->addWidget(delayLabel_);
+    sets->addWidget(delay_);
+    auto* second = new QHBoxLayout;
+    second->addWidget(openSecond_);
+    second->addWidget(secondFile_);
+    second->addSpacing(12);
+    second->addWidget(offsetLabel_);
+    second->addWidget(offsetField_);
+    second->addWidget(align_);
+    second->addStretch(1);
+    auto* top = new QVBoxLayout;
+    top->addLayout(first);
+    top->addLayout(sets);
+    top->addLayout(second);
+    first->addWidget(open_);
+    first->addWidget(file_);
+    first->addWidget(note_, 1);
+    first->addWidget(cursorTime_);
+    first->addWidget(progress_);
+    first->addWidget(cancel_);
+    first->addWidget(showTime_);
+    first->addWidget(showLambda_);
     LayOutLogWindow(*this, top, channels_, allChannels_, chart_, cells_);
     chart_->setTimeAxis({0, std::nullopt, axisText_->text()});
     resize(1000, 760);
@@ -98,6 +177,18 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
                                             QStringLiteral("Logs (*.msl *.log *.txt);;* (*)"));
     };
     connect(open_, &QPushButton::clicked, this, &LogViewerWindow::askForFile);
+    connect(openSecond_, &QPushButton::clicked, this, [this] {
+        const QString path = dialog_(*this, sources_.folder ? sources_.folder() : QString());
+        if (!path.isEmpty()) openSecondFile(path);
+    });
+    connect(compareSet_, &QPushButton::clicked, this, [this] {
+        const LogSetSpan* span = cursorAt_ ? sets_.at(*cursorAt_) : nullptr;
+        if (span != nullptr && span->known())
+            emit compareSetRequested(QString::fromStdU16String(span->file.u16string()));
+    });
+    connect(offsetField_, &QDoubleSpinBox::valueChanged, this, &LogViewerWindow::setOffset);
+    connect(align_, &QPushButton::clicked, this, &LogViewerWindow::alignAtCursor);
+    connect(delay_, &QSpinBox::valueChanged, this, &LogViewerWindow::setLambdaDelay);
     connect(cancel_, &QPushButton::clicked, loading_, &LogLoading::cancel);
     connect(progressTimer_, &QTimer::timeout, this, [this] { progress_->setValue(loading_->percent()); });
     connect(chart_, &StripChart::cursorMoved, this, &LogViewerWindow::cursorMoved);
@@ -106,6 +197,7 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     connect(showTime_, &QRadioButton::toggled, this,
             [this](bool on) { cells_->setFigure(on ? CellMap::Figure::Time : CellMap::Figure::Lambda); });
     setReading(false);
+    showSet();
 }
 
 LogViewerWindow::~LogViewerWindow() { loading_->stop(); }
@@ -115,13 +207,26 @@ void LogViewerWindow::askForFile() {
     if (!path.isEmpty()) openFile(path);
 }
 
-bool LogViewerWindow::openFile(const QString& path) {
-    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
-    const CellStatisticsSettings settings =
+void LogViewerWindow::showEvent(QShowEvent* event) {
+    // The setting as it stands, until the tuner types another here.
+    if (!lambdaDelayMs_) {
+        const QSignalBlocker quiet(delay_);
+        delay_->setValue(cellSettings().lambdaDelayMs);
+    }
+    QWidget::showEvent(event);
+}
+
+CellStatisticsSettings LogViewerWindow::cellSettings() const {
+    CellStatisticsSettings settings =
         sources_.cellSettings ? sources_.cellSettings() : CellStatisticsSettings{};
+    if (lambdaDelayMs_) settings.lambdaDelayMs = *lambdaDelayMs_;
+    return settings;
+}
+
+std::optional<LogLoading::Result> LogViewerWindow::read(const QString& path) {
     QEventLoop reading;
     connect(loading_, &LogLoading::finished, &reading, &QEventLoop::quit);
-    if (!loading_->start(path, speedAxis_, settings)) return false;
+    if (!loading_->start(path, speedAxis_, cellSettings())) return std::nullopt;
     setReading(true);
     reading.exec();
     // The program may be quitting, which ends every event loop: no read outlives this call.
@@ -131,20 +236,32 @@ bool LogViewerWindow::openFile(const QString& path) {
 
     if (read.error == LogReadError::Cancelled) {
         note_->setText(cancelledText_->text());
-        return false;
+        return std::nullopt;
     }
     if (!read.log) {
         // The log shown stays, with its name; the note says what became of the other file.
         note_->setText(errorText(read.error) + QStringLiteral(" (") + QFileInfo(path).fileName() +
                        QLatin1Char(')'));
-        return false;
+        return std::nullopt;
     }
+    return read;
+}
+
+bool LogViewerWindow::openFile(const QString& path) {
+    speedAxis_ = sources_.speedAxis ? sources_.speedAxis() : std::array<double, kMapSize>{};
+    {
+        const QSignalBlocker quiet(delay_);
+        delay_->setValue(cellSettings().lambdaDelayMs);
+    }
+    std::optional<LogLoading::Result> read = this->read(path);
+    if (!read) return false;
     file_->setText(QFileInfo(path).fileName());
-    log_ = std::move(read.log);
+    log_ = std::move(read->log);
+    sets_ = std::move(read->sets);
     QStringList notes;
     if (log_->truncated) notes << truncatedText_->text();
     if (log_->outOfRangeRows > 0) notes << outOfRangeText_->text().arg(log_->outOfRangeRows);
-    if (!read.cells && notes.isEmpty()) notes << noCellsText_->text();
+    if (!read->cells && notes.isEmpty()) notes << noCellsText_->text();
     note_->setText(notes.join(QLatin1Char(' ')));
     channels_->setData(&*log_, {"rpm", "tps_percent", "lambda_mv", "water_c"});
     chart_->setData(&*log_);
@@ -152,9 +269,97 @@ bool LogViewerWindow::openFile(const QString& path) {
     const double start = log_->rows() == 0 ? 0 : log_->timeS.front();
     chart_->setTimeAxis({start, std::nullopt, axisText_->text()});
     chart_->setRange(start, log_->rows() == 0 ? 1 : log_->timeS.back());
-    cells_->setTable(std::move(read.cells), speedAxis_);
+    cells_->setTable(std::move(read->cells), speedAxis_);
+    compareLogs();
     setCursorTime(log_->rows() == 0 ? 0 : log_->timeS.front());
     return true;
+}
+
+bool LogViewerWindow::openSecondFile(const QString& path) {
+    if (!log_) return openFile(path);
+    std::optional<LogLoading::Result> read = this->read(path);
+    if (!read) return false;
+    secondFile_->setText(QFileInfo(path).fileName());
+    second_ = std::move(read->log);
+    secondSets_ = std::move(read->sets);
+    secondCells_ = std::move(read->cells);
+    // Both from their starts, until the tuner shifts it.
+    const double firstStart = log_->rows() == 0 ? 0 : log_->timeS.front();
+    const double secondStart = second_->rows() == 0 ? 0 : second_->timeS.front();
+    offset_ = LogTimeOffset::AlignAt(firstStart, secondStart);
+    {
+        const QSignalBlocker quiet(offsetField_);
+        offsetField_->setValue(offset_.offsetS);
+    }
+    chart_->setOverlay(&*second_, offset_.offsetS);
+    compareLogs();
+    showSet();
+    return true;
+}
+
+void LogViewerWindow::setOffset(double seconds) {
+    offset_ = LogTimeOffset::Of(seconds);
+    chart_->setOverlay(second_ ? &*second_ : nullptr, offset_.offsetS);
+    if (offsetField_->value() != offset_.offsetS) {
+        const QSignalBlocker quiet(offsetField_);
+        offsetField_->setValue(offset_.offsetS);
+    }
+}
+
+void LogViewerWindow::alignAtCursor() {
+    const std::optional<double> secondAt = chart_->secondCursorTime();
+    if (!second_ || !cursorAt_ || !secondAt) return;
+    // The second log's moment under its own cursor goes under the first's.
+    setOffset(LogTimeOffset::AlignAt(*cursorAt_, offset_.toSecond(*secondAt)).offsetS);
+    chart_->setSecondCursorTime(*cursorAt_);
+}
+
+void LogViewerWindow::setLambdaDelay(int ms) {
+    lambdaDelayMs_ = std::clamp(ms, 0, DatalogSettings::kMaxLambdaDelayMs);
+    if (delay_->value() != *lambdaDelayMs_) {
+        const QSignalBlocker quiet(delay_);
+        delay_->setValue(*lambdaDelayMs_);
+    }
+    if (sources_.keepLambdaDelay) sources_.keepLambdaDelay(*lambdaDelayMs_);
+    recompute();
+}
+
+// The cell tables again with the settings as they are now.
+void LogViewerWindow::recompute() {
+    const CellStatisticsSettings settings = cellSettings();
+    if (log_) cells_->setTable(CellStatisticsOfLog(*log_, speedAxis_, settings), speedAxis_);
+    if (second_) secondCells_ = CellStatisticsOfLog(*second_, speedAxis_, settings);
+    compareLogs();
+}
+
+void LogViewerWindow::compareLogs() {
+    if (!log_ || !second_ || !cells_->table() || !secondCells_) {
+        cells_->setComparison(std::nullopt);
+        return;
+    }
+    const auto setOf = [](const LogSets& sets, const LogData& log) -> const ParameterSet* {
+        if (log.rows() == 0) return nullptr;
+        const LogSetSpan* span = sets.longest(log.timeS.front(), log.timeS.back());
+        return span != nullptr && span->known() ? &*span->set : nullptr;
+    };
+    cells_->setComparison(
+        CompareLogCells(*cells_->table(), *secondCells_, setOf(sets_, *log_), setOf(secondSets_, *second_)));
+}
+
+QString LogViewerWindow::setText() const {
+    const LogSetSpan* span = cursorAt_ ? sets_.at(*cursorAt_) : nullptr;
+    if (span == nullptr || !span->known()) return setUnknownText_->text();
+    return setText_->text().arg(QString::fromStdU16String(span->file.filename().u16string()),
+                                QString::fromStdString(span->digest), StateText(span->state, language_));
+}
+
+void LogViewerWindow::showSet() {
+    const LogSetSpan* span = cursorAt_ && log_ ? sets_.at(*cursorAt_) : nullptr;
+    set_->setText(log_ ? setText() : QString());
+    compareSet_->setEnabled(span != nullptr && span->known());
+    const bool two = second_.has_value();
+    for (QWidget* w : std::initializer_list<QWidget*>{offsetLabel_, offsetField_, align_}) w->setEnabled(two);
+    openSecond_->setEnabled(log_.has_value());
 }
 
 void LogViewerWindow::setReading(bool reading) {
@@ -162,6 +367,7 @@ void LogViewerWindow::setReading(bool reading) {
     progress_->setVisible(reading);
     cancel_->setVisible(reading);
     open_->setEnabled(!reading);
+    openSecond_->setEnabled(!reading && log_.has_value());
     if (reading) {
         progressTimer_->start();
     } else {
@@ -203,6 +409,7 @@ void LogViewerWindow::cursorMoved(double timeS) {
     if (!log_ || log_->rows() == 0) return;
     cursorAt_ = timeS;
     cursorTime_->setText(cursorText());
+    showSet();
     const std::size_t row = log_->rowAt(timeS);
     channels_->showRow(row);
     const int rpmColumn = log_->columnIndex("rpm");
@@ -227,6 +434,8 @@ QString LogViewerWindow::cursorText() const {
 }
 
 void LogViewerWindow::setLanguage(std::uint8_t code) {
+    language_ = code;
+    showSet();
     channels_->setLanguage(code);
     chart_->setLanguage(code);
     StripChart::TimeAxis axis{log_ && log_->rows() > 0 ? log_->timeS.front() : 0, std::nullopt,

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "CellStatistics.h"
+#include "LogComparison.h"
+#include "LogLoading.h"
 #include "LogReader.h"
+#include "LogSets.h"
 #include "MapGeometry.h"
 
 #include <QWidget>
@@ -11,6 +14,8 @@
 #include <optional>
 
 class QCheckBox;
+class QDoubleSpinBox;
+class QSpinBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -21,7 +26,6 @@ namespace ign {
 
 class CellMap;
 class ChannelList;
-class LogLoading;
 class OwnText;
 class StripChart;
 
@@ -41,6 +45,8 @@ public:
         std::function<std::array<double, kMapSize>()> speedAxis;
         std::function<CellStatisticsSettings()> cellSettings;
         std::function<QString()> folder;  // where the open dialog starts
+        // The sensor's delay typed into the viewer, to be kept as the setting.
+        std::function<void(int lambdaDelayMs)> keepLambdaDelay;
     };
     using DialogRunner = std::function<QString(QWidget& parent, const QString& folder)>;
 
@@ -57,6 +63,20 @@ public:
     void setDialogRunner(DialogRunner runner) { dialog_ = std::move(runner); }
     // Puts the cursor at a time, as a click there does.
     void setCursorTime(double timeS);
+    // A second log over the first, read as the first is; false as openFile.
+    bool openSecondFile(const QString& path);
+    // The second log's shift on the first's time, as typed.
+    void setOffset(double seconds);
+    double offset() const { return offset_.offsetS; }
+    // The moment of the second log's cursor (Shift and a click) made one with the first's cursor.
+    void alignAtCursor();
+    // The sensor's delay for both cell tables, recomputed at once and kept.
+    void setLambdaDelay(int ms);
+
+    const LogSets& sets() const { return sets_; }
+    // The set at the cursor as the viewer words it, "set unknown" included.
+    QString setText() const;
+    const std::optional<LogData>& secondLog() const { return second_; }
 
     const std::optional<LogData>& log() const { return log_; }
     QString note() const;
@@ -68,9 +88,19 @@ public:
 signals:
     // The engine's speed and throttle at the cursor.
     void operatingPoint(double rpm, double throttlePercent);
+    // The set at the cursor against the window's set, in the compare window.
+    void compareSetRequested(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void askForFile();
+    std::optional<LogLoading::Result> read(const QString& path);
+    void recompute();
+    void compareLogs();
+    void showSet();
+    CellStatisticsSettings cellSettings() const;
     void cursorMoved(double timeS);
     void setReading(bool reading);
     QString errorText(LogReadError error) const;
@@ -78,6 +108,24 @@ private:
     Sources sources_;
     DialogRunner dialog_;
     std::optional<LogData> log_;
+    LogSets sets_;
+    std::optional<LogData> second_;
+    LogSets secondSets_;
+    std::optional<CellStatistics> secondCells_;
+    LogTimeOffset offset_;
+    std::uint8_t language_ = 0;
+    std::optional<int> lambdaDelayMs_;  // typed here; the window's setting until then
+    QLabel* set_ = nullptr;
+    QPushButton* compareSet_ = nullptr;
+    QPushButton* openSecond_ = nullptr;
+    QLabel* secondFile_ = nullptr;
+    QLabel* offsetLabel_ = nullptr;
+    QDoubleSpinBox* offsetField_ = nullptr;
+    QPushButton* align_ = nullptr;
+    QLabel* delayLabel_ = nullptr;
+    QSpinBox* delay_ = nullptr;
+    OwnText* setText_ = nullptr;
+    OwnText* setUnknownText_ = nullptr;
     std::array<double, kMapSize> speedAxis_{};
     QPushButton* open_ = nullptr;
     QLabel* file_ = nullptr;

@@ -213,6 +213,18 @@ constexpr std::array kNewTexts{
             "LogViewerAxis",
             {"Time since recording began", "Čas od začátku záznamu", "Zeit seit Aufzeichnungsbeginn"}},
     NewText{Caption, "LogViewerAllChannels", {"All channels", "Všechny kanály", "Alle Kanäle"}},
+    // The set behind a log, a second log over the first, and the sensor's delay.
+    NewText{Message,
+            "LogViewerSetText",
+            {"Set: %1 (%2), %3", "Parametry: %1 (%2), %3", "Kenndaten: %1 (%2), %3"}},
+    NewText{Message, "LogViewerSetUnknown", {"set unknown", "parametry neznámé", "Kenndaten unbekannt"}},
+    NewText{Caption,
+            "LogViewerCompareSet",
+            {"Compare with window", "Porovnat s oknem", "Mit Fenster vergleichen"}},
+    NewText{Caption, "LogViewerOpenSecond", {"Second log...", "Druhý záznam...", "Zweites Log..."}},
+    NewText{Caption, "LogViewerOffsetLabel", {"Offset:", "Posun:", "Versatz:"}},
+    NewText{Caption, "LogViewerAlign", {"Align at cursor", "Srovnat u kurzoru", "Am Cursor ausrichten"}},
+    NewText{Caption, "LogViewerDelayLabel", {"Lambda delay:", "Zpoždění lambdy:", "Lambda-Verzug:"}},
     // The log's point on the map beside the live one.
     NewText{Message, "ReplayMarkerLabel", {"log", "záznam", "Log"}},
     NewText{Caption, "LogViewerCancel", {"Cancel", "Zrušit", "Abbrechen"}},

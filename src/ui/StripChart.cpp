@@ -87,6 +87,18 @@ void StripChart::setRange(double t0, double t1) {
     update();
 }
 
+void StripChart::setOverlay(const LogData* log, double offsetS) {
+    overlay_ = log;
+    overlayOffsetS_ = std::isfinite(offsetS) ? offsetS : 0;
+    if (log == nullptr) secondCursor_.reset();
+    update();
+}
+
+void StripChart::setSecondCursorTime(std::optional<double> timeS) {
+    secondCursor_ = timeS;
+    update();
+}
+
 void StripChart::setInteractive(bool interactive) {
     interactive_ = interactive;
     setFocusPolicy(interactive ? Qt::StrongFocus : Qt::NoFocus);
@@ -161,6 +173,11 @@ void StripChart::paintEvent(QPaintEvent*) {
     p.drawText(QRect(4, plotHeight + 3, captionWidth, kAxisHeight - 3), Qt::AlignLeft | Qt::AlignTop,
                fontMetrics().elidedText(axis_.caption, Qt::ElideRight, captionWidth));
     if (data_ != nullptr) drawMarkers(p, plotHeight);
+    if (overlay_ != nullptr && secondCursor_ && *secondCursor_ >= t0_ && *secondCursor_ <= t1_) {
+        const double x = xAt(*secondCursor_);
+        p.setPen(QPen(QColor(0, 0, 0, 110), 1, Qt::DotLine));
+        p.drawLine(QPointF(x, 0), QPointF(x, plotHeight));
+    }
     if (cursor_ && *cursor_ >= t0_ && *cursor_ <= t1_) {
         const double x = xAt(*cursor_);
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -180,33 +197,58 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     const std::span<const float> y(c.values.data(), n);
     const std::vector<std::size_t> points =
         ReduceToColumns(x, y, t0_, t1_, std::max(1, width() - kLabelWidth));
-    // The lane's scale spans what it shows, so each channel fills its own lane.
+    // The second log's channel of the same name, on its own clock.
+    const int pairedColumn = overlay_ != nullptr ? overlay_->columnIndex(c.name) : -1;
+    const LogData::Column* paired =
+        pairedColumn >= 0 ? &overlay_->columns[static_cast<std::size_t>(pairedColumn)] : nullptr;
+    const std::size_t m = paired != nullptr ? std::min(overlay_->timeS.size(), paired->values.size()) : 0;
+    const std::span<const double> x2(m > 0 ? overlay_->timeS.data() : nullptr, m);
+    const std::span<const float> y2(m > 0 ? paired->values.data() : nullptr, m);
+    const std::vector<std::size_t> points2 =
+        m > 0 ? ReduceToColumns(x2, y2, t0_ - overlayOffsetS_, t1_ - overlayOffsetS_,
+                                std::max(1, width() - kLabelWidth))
+              : std::vector<std::size_t>{};
+    // The lane's scale spans what both show, so each channel fills its own
+    // lane and the two logs read against one scale.
     float lo = 0, hi = 0;
     bool any = false;
-    for (std::size_t i : points) {
-        lo = any ? std::min(lo, y[i]) : y[i];
-        hi = any ? std::max(hi, y[i]) : y[i];
+    const auto take = [&](float v) {
+        if (std::isnan(v)) return;
+        lo = any ? std::min(lo, v) : v;
+        hi = any ? std::max(hi, v) : v;
         any = true;
-    }
+    };
+    for (std::size_t i : points) take(y[i]);
+    for (std::size_t i : points2) take(y2[i]);
     if (hi - lo < 1e-6F) {
         lo -= 1;
         hi += 1;
     }
     const QRectF plot(kLabelWidth, lane.top() + 3, width() - kLabelWidth, lane.height() - 6);
     const auto yAt = [&](float v) { return plot.bottom() - (v - lo) / (hi - lo) * plot.height(); };
-    QPainterPath path;
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        const QPointF point(xAt(x[points[k]]), yAt(y[points[k]]));
-        if (k == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
+    const auto pathOf = [&](std::span<const double> xs, std::span<const float> ys,
+                            const std::vector<std::size_t>& at, double shift) {
+        QPainterPath path;
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            const QPointF point(xAt(xs[at[k]] + shift), yAt(ys[at[k]]));
+            if (k == 0)
+                path.moveTo(point);
+            else
+                path.lineTo(point);
+        }
+        return path;
+    };
     p.save();
     p.setClipRect(plot.adjusted(0, -2, 0, 2));
     p.setRenderHint(QPainter::Antialiasing, false);
+    if (!points2.empty()) {
+        QColor faint = colour;
+        faint.setAlpha(90);
+        p.setPen(QPen(faint, 2));
+        p.drawPath(pathOf(x2, y2, points2, overlayOffsetS_));
+    }
     p.setPen(QPen(colour, 1));
-    p.drawPath(path);
+    p.drawPath(pathOf(x, y, points, 0));
     p.restore();
 
     // Name and value: at the cursor, or the last in view.
@@ -227,8 +269,34 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     const QString caption =
         boldMetrics.horizontalAdvance(name.withUnit()) <= room ? name.withUnit() : name.caption;
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop, boldMetrics.elidedText(caption, Qt::ElideRight, room));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
-               value.isEmpty() ? QStringLiteral("-") : (value + QLatin1Char(' ') + name.unit).trimmed());
+    const QString shown =
+        value.isEmpty() ? QStringLiteral("-") : (value + QLatin1Char(' ') + name.unit).trimmed();
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom, shown);
+    if (paired != nullptr && m > 0) {
+        // The second log's value at the same moment, fainter, right of the
+        // first's and clear of the scale's bottom number.
+        const double at2 = at - overlayOffsetS_;
+        const QString second =
+            at2 >= overlay_->timeS.front()
+                ? ColumnValueText(*overlay_, pairedColumn, std::min(overlay_->rowAt(at2), m - 1))
+                : QString();
+        QColor faint = colour;
+        faint.setAlpha(150);
+        p.setPen(faint);
+        const QString secondShown =
+            second.isEmpty() ? QStringLiteral("-") : (second + QLatin1Char(' ') + name.unit).trimmed();
+        // On a line of its own over the first's where the lane is tall enough, else beside it.
+        QRect beside = text.adjusted(0, 0, 0, -boldMetrics.height());
+        if (lane.height() < 3 * boldMetrics.height() + 4) {
+            const bool scaleShown = any && lane.height() > 2 * fontMetrics().height();
+            const int bottomNumber = scaleShown ? fontMetrics().horizontalAdvance(Number(lo)) + 6 : 0;
+            beside = text.adjusted(boldMetrics.horizontalAdvance(shown) + 8, 0, -bottomNumber, 0);
+        }
+        if (beside.width() > 0)
+            p.drawText(beside, Qt::AlignLeft | Qt::AlignBottom,
+                       boldMetrics.elidedText(secondShown, Qt::ElideRight, beside.width()));
+        p.setPen(colour);
+    }
     p.setFont(font());
     p.setPen(palette().mid().color());
     if (any && lane.height() > 2 * fontMetrics().height()) {
@@ -294,6 +362,7 @@ void StripChart::keyPressEvent(QKeyEvent* event) {
 void StripChart::mousePressEvent(QMouseEvent* event) {
     if (!interactive_ || event->button() != Qt::LeftButton) return;
     pressedAt_ = event->position().toPoint();
+    pressedWithShift_ = (event->modifiers() & Qt::ShiftModifier) != 0;
     pressedT0_ = t0_;
     dragged_ = false;
 }
@@ -312,7 +381,14 @@ void StripChart::mouseMoveEvent(QMouseEvent* event) {
 
 void StripChart::mouseReleaseEvent(QMouseEvent* event) {
     if (!interactive_ || !pressedAt_) return;
-    if (!dragged_) moveCursorTo(event->position().x());
+    if (!dragged_ && pressedWithShift_ && overlay_ != nullptr) {
+        const double t = std::clamp(timeAt(event->position().x()), t0_, t1_);
+        secondCursor_ = t;
+        update();
+        emit secondCursorMoved(t);
+    } else if (!dragged_) {
+        moveCursorTo(event->position().x());
+    }
     pressedAt_.reset();
 }
 

@@ -32,6 +32,14 @@ public:
     void setCursorTime(std::optional<double> timeS);
     std::optional<double> cursorTime() const { return cursor_; }
     void setInteractive(bool interactive);
+    // A second log over the first, its channels paired by name and drawn
+    // fainter on the same scale; its time t stands at t + offsetS. Not owned.
+    void setOverlay(const LogData* log, double offsetS);
+    const LogData* overlay() const { return overlay_; }
+    // The second log's own cursor (on the first log's time), set with Shift
+    // and a click, so that "align at cursor" knows which moments are one.
+    void setSecondCursorTime(std::optional<double> timeS);
+    std::optional<double> secondCursorTime() const { return secondCursor_; }
     // Captions and units in a language (0 English, 1 Czech, 2 German).
     void setLanguage(std::uint8_t code);
 
@@ -53,6 +61,7 @@ public:
 signals:
     void cursorMoved(double timeS);
     void rangeChanged(double t0, double t1);
+    void secondCursorMoved(double timeS);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +81,10 @@ private:
     double axisZero() const;
 
     const LogData* data_ = nullptr;
+    const LogData* overlay_ = nullptr;
+    double overlayOffsetS_ = 0;
+    std::optional<double> secondCursor_;
+    bool pressedWithShift_ = false;
     std::vector<int> columns_;
     double t0_ = 0, t1_ = 30;
     std::optional<double> cursor_;

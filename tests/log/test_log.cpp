@@ -1,8 +1,13 @@
 #include "CellStatistics.h"
 #include "ChartReduction.h"
+#include "DatalogSettings.h"
+#include "DeviceImageCodec.h"
+#include "FactorySet.h"
+#include "LogComparison.h"
 #include "LogReader.h"
 #include "LogWriter.h"
 #include "New.h"
+#include "SimulatedUnit.h"
 #include "TimeAxis.h"
 
 #include <QtTest>
@@ -103,6 +108,73 @@ std::string LogOf(const Samples& samples) {
     }
     std::snprintf(row, sizeof row, "%.3f\t2\t\t\t\t%d\n", samples.back().time + 0.125, 3000);
     return text + row;
+}
+
+// A made-up ride through cells of a map over 1 000 .. 10 000 rpm, each held
+// 2 s, a lambda sample every 0.1 s from 0.2 s on (where 2.6 - 0.4 falls a
+// hair short of 2.2 in binary) and a speed frame 0.1 s after the last. Lambda follows the cell 400 ms late:
+// 800 mV for a cell of the rich kind, 200 mV for the lean kind, and the cells alternate.
+struct Ride {
+    static constexpr std::array<QPoint, 6> kCells{
+        {{2, 3}, {5, 3}, {5, 5}, {1, 5}, {7, 2}, {3, 6}}};  // (column, row)
+    static constexpr int kSamplesPerCell = 20;
+    static constexpr int kLagSamples = 4;
+
+    static std::array<double, kMapSize> speedAxis() {
+        std::array<double, kMapSize> axis{};
+        for (int i = 0; i < kMapSize; ++i) axis[std::size_t(i)] = 1000.0 * (i + 1);
+        return axis;
+    }
+    static bool rich(int cell) { return cell % 2 == 0; }
+    static int cellAt(int sample) { return std::clamp(sample / kSamplesPerCell, 0, int(kCells.size()) - 1); }
+    static int samples() { return int(kCells.size()) * kSamplesPerCell; }
+    // The cell index of a map cell in the ride, or -1.
+    static int indexOf(int row, int column) {
+        for (std::size_t i = 0; i < kCells.size(); ++i)
+            if (kCells[i] == QPoint(column, row)) return int(i);
+        return -1;
+    }
+    static double rpm(int sample) { return 1000.0 * (kCells[std::size_t(cellAt(sample))].x() + 1); }
+    static double throttle(int sample) {
+        return kMapThrottleAxis[std::size_t(kCells[std::size_t(cellAt(sample))].y())];
+    }
+    static double lambda(int sample) { return rich(cellAt(sample - kLagSamples)) ? 800 : 200; }
+    static std::int64_t ms(int sample) { return 200 + 100 * std::int64_t{sample}; }
+
+    static std::string log() {
+        std::string text =
+            "\"made up\"\ntime\ttype\ttps_percent\tlambda_mv\twater_c\trpm\ns\t\t%\tmV\tC\trpm\n";
+        char row[128];
+        for (int k = 0; k < samples(); ++k) {
+            std::snprintf(row, sizeof row, "%.3f\t0\t%g\t%g\t80\t%g\n", double(ms(k)) / 1000, throttle(k),
+                          lambda(k), rpm(k));
+            text += row;
+        }
+        std::snprintf(row, sizeof row, "%.3f\t2\t\t\t\t%g\n", double(ms(samples())) / 1000,
+                      rpm(samples() - 1));
+        return text + row;
+    }
+};
+
+// Frames of the simulated unit's engine for `seconds` at the stream's own
+// pace, with `set` in its memory.
+std::string SimulatedLog(const ParameterSet& set, int seconds) {
+    SimulatedUnit unit;
+    LoadFactorySet(unit);
+    for (int offset = 61; offset <= 160; ++offset) unit.setMemory(offset, set.image.at(offset));
+    MemorySink sink;
+    LogWriter writer(sink, "test", kStart, 0);
+    Monitor monitor;
+    std::vector<Byte> bytes(4096);
+    for (std::int64_t ms = 0; ms < std::int64_t{seconds} * 1000; ms += 55) {
+        unit.advance(55);
+        const std::size_t n = unit.take(bytes.data(), bytes.size());
+        for (std::size_t i = 0; i + 12 <= n; i += 12)
+            if (monitor.ShowMonitorFrame(bytes.data() + i))
+                writer.addFrame(unit.nowMs(), bytes[i] & 0x0F, monitor.readings());
+    }
+    writer.flush();
+    return sink.text;
 }
 
 }  // namespace
@@ -438,6 +510,169 @@ private slots:
         QCOMPARE(live.cell(row, column).samples, cell.samples);
         QCOMPARE(live.cell(row, column).timeS, cell.timeS);
         QCOMPARE(live.cell(row, column).lambdaSum, cell.lambdaSum);
+    }
+
+    // The set behind a log: the first line's digest and state, and the
+    // digest of every set marker; older and other logs name none.
+    void readsTheSetBehindTheLog_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("stamp");           // "<digest> <state>", empty: none
+        QTest::addColumn<QStringList>("setMarkers");  // per marker, empty for F6's
+        const QByteArray names("time\ttype\trpm\ns\t\trpm\n0.000\t2\t1000\n");
+        const QByteArray marks("MARK 001\t0.500\nMARK 002\t1.000\tset abcdef012345\n");
+        QTest::newRow("ours")
+            << "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07, set 0123456789ab, unit = window\"\n" +
+                   names + marks
+            << "0123456789ab unit = window" << QStringList{"", "abcdef012345"};
+        QTest::newRow("its own words in the name, CR LF")
+            << QByteArray(
+                   "\"x, set 111111111111, y: 2024-03-14 09:05:07, set 0123456789ab, changed since "
+                   "last program\"\r\n") +
+                   QByteArray(names + marks).replace("\n", "\r\n")
+            << "0123456789ab changed since last program" << QStringList{"", "abcdef012345"};
+        QTest::newRow("older log") << "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07\"\n" + names + marks
+                                   << "" << QStringList{"", "abcdef012345"};
+        QTest::newRow("another program's")
+            << "\"Other tool\"\n\"Capture Date: today, set 0123456789ab, x\"\n" + names +
+                   "MARK 001\t0.5\tnote\nMARK 002\t0.7\tset 0123456789AB\nMARK 003\t0.9\tset 0123456789a\n"
+            << "" << QStringList{"", "", ""};
+        QTest::newRow("no digest, no state")
+            << "\"p: 2024-03-14 09:05:07, set 0123456789a, unit = window\"\n\"p: x, set 0123456789ab, \"\n" +
+                   names
+            << "" << QStringList{};
+    }
+    void readsTheSetBehindTheLog() {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, setMarkers);
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(std::string_view(text.constData(), text.size()), error);
+        QVERIFY(log);
+        QCOMPARE(log->rows(), std::size_t{1});
+        QTEST(log->setStamp ? QString::fromStdString(log->setStamp->digest + ' ' + log->setStamp->state)
+                            : QString(),
+              "stamp");
+        QStringList digests;
+        for (const LogData::Marker& m : log->markers) digests << QString::fromStdString(m.setDigest);
+        QCOMPARE(digests, setMarkers);
+        if (!setMarkers.isEmpty()) QCOMPARE(log->markers.back().number, int(setMarkers.size()));
+    }
+
+    // A log of nothing but markers keeps no more of them than a log can have.
+    void keepsAtMostSoManyMarkers() {
+        std::string text = "time\trpm\ns\trpm\n";
+        for (std::size_t i = 0; i <= kMaxLogMarkers; ++i) text += "MARK\t1\tset 0123456789ab\n";
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(text, error);
+        QVERIFY(log);
+        QCOMPARE(log->markers.size(), kMaxLogMarkers);
+        QCOMPARE(log->skippedLines, std::size_t{1});
+    }
+
+    // Lambda 400 ms behind the cell: with that delay every sample lands in
+    // the cell that made it (116 of 120; the first four have no speed that
+    // early), without one 20 of the 120 land in the cell after their own,
+    // four at each of the five changes.
+    void lambdaDelay_data() {
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<int>("entered");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("noSpeed");
+        QTest::newRow("400 ms") << 400 << 116 << 0 << 4;
+        QTest::newRow("0 ms") << 0 << 120 << 20 << 0;
+    }
+    void lambdaDelay() {
+        QFETCH(int, delayMs);
+        CellStatisticsSettings settings;
+        settings.lambdaDelayMs = delayMs;
+        // The throttle moves between cells too; here only the pairing counts.
+        settings.maxThrottleRate = 10000;
+        settings.holdOffS = 0;
+        LogReadError error{};
+        const std::optional<LogData> log = ReadLog(Ride::log(), error);
+        QVERIFY(log);
+        const std::optional<CellStatistics> table = CellStatisticsOfLog(*log, Ride::speedAxis(), settings);
+        QVERIFY(table);
+
+        CellStatistics live(Ride::speedAxis(), settings);
+        MonitorReadings r;
+        r.haveType1 = r.haveType2 = true;
+        r.waterC = 80;
+        for (int k = 0; k < Ride::samples(); ++k) {
+            r.rpm = int(Ride::rpm(k));
+            r.tpsPercent = int(Ride::throttle(k));
+            r.lambdaMv = int(Ride::lambda(k));
+            live.addFrame(Ride::ms(k), 0, r);
+        }
+        live.finish(double(Ride::ms(Ride::samples())) / 1000);
+
+        int entered = 0, wrong = 0;
+        for (int row = 0; row < kMapSize; ++row) {
+            for (int column = 0; column < kMapSize; ++column) {
+                const CellFigures& cell = table->cell(row, column);
+                QCOMPARE(live.cell(row, column).samples, cell.samples);
+                QCOMPARE(live.cell(row, column).lambdaSum, cell.lambdaSum);
+                if (cell.samples == 0) continue;
+                const int index = Ride::indexOf(row, column);
+                QVERIFY2(index >= 0, qPrintable(QString("cell %1/%2").arg(row).arg(column)));
+                const auto richSamples = int(std::lround(cell.richTimeS / 0.1));
+                entered += cell.samples;
+                wrong += Ride::rich(index) ? cell.samples - richSamples : richSamples;
+            }
+        }
+        QTEST(entered, "entered");
+        QTEST(wrong, "wrong");
+        QTEST(table->filtered().noSpeed, "noSpeed");
+    }
+
+    // Two three-minute rides of the simulated engine, before and after two
+    // cells were made richer and two leaner: the difference marks exactly
+    // those four, with their sign, and the sets' map values there.
+    void comparesTwoRides() {
+        ParameterSet before;
+        ApplyMachineDefaults(before.ignition, before.injection);
+        ParameterSet after = before;
+        const QList<QPoint> richer{{6, 1}, {8, 2}}, leaner{{3, 2}, {2, 3}};  // (column, row)
+        for (const QPoint& c : richer) JetCell(after.injection, c.y(), c.x()) = 130;
+        for (const QPoint& c : leaner) JetCell(after.injection, c.y(), c.x()) = 75;
+        PackDeviceImage(before);
+        PackDeviceImage(after);
+        DatalogSettings defaults;
+        std::optional<CellStatistics> tables[2];
+        const ParameterSet* sets[2] = {&before, &after};
+        for (int i = 0; i < 2; ++i) {
+            LogReadError error{};
+            const std::optional<LogData> log = ReadLog(SimulatedLog(*sets[i], 180), error);
+            QVERIFY(log);
+            tables[i] = CellStatisticsOfLog(*log, MapSpeedAxis(sets[i]->injection), defaults.cells);
+            QVERIFY(tables[i]);
+        }
+        const LogComparison comparison = CompareLogCells(*tables[0], *tables[1], &before, &after);
+        QVERIFY(!comparison.speedAxesDiffer);
+        QList<QPoint> richerSeen, leanerSeen, changedMaps;
+        int compared = 0;
+        for (int row = 0; row < kMapSize; ++row) {
+            for (int column = 0; column < kMapSize; ++column) {
+                const CellComparison& c = comparison.cell(row, column);
+                QCOMPARE(c.differenceMv.has_value(), c.beforeMv && c.afterMv);
+                if (c.mapChanged()) changedMaps << QPoint(column, row);
+                if (!c.differenceMv) continue;
+                ++compared;
+                if (*c.differenceMv > 100) richerSeen << QPoint(column, row);
+                if (*c.differenceMv < -100) leanerSeen << QPoint(column, row);
+            }
+        }
+        QVERIFY2(compared > 8, qPrintable(QString::number(compared)));
+        QCOMPARE(richerSeen, richer);
+        QCOMPARE(leanerSeen, leaner);
+        QCOMPARE(changedMaps, (QList<QPoint>{{6, 1}, {3, 2}, {8, 2}, {2, 3}}));
+        QCOMPARE(comparison.cell(1, 6).mapAfter, std::optional<Byte>(130));
+        QCOMPARE(comparison.cell(1, 6).mapBefore, std::optional<Byte>(JetCell(before.injection, 1, 6)));
+
+        // The second log drawn over the first: the cursor's moments made one.
+        const LogTimeOffset offset = LogTimeOffset::AlignAt(12.5, 3.25);
+        QCOMPARE(offset.toFirst(3.25), 12.5);
+        QCOMPARE(offset.toSecond(20.0), 10.75);
+        QCOMPARE(LogTimeOffset::Of(std::nan("")).offsetS, 0.0);
     }
 
     void reductionKeepsEveryMinimumAndMaximum_data() {

@@ -1,10 +1,15 @@
-// A recording: when it runs, the file it writes, and the [DATALOG] section.
+// A recording: when it runs, the file it writes, the sets beside it, and
+// the [DATALOG] section.
 
 #include "AutoRecord.h"
 #include "DatalogSettings.h"
+#include "DefaultSets.h"
 #include "FileSizeLimit.h"
 #include "LogReader.h"
 #include "LogSession.h"
+#include "LogSets.h"
+#include "ParameterFile.h"
+#include "SetDigest.h"
 
 #include <QtTest>
 
@@ -64,9 +69,40 @@ int Rows(const fs::path& path) {
     return log ? int(log->rows()) : -1;
 }
 
+// The default set with one map cell changed, so that each has a digest of its own.
+ParameterSet SetWithCell(Byte value) {
+    ParameterSet set = DefaultSet();
+    set.injection.JET[44] = value;
+    return set;
+}
+
+// A log of three sets, 'A' from the start (the unit not checked), 'B' from
+// 2 s and 'C' from 4 s, frames every 100 ms to 6 s.
+fs::path LogOfThreeSets(const fs::path& folder) {
+    LogSession session(folder, kProgram, kStart, 0,
+                       LogSetAtStart{SetWithCell(100), std::string(kLogUnitNotChecked)});
+    for (std::int64_t ms = 0; ms <= 6000; ms += 100) {
+        session.addFrame(ms, 2, Readings(3000));
+        if (ms == 2000) session.setChanged(ms, SetWithCell(110));
+        if (ms == 4000) session.setChanged(ms, SetWithCell(120));
+    }
+    session.close();
+    return session.path();
+}
+
+// Which set the sets name at the time: its map cell's letter, "?" for a set
+// the log names but whose file gave nothing, "-" for none.
+QString SetNameAt(const LogSets& sets, double timeS) {
+    const LogSetSpan* span = sets.at(timeS);
+    if (!span) return "-";
+    if (!span->known()) return "?";
+    if (span->digest != SetDigest(*span->set)) return "digest?";
+    return QString(QChar('A' + (span->set->injection.JET[44] - 100) / 10));
+}
+
 QString Describe(const DatalogSettings& s) {
     const CellStatisticsSettings& c = s.cells;
-    return QStringLiteral("%1 %2 | %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13")
+    return QStringLiteral("%1 %2 | %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14")
         .arg(s.autoRecord)
         .arg(s.startRpm)
         .arg(c.richAboveMv)
@@ -79,7 +115,8 @@ QString Describe(const DatalogSettings& s) {
         .arg(c.maxLambdaMv)
         .arg(c.holdOffS)
         .arg(c.minSamples)
-        .arg(c.minSeconds);
+        .arg(c.minSeconds)
+        .arg(c.lambdaDelayMs);
 }
 
 }  // namespace
@@ -217,28 +254,150 @@ private slots:
         QCOMPARE(Rows(session.path()), session.frames());
     }
 
+    // The set goes beside the log as Save writes it, the first line names
+    // it, and a set change is a marker of F6's series and the next set file;
+    // everything else is byte for byte a log without sets. No set file ever
+    // replaces a file: a name taken is passed over, or the set is not written
+    // and the log says so.
+    void sessionWritesTheSetsBesideTheLog() {
+        QTemporaryDir dir;
+        const fs::path root(dir.path().toStdString());
+        const fs::path folder = root / "logs";
+        fs::create_directories(folder);
+        std::ofstream(folder / "2024-03-14_09.05.07.ign", std::ios::binary) << "mine";
+        const ParameterSet first = SetWithCell(100), second = SetWithCell(110), third = SetWithCell(120);
+        LogSession plain(root / "plain", kProgram, kStart, 1000);
+        LogSession session(folder, kProgram, kStart, 1000,
+                           LogSetAtStart{first, std::string(kLogChangedSinceProgram)});
+        QCOMPARE(session.path(), folder / "2024-03-14_09.05.07_2.msl");
+        QVERIFY(SaveParameterFile(root / "saved.ign", first) == FileWriteResult::Ok);
+        QCOMPARE(FileText(folder / "2024-03-14_09.05.07_2.ign"), FileText(root / "saved.ign"));
+        // The third set's name is taken.
+        std::ofstream(folder / "2024-03-14_09.05.07_2_3.ign", std::ios::binary) << "also mine";
+
+        for (LogSession* s : {&plain, &session}) {
+            s->addFrame(1100, 2, Readings(3000));
+            QCOMPARE(s->addMarker(1200), 1);
+            s->addFrame(1300, 2, Readings(3100));
+        }
+        QCOMPARE(session.setChanged(1500, second), 2);
+        QVERIFY(session.status().ok());
+        QCOMPARE(session.setChanged(1700, third), 3);
+        QCOMPARE(session.status().problem, LogProblem::SetFileFailed);
+        QCOMPARE(session.status().setFilesNotWritten, 1);
+        QVERIFY(!std::string(LogProblemText(LogProblem::SetFileFailed, 2)).empty());
+        for (LogSession* s : {&plain, &session}) s->addFrame(1800, 2, Readings(3200));
+        QCOMPARE(session.close().problem, LogProblem::SetFileFailed);
+        plain.close();
+
+        QCOMPARE(FileText(folder / "2024-03-14_09.05.07_2_2.ign"), WriteParameterFile(second));
+        QCOMPARE(FileText(folder / "2024-03-14_09.05.07_2_3.ign"), std::string("also mine"));
+        QCOMPARE(FileText(folder / "2024-03-14_09.05.07.ign"), std::string("mine"));
+        const std::string expectedFirst = "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07, set " +
+                                          SetDigest(first) + ", changed since last program\"\n";
+        const std::string setMarkers =
+            "MARK 002\t0.500\tset " + SetDigest(second) + "\nMARK 003\t0.700\tset " + SetDigest(third) + "\n";
+        std::string text = FileText(session.path()), plainText = FileText(plain.path());
+        QCOMPARE(QString::fromStdString(text.substr(0, text.find('\n') + 1)),
+                 QString::fromStdString(expectedFirst));
+        const std::size_t markersAt = text.find("MARK 002");
+        QCOMPARE(QString::fromStdString(text.substr(markersAt, setMarkers.size())),
+                 QString::fromStdString(setMarkers));
+        text.erase(markersAt, setMarkers.size());
+        QCOMPARE(text.substr(text.find('\n')), plainText.substr(plainText.find('\n')));
+
+        // A log started in the same second passes over the name of the first log's second set.
+        LogSession next(folder, kProgram, kStart, 2000,
+                        LogSetAtStart{first, std::string(kLogUnitEqualsWindow)});
+        QCOMPARE(next.path(), folder / "2024-03-14_09.05.07_3.msl");
+    }
+
+    // Which set was behind the log at a moment: the first line's until the
+    // first set marker, then each marker's. A set file that is missing,
+    // unreadable, malformed or another log's leaves that stretch "set
+    // unknown" and nothing else; a log that names no set has none.
+    void setAtTime_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("sets");  // at 1, 3 and 5 s
+        QTest::newRow("all there") << ""
+                                   << "A B C";
+        QTest::newRow("second missing") << "missing"
+                                        << "A ? C";
+        QTest::newRow("second a folder") << "folder"
+                                         << "A ? C";
+        QTest::newRow("second lacks keys") << "malformed"
+                                           << "A ? C";
+        QTest::newRow("second far too large") << "large"
+                                              << "A ? C";
+        QTest::newRow("second the first set of another log") << "other log"
+                                                             << "A ? C";
+        QTest::newRow("older log: no set in the first line") << "older"
+                                                             << "- B C";
+    }
+    void setAtTime() {
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        const fs::path folder(dir.path().toStdString());
+        const fs::path log = LogOfThreeSets(folder);
+        const fs::path second = LogSetFilePath(log, 2);
+        QCOMPARE(second, folder / "2024-03-14_09.05.07_2.ign");
+        const std::string secondText = FileText(second);
+        if (change != "" && change != "older") fs::remove(second);
+        if (change == "folder") fs::create_directory(second);
+        if (change == "malformed") std::ofstream(second, std::ios::binary) << secondText.substr(0, 600);
+        if (change == "large")
+            std::ofstream(second, std::ios::binary) << secondText << std::string(kMaxLogSetFileBytes, ' ');
+        if (change == "other log") {
+            std::ofstream(second, std::ios::binary) << secondText;
+            std::ofstream(folder / "2024-03-14_09.05.07_2.msl", std::ios::binary) << "\"another log\"\n";
+        }
+        std::string text = FileText(log);
+        if (change == "older") {
+            text.replace(0, text.find('\n'), "\"ignition-programmer 1.0.0: 2024-03-14 09:05:07\"");
+            std::ofstream(log, std::ios::binary | std::ios::trunc) << text;
+        }
+        LogReadError error{};
+        const std::optional<LogData> data = ReadLogFile(log, error);
+        QVERIFY(data);
+        QCOMPARE(data->rows(), std::size_t{61});
+        const LogSets sets = ReadLogSets(*data, log);
+        QTEST(SetNameAt(sets, 1) + ' ' + SetNameAt(sets, 3) + ' ' + SetNameAt(sets, 5), "sets");
+        QCOMPARE(sets.at(-5.0), sets.at(1.0));
+        if (const LogSetSpan* start = sets.at(1.0)) {
+            QCOMPARE(start->state, std::string(kLogUnitNotChecked));
+            QCOMPARE(start->file, folder / "2024-03-14_09.05.07.ign");
+        }
+        QCOMPARE(sets.at(4.0)->state, std::string(kLogUnitEqualsWindow));
+        QCOMPARE(sets.at(4.0)->digest, SetDigest(SetWithCell(120)));
+        // The set that stands for the whole log: B or C held 2 s each, the
+        // first 2 s from the start; the earliest of the longest counts.
+        const LogSetSpan* longest = sets.longest(0, 6);
+        QVERIFY(longest);
+        QCOMPARE(SetNameAt(sets, longest->fromS), change == "older" ? QString("B") : QString("A"));
+    }
+
     void datalogSettings_data() {
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QString>("settings");
         QTest::newRow("missing: the defaults")
-            << QByteArray() << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1";
+            << QByteArray() << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1 300";
         QTest::newRow("stored values")
             << QByteArray(
                    "AutoRecord=1\nStartRpm=3000\nRichAboveMv=480\nMaxWeightMs=250\nMaxThrottleRate=35\n"
                    "MinWaterC=-5\nOverrunThrottle=4\nOverrunAboveRpm=2500\nMinLambdaMv=100\n"
-                   "MaxLambdaMv=900\nHoldOffMs=1200\nMinSamples=20\nMinSeconds=2.5\n")
-            << "1 3000 | 480 0.25 35 -5 4 2500 100 900 1.2 20 2.5";
+                   "MaxLambdaMv=900\nHoldOffMs=1200\nMinSamples=20\nMinSeconds=2.5\nLambdaDelayMs=450\n")
+            << "1 3000 | 480 0.25 35 -5 4 2500 100 900 1.2 20 2.5 450";
         QTest::newRow("beyond the ranges: the ends")
             << QByteArray(
                    "AutoRecord=2\nStartRpm=-100\nRichAboveMv=99999999999\nMaxWeightMs=0\nMinSamples=0\n"
-                   "MinSeconds=-1\n")
-            << "0 0 | 1250 0.001 20 60 2 2000 50 1000 0.5 1 0";
+                   "MinSeconds=-1\nLambdaDelayMs=2001\n")
+            << "0 0 | 1250 0.001 20 60 2 2000 50 1000 0.5 1 0 2000";
         QTest::newRow("no numbers: kept")
-            << QByteArray("AutoRecord=yes\nStartRpm=fast\nHoldOffMs=0.5\nMinSeconds=1,5\n")
-            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1";
+            << QByteArray("AutoRecord=yes\nStartRpm=fast\nHoldOffMs=0.5\nMinSeconds=1,5\nLambdaDelayMs=0.4\n")
+            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1 300";
         QTest::newRow("a lambda window that lets nothing through")
             << QByteArray("MinLambdaMv=900\nMaxLambdaMv=800\n")
-            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1";
+            << "0 1500 | 450 0.5 20 60 2 2000 50 1000 0.5 3 1 300";
     }
     void datalogSettings() {
         QFETCH(QByteArray, section);
@@ -251,6 +410,7 @@ private slots:
         DatalogSettings reread;
         reread.autoRecord = !settings.autoRecord;
         reread.cells.holdOffS = 9;
+        reread.cells.lambdaDelayMs = 7;
         LoadDatalogSettings(stored, reread);
         QCOMPARE(Describe(reread), Describe(settings));
     }
@@ -265,7 +425,7 @@ private slots:
                 "[PORTS]\r\nCOM1=COM1\r\n[DATALOG]\r\nAutoRecord=0\r\nStartRpm=1500\r\nRichAboveMv=450\r\n"
                 "MaxWeightMs=500\r\nMaxThrottleRate=20\r\nMinWaterC=60\r\nOverrunThrottle=2\r\n"
                 "OverrunAboveRpm=2000\r\nMinLambdaMv=50\r\nMaxLambdaMv=1000\r\nHoldOffMs=500\r\n"
-                "MinSamples=3\r\nMinSeconds=1.0\r\n"));
+                "MinSamples=3\r\nMinSeconds=1.0\r\nLambdaDelayMs=300\r\n"));
         QCOMPARE(LogFolder("/data"), fs::path("/data/ignition-programmer/logs"));
     }
 };

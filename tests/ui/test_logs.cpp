@@ -4,17 +4,23 @@
 // the viewer. The window's timer is stopped; each tick moves the unit's clock
 // and the recorder's by 55 ms.
 #include "CellMap.h"
+#include "CompareWindow.h"
 #include "FactorySet.h"
+#include "FileBytes.h"
 #include "Hlav.h"
 #include "LinkView.h"
 #include "LiveChartWindow.h"
 #include "LogFeature.h"
 #include "LogRecorder.h"
+#include "LogSession.h"
+#include "LogSetStamp.h"
 #include "LogViewerWindow.h"
 #include "MapGeometry.h"
 #include "MessageBoxes.h"
 #include "OperatingPointOverlay.h"
+#include "ParameterFile.h"
 #include "PlatformSkips.h"
+#include "SetDigest.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "StripChart.h"
@@ -25,12 +31,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -107,6 +115,11 @@ class TestLogs : public QObject {
         return settings->DataPath() + "/ignition-programmer/logs/" + name;
     }
     int Rpm() const { return unit->engine().rpm(); }
+    // The window's transfer to its end; the result it showed.
+    std::optional<ign::MessageId> Transferred() {
+        for (int i = 0; i < 600 && !w->DeviceLink().idle(); ++i) Tick();
+        return w->DeviceLink().display().status;
+    }
 
 private slots:
     void init() {
@@ -332,6 +345,145 @@ private slots:
         QVERIFY(!viewer->openFile(junk.fileName()));
         QCOMPARE(viewer->fileName(), QString("other.msl"));
         QCOMPARE(static_cast<int>(viewer->log()->rows()), 3);
+    }
+
+    // Recording through the window names the set behind the log: beside it
+    // the set as Save writes it, the first line with its digest and the
+    // field's state, and a live change in the middle a marker and the second
+    // set. The viewer names the set at its cursor before and after the
+    // change, compares the earlier one with the window in one click, and its
+    // delay field recomputes the table at once and is kept.
+    void recordingNamesItsSetsAndTheViewerTellsThemApart() {
+        Open();
+        w->MenuProgramClick();
+        QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
+        const ign::ParameterSet before = w->Parameters();
+        ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+        TickSeconds(4);
+        w->CSpinButtonUpClick(3);  // the map's third column a step richer, programmed at once
+        QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
+        const ign::ParameterSet after = w->Parameters();
+        QVERIFY(ign::JetCell(after.injection, 0, 2) != ign::JetCell(before.injection, 0, 2));
+        TickSeconds(2);
+        ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        QCOMPARE(Logs().size(), 1);
+        const std::filesystem::path log = LogPath(Logs().front()).toStdString();
+
+        QTemporaryDir dir;
+        for (const auto& [index, set] : {std::pair{1, before}, std::pair{2, after}}) {
+            const std::filesystem::path saved = dir.filePath(QString::number(index)).toStdString();
+            QCOMPARE(ign::SaveParameterFile(saved, set), ign::FileWriteResult::Ok);
+            QCOMPARE(Slurp(ign::LogSetFilePath(log, index)), Slurp(saved));
+        }
+        QVERIFY(!std::filesystem::exists(ign::LogSetFilePath(log, 3)));
+        ign::LogReadError error{};
+        const std::optional<ign::LogData> data = ign::ReadLogFile(log, error);
+        QVERIFY(data);
+        const std::string stamp = ", set " + ign::SetDigest(before) + ", unit = window\"";
+        QVERIFY2(data->headerLines.front().ends_with(stamp), data->headerLines.front().c_str());
+        QCOMPARE(data->markers.size(), std::size_t{1});
+        QCOMPARE(data->markers.front().setDigest, ign::SetDigest(after));
+        const double changedAt = data->markers.front().timeS;
+
+        ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(QString::fromStdString(log.string())));
+        const QString name = QString::fromStdString(log.stem().string());
+        viewer->setCursorTime(changedAt + 0.5);
+        QCOMPARE(viewer->setText(), "Set: " + name + "_2.ign (" +
+                                        QString::fromStdString(ign::SetDigest(after)) + "), Unit = window");
+        viewer->setCursorTime(changedAt - 0.5);
+        QCOMPARE(viewer->setText(), "Set: " + name + ".ign (" +
+                                        QString::fromStdString(ign::SetDigest(before)) + "), Unit = window");
+        w->ApplyLanguage(2);
+        QVERIFY2(viewer->setText().startsWith("Kenndaten: " + name + ".ign"), qPrintable(viewer->setText()));
+        QVERIFY2(viewer->setText().endsWith(", Zündbox = Fenster"), qPrintable(viewer->setText()));
+        ControlOf<QPushButton>(*viewer, "LogViewerCompareSet")->click();
+        QVERIFY(w->Comparison().isVisible());
+        QVERIFY(!w->Comparison().Differences().empty());
+
+        QCOMPARE(viewer->cells()->table()->settings().lambdaDelayMs, 300);
+        ControlOf<QSpinBox>(*viewer, "LogViewerLambdaDelay")->setValue(0);
+        QCOMPARE(viewer->cells()->table()->settings().lambdaDelayMs, 0);
+        w->close();
+        QVERIFY2(settings->Text().contains("LambdaDelayMs=0\r\n"), qPrintable(settings->Text()));
+    }
+
+    // Two logs of the same idle before and after a change of one map column:
+    // the second lies over the first from their starts, its offset typed or
+    // aligned at the two cursors, and the cell table marks exactly the cells
+    // the sets behind them differ in, with the map's value before and after.
+    void aSecondLogOverTheFirst() {
+        Open();
+        w->MenuProgramClick();
+        QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
+        const int beforeByte = ign::JetCell(w->Parameters().injection, 4, 2);
+        for (int run = 0; run < 2; ++run) {
+            if (run == 1) {
+                w->CSpinButtonUpClick(3);
+                QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
+            }
+            ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
+            TickSeconds(3);
+            ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
+        }
+        const int afterByte = ign::JetCell(w->Parameters().injection, 4, 2);
+        QCOMPARE(Logs().size(), 2);
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(LogPath(Logs()[0])));
+        QVERIFY(!viewer->cells()->comparison());
+        QVERIFY(viewer->openSecondFile(LogPath(Logs()[1])));
+        QCOMPARE(viewer->chart()->overlay(), &*viewer->secondLog());
+        QCOMPARE(viewer->offset(), viewer->log()->timeS.front() - viewer->secondLog()->timeS.front());
+        QVERIFY(viewer->cells()->comparison());
+        for (int r = 0; r < ign::kMapSize; ++r)
+            for (int c = 0; c < ign::kMapSize; ++c)
+                QCOMPARE(viewer->cells()->comparison()->cell(r, c).mapChanged(), c == 2);
+        QVERIFY2(viewer->cells()->cellText(4, 2).endsWith(QString("m:%1>%2").arg(beforeByte).arg(afterByte)),
+                 qPrintable(viewer->cells()->cellText(4, 2)));
+
+        ControlOf<QDoubleSpinBox>(*viewer, "LogViewerOffset")->setValue(1.5);
+        QCOMPARE(viewer->offset(), 1.5);
+        viewer->setCursorTime(1.0);
+        viewer->chart()->setSecondCursorTime(2.25);  // the second log's 0.75 s
+        ControlOf<QPushButton>(*viewer, "LogViewerAlign")->click();
+        QCOMPARE(viewer->offset(), 0.25);
+        QCOMPARE(viewer->chart()->secondCursorTime(), std::optional(1.0));
+    }
+
+    // A set file beside a log that is missing, unreadable or malformed: the
+    // log opens as it would without, and the viewer says "set unknown".
+    void aSetFileThatCannotBeReadLeavesTheSetUnknown_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("unreadable: a folder in its place") << "folder";
+        QTest::newRow("malformed: cut off") << "cut";
+    }
+    void aSetFileThatCannotBeReadLeavesTheSetUnknown() {
+        QFETCH(QString, damage);
+        Open();
+        QTemporaryDir dir;
+        std::filesystem::path log;
+        {
+            ign::LogSession session(
+                dir.path().toStdString(), "test", {2026, 12, 9, 10, 22, 31}, 0,
+                ign::LogSetAtStart{w->Parameters(), std::string(ign::kLogUnitNotChecked)});
+            for (int i = 0; i < 20; ++i) session.addFrame(i * 100, i % 4, ign::MonitorReadings{});
+            session.close();
+            log = session.path();
+        }
+        const std::filesystem::path set = ign::LogSetFilePath(log, 1);
+        const std::string text = Slurp(set);
+        std::filesystem::remove(set);
+        if (damage == "folder") std::filesystem::create_directory(set);
+        if (damage == "cut") Spit(set, text.substr(0, text.size() / 2));
+        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        QVERIFY(viewer->openFile(QString::fromStdString(log.string())));
+        QCOMPARE(viewer->log()->rows(), std::size_t{20});
+        QCOMPARE(viewer->setText(), QString("set unknown"));
+        QVERIFY(!ControlOf<QPushButton>(*viewer, "LogViewerCompareSet")->isEnabled());
+        w->ApplyLanguage(1);
+        QCOMPARE(ControlOf<QLabel>(*viewer, "LogViewerSet")->text(), QString("parametry neznámé"));
     }
 
     void aCutOffLogOpensAndSaysSo_data() {
