@@ -279,6 +279,19 @@ constexpr std::array kNewTexts{
     NewText{Message, "CurvesLegendCylinders", {"Cylinders 2/3", "Válce 2/3", "Zylinder 2/3"}},
     NewText{Message, "CurvesLegendWater", {"Water", "Voda", "Wasser"}},
     NewText{Message, "CurvesLegendAir", {"Air", "Vzduch", "Luft"}},
+    // The tune sheet: its header, "Changed since" and the page footer.
+    NewText{Message, "SheetTitle", {"Tune sheet", "Seřizovací list", "Abstimmungsblatt"}},
+    NewText{Message, "SheetUnit", {"Unit:", "Zapalování:", "Zündbox:"}},
+    NewText{Message, "SheetUnitNotRead", {"not read", "nečteno", "nicht gelesen"}},
+    NewText{Message, "SheetMade", {"Sheet made:", "List vytvořen:", "Blatt erstellt:"}},
+    NewText{Message, "SheetNotSaved", {"not saved", "neuloženo", "nicht gespeichert"}},
+    NewText{Message, "SheetRestorePoint", {"Restore point:", "Bod obnovení:", "Wiederherst.-Punkt:"}},
+    NewText{Message, "SheetDigest", {"Digest:", "Otisk:", "Prüfwert:"}},
+    NewText{Message, "SheetNote", {"Note:", "Poznámka:", "Notiz:"}},
+    NewText{Message, "SheetChangedSince", {"Changed since", "Změny od", "Geändert seit"}},
+    NewText{Message, "SheetNoReference", {"no reference", "bez srovnání", "keine Referenz"}},
+    NewText{Message, "SheetMoreChanges", {"… and %1 more", "… a dalších %1", "… und %1 weitere"}},
+    NewText{Message, "SheetPage", {"Page %1 of %2", "Strana %1 z %2", "Seite %1 von %2"}},
 };
 
 struct Column {
