@@ -3,9 +3,6 @@
 #include "SheetInput.h"
 #include "SheetPage.h"
 
-#include <span>
-#include <string_view>
-
 namespace ign {
 
 // The whole sheet, on one or two pages of the input's paper, portrait:
@@ -13,8 +10,5 @@ namespace ign {
 // order, and "Changed since" in what room is left (the differences that do
 // not fit are counted on its last line). Every page ends with its footer.
 SheetLayout LayOutSheet(const SheetInput& input);
-
-// Every caption key a sheet may use, for the painter's tables to be held to.
-std::span<const std::string_view> SheetCaptionKeys();
 
 }  // namespace ign

@@ -121,6 +121,10 @@ private:
         font.setStyleHint(QFont::SansSerif);
         font.setPointSizeF(points);
         font.setBold(IsBold(style));
+        // Any letter spacing (the least one that counts) keeps the shaper from joining letters into
+        // ligatures, which would read as other characters when the text is
+        // copied or searched ("ﬀ" for "ff").
+        font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
         return font;
     }
 
