@@ -68,9 +68,11 @@ void Graph(Section& section, const Box& box, const ParameterSet& set, const Curv
     // No label at 0 rpm, where it would meet the advance labels' 0°.
     for (int rpm = 5000; rpm <= axes.rpmMax; rpm += 5000) {
         section.Line({{xOf(rpm), plot.y}, {xOf(rpm), plot.bottom()}}, kGridGrey, 0.1);
-        section.Text({xOf(rpm) - 6.0, plot.bottom() + 0.3, 12.0, kAxisBottom - 0.3},
-                     SheetText::Literal(Grouped(rpm, separator)), TextStyle::Small, TextAlign::Centre,
-                     kFaintText);
+        // The last label ends at the plot's edge rather than reaching past it.
+        const bool last = rpm + 5000 > axes.rpmMax;
+        section.Text({xOf(rpm) - (last ? 12.0 : 6.0), plot.bottom() + 0.3, 12.0, kAxisBottom - 0.3},
+                     SheetText::Literal(Grouped(rpm, separator)), TextStyle::Small,
+                     last ? TextAlign::Right : TextAlign::Centre, kFaintText);
     }
     section.Rect(plot, std::nullopt, kRuleGrey, 0.2);
     std::vector<PointMm> points;

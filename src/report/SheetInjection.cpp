@@ -17,8 +17,9 @@ constexpr double kScaleWidth = 22.0;
 constexpr double kScaleBarWidth = 6.0;
 constexpr int kScaleStep = 2;  // % per band of the scale
 constexpr double kRowCaptionWidth = 50.0;
-constexpr double kUnitWidth = 8.0;
+constexpr double kUnitWidth = 9.0;
 constexpr double kColumnGap = 5.0;
+constexpr Rgb kHeadingGrey{70, 70, 70};
 
 // Row labels of the map as the window writes them; the tenth row stands for full throttle.
 constexpr std::array<std::string_view, kMapSize> kThrottleHeadings{"0%",  "10%", "20%", "30%", "40%",
@@ -73,16 +74,16 @@ double PointRows(Section& section, double y, double cell, const Headings& heads,
     const double first = kRowCaptionWidth + kUnitWidth;
     if (!heads.unit.empty())
         section.Text({kRowCaptionWidth, y, kUnitWidth, kRowHeight},
-                     SheetText::Literal(std::string(heads.unit)), TextStyle::Small);
+                     SheetText::Literal(std::string(heads.unit)), TextStyle::Label);
     for (std::size_t k = 0; k < headings.size(); ++k)
         section.Text({first + static_cast<double>(k) * cell, y, cell, kRowHeight},
-                     SheetText::Literal(std::string(headings[k])), TextStyle::Small, TextAlign::Centre,
-                     kFaintText);
+                     SheetText::Literal(std::string(headings[k])), TextStyle::Label, TextAlign::Centre,
+                     kHeadingGrey);
     y += kRowHeight;
     for (const PointRow& row : rows) {
         section.Text({0, y, kRowCaptionWidth - 1.0, kRowHeight}, row.caption, TextStyle::Label);
         section.Text({kRowCaptionWidth, y, kUnitWidth, kRowHeight}, SheetText::Literal(row.unit),
-                     TextStyle::Small);
+                     TextStyle::Label);
         for (std::size_t k = 0; k < headings.size(); ++k) {
             const Box box{first + static_cast<double>(k) * cell, y, cell, kRowHeight};
             const std::string text =
@@ -107,7 +108,7 @@ Section MapSection(const SheetInput& input, double width) {
     double y = section.Heading(0, width, "TabSheet2");
     y = section.Group(0, y, width, SheetText::Caption("CurvesMap"));
     const double cell = (width - kMapLabelWidth - kScaleWidth - 2.0) / kMapSize;
-    section.Text({0, y, kMapLabelWidth - 1.0, kMapCellHeight}, SheetText::Literal("[rpm]"), TextStyle::Small,
+    section.Text({0, y, kMapLabelWidth - 1.5, kMapCellHeight}, SheetText::Literal("[rpm]"), TextStyle::Label,
                  TextAlign::Right);
     for (int c = 0; c < kMapSize; ++c)
         section.Text({kMapLabelWidth + c * cell, y, cell, kMapCellHeight},
