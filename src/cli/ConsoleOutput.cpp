@@ -13,6 +13,8 @@ void UseBinaryStandardStreams() {
 #if defined(_WIN32)
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    // The messages too: the same bytes on every system, for the scripts that read them.
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
 }
 

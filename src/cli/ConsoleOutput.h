@@ -5,7 +5,7 @@
 
 namespace ign::cli {
 
-// Standard input and output carry file bytes unchanged: no line-end
+// Standard input, output and error carry bytes unchanged: no line-end
 // translation on platforms that would do one.
 void UseBinaryStandardStreams();
 

@@ -15,6 +15,13 @@
 #include <filesystem>
 #include <functional>
 
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace ign::cli {
 
 namespace {
@@ -89,6 +96,16 @@ int SendSet(const CliOptions& options, bool program) {
 // A device or pipe named by -o (/dev/null, /dev/stdout, a FIFO) cannot be
 // replaced by a renamed temporary file as a saved file is; it takes the bytes directly.
 bool IsStreamTarget(const std::string& path) {
+#if defined(_WIN32)
+    // NUL, CON, a pipe: Windows names its devices without a file behind them.
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        const DWORD type = GetFileType(handle);
+        CloseHandle(handle);
+        if (type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE) return true;
+    }
+#endif
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     return !error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&

@@ -37,6 +37,7 @@ FileReadResult ReadAtMost(std::istream& in, std::string& bytes, std::uintmax_t m
 
 FileReadResult ReadFileUpTo(const fs::path& path, std::string& bytes, std::uintmax_t maxBytes,
                             std::chrono::milliseconds) {
+    bytes.clear();
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status)) return FileReadResult::Missing;

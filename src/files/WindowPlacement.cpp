@@ -22,4 +22,17 @@ bool TitleBarOnAScreen(int left, int top, int width, int titleHeight, std::span<
     });
 }
 
+Area FirstStartPlacement(const Area& available, int width, int height, int frameWidth, int frameHeight,
+                         int left, int top) {
+    const int outerWidth = width + frameWidth;
+    const int outerHeight = height + frameHeight;
+    if (outerWidth <= available.width && outerHeight <= available.height) {
+        return {std::clamp(left, available.left, available.left + available.width - outerWidth),
+                std::clamp(top, available.top, available.top + available.height - outerHeight), width,
+                height};
+    }
+    return {available.left, available.top, std::max(available.width - frameWidth, 1),
+            std::max(available.height - frameHeight, 1)};
+}
+
 }  // namespace ign

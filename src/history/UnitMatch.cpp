@@ -14,15 +14,29 @@ std::string_view Text(std::size_t row, std::uint8_t language) {
 
 UnitMatchIndicator::UnitMatchIndicator(const ParameterSet& window) : window_(window) {}
 
-void UnitMatchIndicator::unitHolds(const ParameterSet& set) { unit_ = set; }
+void UnitMatchIndicator::unitHolds(const ParameterSet& set) {
+    unit_ = set;
+    unitDiffers_ = false;
+}
 
-void UnitMatchIndicator::unitUnknown() { unit_.reset(); }
+void UnitMatchIndicator::unitUnknown() {
+    unit_.reset();
+    unitDiffers_ = false;
+}
+
+void UnitMatchIndicator::unitDiffers() {
+    unit_.reset();
+    unitDiffers_ = true;
+}
 
 void UnitMatchIndicator::windowChanged(const ParameterSet& set) { window_ = set; }
 
 void UnitMatchIndicator::fileMatches(const ParameterSet& set) { file_ = set; }
 
+void UnitMatchIndicator::noFile() { file_.reset(); }
+
 UnitMatch UnitMatchIndicator::state() const {
+    if (unitDiffers_) return UnitMatch::UnitDiffers;
     if (!unit_) return UnitMatch::UnitNotChecked;
     return SameValues(*unit_, window_) ? UnitMatch::UnitEqualsWindow : UnitMatch::ChangedSinceProgram;
 }

@@ -67,6 +67,7 @@ void Link::start(ign::TransferMode mode, Byte firstCode, MessageId message) {
 }
 
 void Link::startCommand(ign::TransferMode mode, Byte firstCode, MessageId message) {
+    answerDiffered_ = false;
     start(mode, firstCode, message);
     // Shown even when the owner hid the bar on its own (printing does), so the
     // link's idea of it may be stale.
@@ -195,7 +196,10 @@ void Link::handleRead(const Byte* frame, int block) {
 
 void Link::handleVerify(const Byte* frame, int block) {
     if (frame[0] != AnswerCode(state_.FrameCode)) return;
-    if (!std::equal(frame + 1, frame + 1 + kBlockSize, set_.image.block(block))) return;
+    if (!std::equal(frame + 1, frame + 1 + kBlockSize, set_.image.block(block))) {
+        answerDiffered_ = true;
+        return;
+    }
     stepProgress();
     if (block < kWritableBlocks - 1) {
         nextBlock();
@@ -207,7 +211,10 @@ void Link::handleVerify(const Byte* frame, int block) {
 void Link::handleProgram(const Byte* frame, int block) {
     if (frame[0] != AnswerCode(state_.FrameCode)) return;
     // Bytes 7..10 of the echo are the unit's business.
-    if (!std::equal(frame + 1, frame + 7, state_.TransmitFrame.begin() + 1)) return;
+    if (!std::equal(frame + 1, frame + 7, state_.TransmitFrame.begin() + 1)) {
+        answerDiffered_ = true;
+        return;
+    }
     stepProgress();
     if (block < kWritableBlocks - 1) {
         nextBlock();

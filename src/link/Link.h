@@ -93,6 +93,9 @@ public:
     const LinkDisplay& display() const { return display_; }
     // Decoded from block 21 by the last completed Read; empty before.
     const UnitIdentification& identification() const { return identification_; }
+    // Since the last command or live programming started, a valid answer came
+    // whose data differ from the image: the unit answers, and holds something else.
+    bool answerDiffered() const { return answerDiffered_; }
     const Monitor& monitor() const { return monitor_; }
     ParameterSet& parameters() { return set_; }
 
@@ -122,6 +125,7 @@ private:
     LinkState state_;
     LinkDisplay display_;
     UnitIdentification identification_;
+    bool answerDiffered_ = false;
     Monitor monitor_;
     // Decodes every frame of every read for the views, so the page's own
     // monitor sees only what it always saw.

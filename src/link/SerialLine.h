@@ -7,8 +7,8 @@
 namespace ign {
 
 // What the link needs of a serial port: it never waits, it only asks what is
-// already queued. Implemented over QSerialPort, over the in-process simulated
-// unit, and by in-memory lines in tests.
+// already queued. Implemented over QSerialPort (Windows: over the system's own
+// serial calls), over the in-process simulated unit, and by in-memory lines in tests.
 class SerialLine {
 public:
     virtual ~SerialLine() = default;

@@ -4,6 +4,12 @@
 #include <cerrno>
 #include <system_error>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#endif
+
 namespace ign {
 
 namespace {
@@ -15,7 +21,12 @@ namespace fs = std::filesystem;
 // another copy of the program is overwritten.
 std::FILE* CreateNew(const fs::path& path) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), L"wbx");
+    // The C library Windows programs share ignores "x": the refusal comes from the open itself.
+    const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (file == nullptr) _close(fd);
+    return file;
 #else
     return std::fopen(path.c_str(), "wbx");
 #endif

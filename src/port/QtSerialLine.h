@@ -9,7 +9,7 @@
 
 namespace ign {
 
-// A system serial port (COM3, /dev/ttyUSB0, a pseudo-terminal) at 9600 8N1.
+// A system serial port (/dev/ttyUSB0, a pseudo-terminal) at 9600 8N1.
 // Bytes reach the input queue through the Qt event loop, so the owner polls
 // this line from a timer running in that loop; nothing here ever waits.
 class QtSerialLine final : public SerialLine {

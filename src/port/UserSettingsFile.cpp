@@ -2,6 +2,7 @@
 
 #include "SettingsLocation.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -11,7 +12,8 @@ namespace ign {
 
 std::filesystem::path FileSystemPath(const QString& path) {
 #if defined(_WIN32)
-    return std::filesystem::path(path.toStdWString());
+    // Backslashes throughout, so a path said to the user reads as Windows writes it.
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdWString());
 #else
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 #endif

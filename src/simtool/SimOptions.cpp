@@ -46,6 +46,7 @@ const char* SimUsage() {
            "  --stuck OFFSET   image byte (1..220) that keeps its value when written\n"
            "  --seed N         seed of the fault schedule\n"
            "  --link PATH      also make PATH a symbolic link to the terminal\n"
+           "  --trace FILE     write every frame received (<) and sent (>) to FILE in hex\n"
            "  --help           show this text\n"
            "  --version        show the program's version\n";
 }
@@ -100,6 +101,9 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             if (!value(text)) return false;
             if (!ParseInt(text, 0, 60000, number)) return bad(text);
             options.monitorMs = static_cast<int>(number);
+        } else if (arg == "--trace") {
+            if (!value(options.tracePath)) return false;
+            if (options.tracePath.empty()) return bad(options.tracePath);
         } else if (arg == "--link") {
             if (!value(options.linkPath)) return false;
             if (options.linkPath.empty()) return bad(options.linkPath);

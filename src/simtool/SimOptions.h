@@ -13,6 +13,7 @@ struct SimOptions {
     int monitorMs =
         SimulatedUnit::kDefaultMonitorIntervalMs;  // interval of the unit's own monitor frames; 0 sends none
     std::string linkPath;                          // optional symbolic link to the terminal, removed on exit
+    std::string tracePath;                         // optional file that receives every frame, one a line
     bool blank = false;                            // all-zero memory instead of machine 0's default set
     bool help = false;
     bool version = false;

@@ -41,7 +41,9 @@ void UnitServer::run(const volatile std::sig_atomic_t& stop) {
 void UnitServer::receive() {
     std::array<Byte, 256> buffer{};
     const ssize_t got = ::read(master_, buffer.data(), buffer.size());
-    if (got > 0) unit_.receive(buffer.data(), static_cast<std::size_t>(got));
+    if (got <= 0) return;
+    traceBytes(tracedIn_, '<', buffer.data(), static_cast<std::size_t>(got));
+    unit_.receive(buffer.data(), static_cast<std::size_t>(got));
 }
 
 void UnitServer::transmit() {
@@ -52,7 +54,23 @@ void UnitServer::transmit() {
     if (pending_.size() > kMaxPending) pending_.clear();
     if (pending_.empty()) return;
     const ssize_t sent = ::write(master_, pending_.data(), pending_.size());
-    if (sent > 0) pending_.erase(pending_.begin(), pending_.begin() + sent);
+    if (sent <= 0) return;
+    traceBytes(tracedOut_, '>', pending_.data(), static_cast<std::size_t>(sent));
+    pending_.erase(pending_.begin(), pending_.begin() + sent);
+}
+
+void UnitServer::traceBytes(std::vector<Byte>& partial, char direction, const Byte* data, std::size_t size) {
+    if (trace_ == nullptr) return;
+    partial.insert(partial.end(), data, data + size);
+    constexpr std::size_t kFrame = 12;
+    std::size_t at = 0;
+    for (; partial.size() - at >= kFrame; at += kFrame) {
+        std::fputc(direction, trace_);
+        for (std::size_t i = 0; i < kFrame; ++i) std::fprintf(trace_, " %02X", partial[at + i]);
+        std::fputc('\n', trace_);
+    }
+    partial.erase(partial.begin(), partial.begin() + static_cast<std::ptrdiff_t>(at));
+    std::fflush(trace_);
 }
 
 }  // namespace ign

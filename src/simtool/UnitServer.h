@@ -3,6 +3,7 @@
 #include "SimulatedUnit.h"
 
 #include <csignal>
+#include <cstdio>
 #include <vector>
 
 namespace ign {
@@ -12,16 +13,22 @@ namespace ign {
 class UnitServer {
 public:
     UnitServer(SimulatedUnit& unit, int masterFd) : unit_(unit), master_(masterFd) {}
+    // Every 12 bytes that come in ("<") and go out (">") become a line of hex in trace.
+    void setTrace(std::FILE* trace) { trace_ = trace; }
 
     void run(const volatile std::sig_atomic_t& stop);
 
 private:
     void receive();
     void transmit();
+    void traceBytes(std::vector<Byte>& partial, char direction, const Byte* data, std::size_t size);
 
     SimulatedUnit& unit_;
     int master_;
     std::vector<Byte> pending_;  // what the unit sent and the terminal has not taken yet
+    std::FILE* trace_ = nullptr;
+    std::vector<Byte> tracedIn_;  // bytes of a frame not yet whole, each way
+    std::vector<Byte> tracedOut_;
 };
 
 }  // namespace ign

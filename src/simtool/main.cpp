@@ -67,7 +67,17 @@ int main(int argc, char** argv) {
     ign::SimulatedUnit unit(options.faults);
     if (!options.blank) ign::LoadFactorySet(unit);
     unit.setMonitorIntervalMs(options.monitorMs);
-    ign::UnitServer(unit, terminal.master()).run(g_stop);
+    std::FILE* trace = nullptr;
+    if (!options.tracePath.empty() && (trace = std::fopen(options.tracePath.c_str(), "w")) == nullptr) {
+        std::fprintf(stderr, "ignition-unit-sim: cannot write %s: %s\n", options.tracePath.c_str(),
+                     std::strerror(errno));
+        if (linked) ::unlink(options.linkPath.c_str());
+        return 1;
+    }
+    ign::UnitServer server(unit, terminal.master());
+    server.setTrace(trace);
+    server.run(g_stop);
+    if (trace != nullptr) std::fclose(trace);
 
     if (linked) ::unlink(options.linkPath.c_str());
     return 0;

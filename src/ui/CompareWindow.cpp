@@ -159,7 +159,21 @@ void CompareWindow::Retranslate(std::uint8_t language) {
     for (QComboBox* box : sources_)
         for (std::size_t item = 0; item < kSourceNames.size(); ++item)
             box->setItemText(static_cast<int>(item), Text(kSourceNames[item]));
+    ShowSources();
     Compare();
+}
+
+void CompareWindow::Open() {
+    if (!isVisible()) {
+        for (std::size_t side = 0; side < sides_.size(); ++side) {
+            if (sides_[side].source != Source::Unit) continue;
+            SetSide(static_cast<int>(side), Source::Unit);
+            break;  // one read at a time
+        }
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void CompareWindow::CompareWithWindow(const QString& path) {
@@ -211,7 +225,7 @@ void CompareWindow::SourceChosen(int side, int index) {
 }
 
 bool CompareWindow::LoadFile(Side& side, Source source, const QString& path) {
-    Side loaded{source, QFileInfo(path).absoluteFilePath(), {}, true};
+    Side loaded{source, QFileInfo(path).absoluteFilePath(), {}, true, {}};
     // Under the file, the set a first start has, as the command line reads a file.
     ApplyMachineDefaults(loaded.set);
     if (!LoadParameterFile(FileSystemPath(path), loaded.set)) {
@@ -234,7 +248,7 @@ bool CompareWindow::StartUnitRead(int side) {
         return false;
     }
     Side& reading = sides_[static_cast<std::size_t>(side)];
-    reading = Side{Source::Unit, {}, {}, false};
+    reading = Side{Source::Unit, {}, {}, false, {}};
     // The window's link goes without its line while the read has it, so the
     // two never take each other's answers.
     lent_ = line;
@@ -285,6 +299,7 @@ void CompareWindow::EndUnitRead(bool completed) {
     Side& side = sides_[static_cast<std::size_t>(readSide_)];
     if (completed) {
         side.ready = true;
+        side.readAt = QTime::currentTime();
         Say(QString());
     } else {
         side = Side{};
@@ -303,7 +318,11 @@ void CompareWindow::ShowSources() {
         const QSignalBlocker quiet(sources_[i]);
         sources_[i]->setCurrentIndex(static_cast<int>(sides_[i].source));
         sources_[i]->setEnabled(!Reading());
-        paths_[i]->setText(QDir::toNativeSeparators(sides_[i].path));
+        // The unit is named with the time it was read: it may hold something else by now.
+        const bool unitRead = sides_[i].source == Source::Unit && sides_[i].ready;
+        paths_[i]->setText(
+            unitRead ? Text("CompareUnitReadAt").arg(sides_[i].readAt.toString(QStringLiteral("HH:mm:ss")))
+                     : QDir::toNativeSeparators(sides_[i].path));
         paths_[i]->setToolTip(paths_[i]->text());
     }
 }

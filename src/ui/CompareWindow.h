@@ -4,6 +4,7 @@
 #include "SetDifferences.h"
 
 #include <QString>
+#include <QTime>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -53,6 +54,9 @@ public:
     CompareWindow(Owner owner, QWidget* parent);
     ~CompareWindow() override;
 
+    // Shows the window; when it was closed, a side that is the unit is read again,
+    // since the unit may hold something else by now.
+    void Open();
     // A restore point (or any parameter file) against the window's set, shown at once.
     void CompareWithWindow(const QString& path);
     // Side 0 or 1 from `source`; a file needs its path. False when it could not be
@@ -88,6 +92,7 @@ private:
         QString path;
         ParameterSet set{};
         bool ready = true;
+        QTime readAt;  // the unit's: when its read ended
     };
 
     void BuildControls();

@@ -15,6 +15,7 @@ void TFormHlav::MenuReadClick() {
     link_.StartRead();
     // The set no longer comes from the file; its path stays for the dialogs.
     ignitionPage_->ClearFileName();
+    emit fileNameCleared();
     emit deviceCommandStarted(TransferMode::Read);
 }
 

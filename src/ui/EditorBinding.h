@@ -4,11 +4,13 @@
 #include "ParameterSet.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QObject;
 class QRadioButton;
 class QWidget;
 
@@ -34,8 +36,20 @@ public:
 
     // Every control into the blocks, text typed but not yet taken included.
     void ReadEditors(ParameterSet& set);
-    // The blocks into every control, with the controls' signals blocked.
+    // The set the controls show: `taken` with what was typed or ticked since
+    // in place of its bytes, read without taking anything into the controls.
+    ParameterSet Shown(const ParameterSet& taken) const;
+    // `edited` runs whenever the user types into a field or ticks a control.
+    void WhenEdited(QObject& context, const std::function<void()>& edited) const;
+    // The blocks into every control, with the controls' signals blocked. The
+    // field with the keyboard focus whose text this replaces has the new text
+    // selected whole, so the next key replaces it rather than merging into it;
+    // only the field whose own edit cycle this is keeps its caret.
     void RefreshEditors(const ParameterSet& set);
+    // The field whose own edit cycle runs now; null when none does.
+    void SetOwnCycle(const FieldBox* box) { ownCycle_ = box; }
+    // One field shows its value in the blocks again, its text selected whole.
+    void RefreshField(FieldBox& box, const ParameterSet& set);
 
     // Parallel to EditorFields().
     const std::vector<FieldBox*>& Fields() const { return fields_; }
@@ -49,8 +63,13 @@ private:
         std::array<QRadioButton*, 3> items{};
     };
     Bound& RowNamed(const QWidget& control);
+    // The byte of a row of the control table as the control shows it.
+    Byte ControlByte(std::size_t row) const;
+
+    void ShowField(std::size_t index, const ParameterSet& set);
 
     std::vector<FieldBox*> fields_;
+    const FieldBox* ownCycle_ = nullptr;
     std::array<Bound, kControlTable.size()> controls_{};
 };
 

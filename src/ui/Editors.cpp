@@ -26,6 +26,15 @@ ParameterSet TFormHlav::ShownParameters() {
 
 void TFormHlav::EditCycle() { document_.EditCycle(); }
 
+void TFormHlav::FieldCycle(const FieldBox* box) {
+    struct Own {
+        EditorBinding& editors;
+        ~Own() { editors.SetOwnCycle(nullptr); }
+    } own{editors_};
+    editors_.SetOwnCycle(box);
+    EditCycle();
+}
+
 // The two check boxes write their flag at once and show its effect; no cycle.
 void TFormHlav::CheckFlag(ChangeCause cause, Byte IgnitionBlock::*flag, bool checked) {
     document_.Apply(

@@ -3,6 +3,8 @@
 #include "Conversion.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QString>
 #include <QStyle>
@@ -94,6 +96,10 @@ bool FieldBox::OnArrows(const QPoint& point) const {
     return part == QStyle::SC_SpinBoxUp || part == QStyle::SC_SpinBoxDown;
 }
 
+bool FieldBox::HasTypedText() const { return lineEdit()->text() != textFromValue(value()); }
+
+int FieldBox::TypedValue() const { return valueFromText(lineEdit()->text()); }
+
 // Qt's spin box refuses the keystroke that would take the text past the
 // maximum, which silently shortens what was typed. Here a number out of range
 // is only unfinished: the box keeps it, and taking it brings it to the limit.
@@ -121,6 +127,23 @@ int FieldBox::valueFromText(const QString& text) const {
     const TypedText typed = ReadTyped(text, locale());
     if (typed.kind != TypedText::Kind::Number) return value();
     return static_cast<int>(std::clamp<qint64>(typed.value, minimum(), maximum()));
+}
+
+void FieldBox::keyPressEvent(QKeyEvent* event) {
+    // Qt's own Enter would take the text into the box alone, past the edit cycle.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit entered();
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            emit escaped();
+            event->accept();
+            return;
+        default:
+            QSpinBox::keyPressEvent(event);
+    }
 }
 
 void FieldBox::wheelEvent(QWheelEvent* event) {

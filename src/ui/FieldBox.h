@@ -4,6 +4,7 @@
 
 #include <QSpinBox>
 
+class QKeyEvent;
 class QLineEdit;
 class QWheelEvent;
 
@@ -17,7 +18,8 @@ namespace ign {
 // box until it is taken, and is then taken as the nearest limit, so no digit
 // is ever dropped on the way. Only what is no number at all (letters) is refused.
 // The wheel acts only on the box that has the keyboard focus, one step per notch;
-// over any other box it goes on to whatever scrolls.
+// over any other box it goes on to whatever scrolls. Enter and Escape are the
+// owner's to handle: Enter takes what was typed, Escape puts back what was taken.
 class FieldBox : public QSpinBox {
     Q_OBJECT
 
@@ -33,15 +35,22 @@ public:
     bool leftForAnotherControl() const;
     // Whether a point of the box lies on its up/down arrows rather than on its text.
     bool OnArrows(const QPoint& point) const;
+    // Text typed and not yet taken is in the box, and the value it says
+    // (the value taken when it says none); nothing is taken by asking.
+    bool HasTypedText() const;
+    int TypedValue() const;
 
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
 
 signals:
     void stepped();
+    void entered();
+    void escaped();
 
 protected:
     int valueFromText(const QString& text) const override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:

@@ -7,13 +7,13 @@
 #include "ParameterFile.h"
 #include "PortTest.h"
 #include "RestorePointRecorder.h"
+#include "StatusRoom.h"
 #include "UnitMatchField.h"
 #include "UserSettingsFile.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
-#include <QMenu>
 #include <QStandardPaths>
 #include <QStatusBar>
 
@@ -28,13 +28,16 @@ void TFormHlav::WireHistory() {
     restorePoints_->SetSettings(history);
 
     // Right of the hints, which keep the status line's first panel.
-    auto* field = new UnitMatchField(document_, link_, statusBar());
+    auto* field = new UnitMatchField(
+        document_, link_, [this] { return editors_.Shown(Parameters()); }, statusBar());
     statusBar()->addPermanentWidget(field);
+    editors_.WhenEdited(*field, [field] { field->EditorsEdited(); });
+    // Where the line is narrow, the fields at its right give way to the hint.
+    new StatusRoom(*statusBar(), *field, *connectionField_);
 
     auto* window = new HistoryWindow(folder, this);
-    QMenu* file = actions_.File;
-    file->addSeparator();
-    auto* show = file->addAction(QStringLiteral("&History..."));
+    auto* show = new QAction(QStringLiteral("&History..."), this);
+    AddToFileMenu(actions_, show);
     show->setObjectName(QStringLiteral("MenuHistory"));
     show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
@@ -57,8 +60,8 @@ void TFormHlav::WireHistory() {
     connect(restorePoints_, &RestorePointRecorder::failed, field, &UnitMatchField::RestorePointFailed);
     connect(restorePoints_, &RestorePointRecorder::recovered, field, &UnitMatchField::RestorePointsWritten);
     connect(this, &TFormHlav::deviceCommandStarted, restorePoints_, &RestorePointRecorder::CommandStarted);
-    connect(this, &TFormHlav::deviceCommandStarted, field, &UnitMatchField::CommandStarted);
     connect(this, &TFormHlav::setMatchesFile, field, &UnitMatchField::FileMatches);
+    connect(this, &TFormHlav::fileNameCleared, field, &UnitMatchField::NoFile);
     connect(this, &TFormHlav::portChanged, field, &UnitMatchField::UnitUnknown);
     // The unit may say who it is without a Read: the points of a Program then name it too.
     connect(portTest_.get(), &PortTest::unitIdentified, restorePoints_,

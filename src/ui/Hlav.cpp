@@ -6,6 +6,7 @@
 #include "CaptionRoom.h"
 #include "CompareWindow.h"
 #include "FieldBox.h"
+#include "FittedMessage.h"
 #include "HintHandler.h"
 #include "IgnitionPage.h"
 #include "Injection1Page.h"
@@ -21,6 +22,7 @@
 #include "NewTexts.h"
 #include "PortTest.h"
 #include "ProgressArea.h"
+#include "QtTranslations.h"
 #include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
@@ -39,6 +41,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -93,15 +96,23 @@ void TFormHlav::BuildWindow() {
     setObjectName(QStringLiteral("FormHlav"));
     setWindowTitle(QStringLiteral("Programming of Ignition"));
     setWindowIcon(WindowIcon());
+    qtTranslations_ = new QtTranslations(this);
     actions_ = BuildMenuBar(*this);
 
-    // Everything below the menu bar but the status line scrolls, so a window
-    // smaller than its contents (a small screen, large fonts) keeps every
-    // control within reach.
-    client_ = new QScrollArea(this);
+    // Everything below the menu bar scrolls but the progress row and the
+    // status line, so a window smaller than its contents (a small screen,
+    // large fonts) keeps every control within reach and a device run's
+    // outcome in sight.
+    auto* frame = new QWidget(this);
+    auto* rows = new QVBoxLayout(frame);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    client_ = new QScrollArea(frame);
     client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setFrameShape(QFrame::NoFrame);
     client_->setWidgetResizable(true);
+    // Tabbing goes from control to control; the area itself is nothing to stop at.
+    client_->setFocusPolicy(Qt::NoFocus);
     auto* central = new QWidget(client_);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -126,10 +137,12 @@ void TFormHlav::BuildWindow() {
     // A row of the tables that no page made is a mistake in the program; every window test meets it here.
     if (const char* missing = editors_.Unmade()) qFatal("no page made the control %s", missing);
     layout->addWidget(pages_, 1);
-    progress_ = new ProgressArea(this);
-    layout->addWidget(progress_);
     client_->setWidget(central);
-    setCentralWidget(client_);
+    rows->addWidget(client_, 1);
+    progress_ = new ProgressArea(frame);
+    progress_->setContentsMargins(4, 0, 4, 2);
+    rows->addWidget(progress_);
+    setCentralWidget(frame);
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
@@ -228,12 +241,20 @@ void TFormHlav::ConnectSignals() {
     const std::vector<EditorField>& all = EditorFields();
     for (std::size_t i = 0; i < all.size(); ++i) {
         FieldBox* box = editors_.Fields()[i];
-        connect(box, &FieldBox::stepped, this, Guarded(&TFormHlav::EditCycle));
+        connect(box, &FieldBox::stepped, this, [this, box] { RunGuarded([this, box] { FieldCycle(box); }); });
+        // Enter takes the text as leaving the box would, and the box keeps the focus.
+        connect(box, &FieldBox::entered, this, [this, box] {
+            RunGuarded([this, box] {
+                FieldCycle(box);
+                box->selectAll();
+            });
+        });
+        connect(box, &FieldBox::escaped, this, [this, box] { editors_.RefreshField(*box, Parameters()); });
         if (TriggerOf(all[i].page) == CycleTrigger::OnLeave) {
-            // editingFinished also comes with Return and when a dialog takes the
-            // focus; only moving to another control of the window counts.
+            // editingFinished also comes when a dialog takes the focus; only
+            // moving to another control of the window counts.
             connect(box, &FieldBox::editingFinished, this, [this, box] {
-                if (box->leftForAnotherControl()) RunGuarded([this] { EditCycle(); });
+                if (box->leftForAnotherControl()) RunGuarded([this, box] { FieldCycle(box); });
             });
         } else {
             // The box's frame around its text is the text box too, as far as a click goes.
@@ -264,11 +285,7 @@ void TFormHlav::BuildEditFeatures() {
     compare_ = std::make_unique<CompareWindow>(
         CompareWindow::Owner{document_, link_, [this] { return Line(); }, [this] { return languageCode_; }},
         this);
-    connect(compare, &QAction::triggered, this, [this] {
-        compare_->show();
-        compare_->raise();
-        compare_->activateWindow();
-    });
+    connect(compare, &QAction::triggered, compare_.get(), &CompareWindow::Open);
     connect(this, &TFormHlav::languageChanged, compare_.get(), &CompareWindow::Retranslate);
     connect(timer_, &QTimer::timeout, compare_.get(),
             [this] { RunGuarded([this] { compare_->ReadTick(); }); });
@@ -276,10 +293,12 @@ void TFormHlav::BuildEditFeatures() {
 
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool()) {
+        auto* box = qobject_cast<const FieldBox*>(watched);
         // A press on the arrows steps the box, and the step runs the cycle itself.
-        const auto* box = qobject_cast<const FieldBox*>(watched);
-        if (box == nullptr || !box->OnArrows(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            RunGuarded([this] { EditCycle(); });
+        if (box != nullptr && box->OnArrows(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            return QMainWindow::eventFilter(watched, event);
+        if (box == nullptr) box = qobject_cast<const FieldBox*>(watched->parent());
+        RunGuarded([this, box] { FieldCycle(box); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -370,13 +389,14 @@ void TFormHlav::ShowMessage(const QString& text, const QString& informative) {
     }
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle(), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("Message"));
-    box.setInformativeText(informative);
+    SetInformativeText(box, informative, screen()->availableGeometry().width());
     box.exec();
 }
 
 // ---- languages --------------------------------------------------------------
 
 void TFormHlav::StoreLanguage(std::uint8_t code) {
+    qtTranslations_->Use(code);
     ApplyLanguageTable(*this, NewTextTable(code));
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);

@@ -34,6 +34,7 @@ class QTimer;
 
 namespace ign {
 
+class FieldBox;
 class HintHandler;
 class IgnitionPage;
 class LogFeature;
@@ -51,6 +52,7 @@ class UndoCommands;
 class ConnectionField;
 class PortDialog;
 class PortTest;
+class QtTranslations;
 
 // The main window. It owns the parameter set (through its document), the
 // device link and everything else that lives as long as the program, builds
@@ -191,6 +193,8 @@ signals:
     void languageChanged(std::uint8_t code);
     // The set was just opened from a parameter file or saved to one.
     void setMatchesFile();
+    // The set no longer comes from a file: "File:" shows none.
+    void fileNameCleared();
     // Every timer tick, after the link's step.
     void ticked();
     // The settings file has been read into the window; features read their sections now.
@@ -230,6 +234,8 @@ private:
 
     // The edit events (Editors.cpp): the cycle, and the controls with handlers of their own.
     void EditCycle();
+    // The cycle a field runs itself (left, clicked into, stepped, Enter): that field keeps its caret.
+    void FieldCycle(const FieldBox* box);
     void CheckFlag(ChangeCause cause, Byte IgnitionBlock::*flag, bool checked);
     void CheckBox5Click(bool checked);
     void CheckBoxGasClick(bool checked);
@@ -290,7 +296,8 @@ private:
     WindowState settings_;  // what the settings carry that the window keeps nowhere else
     bool closed_ = false;
     bool fittedToScreen_ = false;
-    bool starting_ = true;  // until the constructor has run FormCreate
+    bool firstStart_ = true;  // no usable position stored: placed and sized as on a first start
+    bool starting_ = true;    // until the constructor has run FormCreate
     bool quitRequested_ = false;
     QuitSignals* quitSignals_ = nullptr;
     Link link_{document_.LinkParameters(), nullptr, this};
@@ -321,6 +328,7 @@ private:
     } printMessages_;
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
+    QtTranslations* qtTranslations_ = nullptr;  // Qt's own dialogs in the window's language
     // Last, so they go first: they follow the document and the link, which must outlive them.
     std::unique_ptr<UndoCommands> undo_;
     std::unique_ptr<CompareWindow> compare_;

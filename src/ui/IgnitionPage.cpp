@@ -171,7 +171,10 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
     grid->addLayout(right, 0, column);
 
     auto* file = new QHBoxLayout;
-    file->addWidget(MakeLabel(this, "File:", "LabelFile1"));
+    QLabel* fileCaption = MakeLabel(this, "File:", "LabelFile1");
+    file->addWidget(fileCaption);
+    // A blank between the caption and the path, as in a line of text, whatever the style's spacing.
+    file->setSpacing(fileCaption->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     fileName_ = MakeLabel(this, "", "LabelFile2");
     fileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     file->addWidget(fileName_, 1);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <array>
 
 namespace ign {
@@ -142,10 +143,25 @@ WindowActions BuildMenuBar(QMainWindow& window) {
             actions.View = AddLaterMenu(*bar, window, "MenuView", "V&iew");
         }
     }
+    // F10 opens the menu bar, as in the other programs of the desktops this one runs on.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), &window);
+    menuKey->setObjectName(QStringLiteral("MenuBarKey"));
+    QObject::connect(menuKey, &QShortcut::activated, bar, [bar] {
+        if (!bar->actions().isEmpty()) bar->setActiveAction(bar->actions().front());
+    });
     // The marks the window is designed with; start-up sets them from the settings.
     actions.Com1->setChecked(true);
     actions.English->setChecked(true);
     return actions;
+}
+
+void AddToFileMenu(WindowActions& actions, QAction* item) {
+    if (actions.FileLaterEnd == nullptr) {
+        actions.FileLaterEnd = new QAction(actions.File);
+        actions.FileLaterEnd->setSeparator(true);
+        actions.File->insertAction(actions.Exit, actions.FileLaterEnd);
+    }
+    actions.File->insertAction(actions.FileLaterEnd, item);
 }
 
 }  // namespace ign

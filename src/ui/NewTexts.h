@@ -27,7 +27,7 @@ struct NewText {
 // - an access key ("&") repeats neither among the top-level menus nor among
 //   them and the buttons of the window, in any language;
 // - new top-level menus stand after "Tools"; new items of an existing menu
-//   go at its end, after a separator.
+//   go at its end, after a separator, but File's, which go before Exit.
 std::span<const NewText> NewTexts();
 
 // The text of a new object in a language (English for a code no language

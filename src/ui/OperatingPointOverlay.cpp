@@ -20,8 +20,10 @@ namespace {
 constexpr int kFadeSteps = 5;
 constexpr int kDotRadius = 2;
 constexpr int kMarkerRadius = 6;
-constexpr int kOutline = 3;     // the nearest cell's frame, outside the cell
-constexpr int kGatherMs = 150;  // samples drawn together
+constexpr int kOutline = 3;       // the nearest cell's frame on the map, on and outside its border
+constexpr int kCurveOutline = 1;  // a curve's row: a thin frame, the marker line says the rest
+constexpr int kTextBorder = 3;    // a cell's text keeps this far from its edges, unless told otherwise
+constexpr int kGatherMs = 150;    // samples drawn together
 
 std::int64_t SteadyMs() {
     using namespace std::chrono;
@@ -45,7 +47,10 @@ int Between(double position, int last, const std::function<int(int)>& at) {
 QRegion OperatingPointOverlay::Scene::area() const {
     QRegion region;
     for (const Dot& dot : trail) region += Around(dot.centre, kDotRadius);
-    if (marker) region += Around(*marker, kMarkerRadius + 1);
+    if (marker) {
+        region += QRect(marker->x() - reach.width() - 2, marker->y() - 2, 2 * reach.width() + 5, 5);
+        region += QRect(marker->x() - 2, marker->y() - reach.height() - 2, 5, 2 * reach.height() + 5);
+    }
     if (!markerLine.isNull())
         region += markerLine.adjusted(-kMarkerRadius, -kMarkerRadius, kMarkerRadius, kMarkerRadius);
     if (!outline.isNull()) {
@@ -63,6 +68,9 @@ OperatingPointOverlay::OperatingPointOverlay(QWidget& host, int rows, int column
       rows_(rows),
       columns_(columns),
       cellRect_(std::move(cellRect)),
+      textRect_([this](int row, int column) {
+          return cellRect_(row, column).adjusted(kTextBorder, kTextBorder, -kTextBorder, -kTextBorder);
+      }),
       placement_(std::move(placement)),
       clock_(SteadyMs) {
     setObjectName(QStringLiteral("OperatingPoint"));
@@ -136,7 +144,26 @@ void OperatingPointOverlay::setMarkerStyle(const QColor& colour, const QString& 
     update();
 }
 
+void OperatingPointOverlay::setTextRect(CellRect textRect) {
+    textRect_ = std::move(textRect);
+    update();
+}
+
 void OperatingPointOverlay::setClock(Clock clock) { clock_ = std::move(clock); }
+
+QRegion OperatingPointOverlay::Gaps() const {
+    QRegion gaps(rect());
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column) gaps -= cellRect_(row, column);
+    return gaps;
+}
+
+QRegion OperatingPointOverlay::Free() const {
+    QRegion free(rect());
+    for (int row = 0; row < rows_; ++row)
+        for (int column = 0; column < columns_; ++column) free -= textRect_(row, column);
+    return free;
+}
 
 void OperatingPointOverlay::refresh() { Restage(); }
 
@@ -170,13 +197,17 @@ OperatingPointOverlay::Scene OperatingPointOverlay::Compose() const {
     if (place.column < 0) {
         const QRect span = cellRect_(row, 0).united(cellRect_(row, columns_ - 1));
         scene.cell = {-1, row};
-        scene.outline = span.adjusted(-kOutline, -kOutline, kOutline, kOutline);
+        scene.outline = span.adjusted(-2, -2, 2, 2);
         scene.markerLine = QRect(span.left() - kOutline, at.y() - 1, span.width() + 2 * kOutline, 3);
     } else {
         const int column = std::clamp(NearestIndex(place.column), 0, columns_ - 1);
         scene.cell = {column, row};
-        scene.outline = cellRect_(row, column).adjusted(-kOutline, -kOutline, kOutline, kOutline);
+        // Half on the cell's border, half outside it: the text within stays clear.
+        const QRect cell = cellRect_(row, column);
+        scene.outline = cell.adjusted(-kOutline + 1, -kOutline + 1, kOutline - 1, kOutline - 1);
         scene.marker = at;
+        // Across the cells next to it, so that it shows in the gaps on every side.
+        scene.reach = QSize(cell.width() * 3 / 2, cell.height() * 3 / 2);
         const std::int64_t beatMs = std::max<std::int64_t>(trail_.trailMs() / kFadeSteps, 1);
         const std::int64_t beat = now / beatMs;
         for (const OperatingSample& sample : trail_.trail(beat * beatMs)) {
@@ -191,8 +222,8 @@ OperatingPointOverlay::Scene OperatingPointOverlay::Compose() const {
     if (scene.marker && !tag_.isEmpty()) {
         const QFontMetrics metrics = fontMetrics();
         const QSize size(metrics.horizontalAdvance(tag_) + 6, metrics.height());
-        scene.tagRect =
-            QRect(*scene.marker + QPoint(kMarkerRadius + 2, -kMarkerRadius - size.height()), size);
+        // In the corner, as a legend, where it covers no cell's digits.
+        scene.tagRect = QRect(QPoint(rect().left() + 4, 0), size);
     }
     scene.label = place.label;
     if (!scene.label.isEmpty()) {
@@ -229,16 +260,16 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
                 if (event->rect().intersects(cell)) cellPainter_(painter, cell, row, column);
             }
     }
-    painter.setRenderHint(QPainter::Antialiasing);
     const Scene& s = shown_;
+    // No part of the marker over the text of any cell.
+    painter.setClipRegion(Free());
     if (!s.outline.isNull()) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(markerColour_, kOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(QRectF(s.outline).adjusted(1.5, 1.5, -1.5, -1.5));
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawRect(
-            QRectF(s.outline).adjusted(kOutline + 0.5, kOutline + 0.5, -kOutline - 0.5, -kOutline - 0.5));
+        const int width = s.marker ? kOutline : kCurveOutline;
+        painter.setPen(QPen(markerColour_, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(s.outline).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
     }
+    painter.setRenderHint(QPainter::Antialiasing);
     for (const Dot& dot : s.trail) {
         const int alpha = 220 - dot.fade * (180 / kFadeSteps);
         painter.setPen(QPen(QColor(255, 255, 255, alpha), 1));
@@ -248,26 +279,24 @@ void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
     if (!s.markerLine.isNull()) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
-        // Through the gaps only: across the fields it would strike their digits out.
-        QRegion gaps(s.markerLine);
-        for (int column = 0; column < columns_; ++column)
-            for (int row = 0; row < rows_; ++row) gaps -= cellRect_(row, column);
-        painter.setClipRegion(gaps);
+        // Through the gaps only, clear of the fields' arrows too.
+        painter.setClipRegion(Gaps());
         painter.drawRect(s.markerLine);
-        painter.setClipping(false);
+        painter.setClipRegion(Free());
         const QPoint tip(s.markerLine.left(), s.markerLine.center().y());
         const QPoint triangle[] = {tip, tip + QPoint(-kMarkerRadius, -kMarkerRadius),
                                    tip + QPoint(-kMarkerRadius, kMarkerRadius)};
         painter.drawPolygon(triangle, 3);
     }
     if (s.marker) {
-        // A ring, so the digits below it stay readable; white around black shows on every tint.
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::white, 4));
-        painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
+        // A cross through the point, seen in the gaps and on the borders around it.
+        const QPoint at = *s.marker;
+        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(markerColour_, 2));
-        painter.drawEllipse(*s.marker, kMarkerRadius - 1, kMarkerRadius - 1);
+        painter.drawLine(at - QPoint(s.reach.width(), 0), at + QPoint(s.reach.width(), 0));
+        painter.drawLine(at - QPoint(0, s.reach.height()), at + QPoint(0, s.reach.height()));
     }
+    painter.setClipping(false);
     if (!s.tagRect.isNull()) {
         painter.setPen(markerColour_);
         painter.setBrush(Qt::white);

@@ -20,7 +20,9 @@ namespace ign {
 // a curve's rows, a table's items) without touching them: a marker between
 // the cells, the nearest cell outlined, and a trail that fades over the last
 // seconds. It lies on its host as a transparent layer that takes no input, so
-// the cells below keep their size, place, focus and behaviour.
+// the cells below keep their size, place, focus and behaviour. Nothing of it
+// is drawn over the text of a cell: the digits always stay readable, and the
+// marker shows through the gaps and the cells' borders.
 //
 // Anything that knows a speed and a throttle opening may drive it: the live
 // monitor frames, or a log played back.
@@ -36,7 +38,8 @@ public:
         QString label;
     };
     using Placement = std::function<Place(double rpm, double throttlePercent)>;
-    // A cell's rectangle in the host's coordinates.
+    // A cell's rectangle in the host's coordinates; also the part of a cell
+    // its text may take (by default the cell within a border of 3 pixels).
     using CellRect = std::function<QRect(int row, int column)>;
     // Drawn over each cell before the marker: the hook for what a view marks
     // per cell (hits, statistics).
@@ -55,6 +58,7 @@ public:
     // The marker in a colour of its own with a word beside it, for a point
     // that is not the live one (a log played back); black and no word by default.
     void setMarkerStyle(const QColor& colour, const QString& tag);
+    void setTextRect(CellRect textRect);
     // The clock the samples and their ages are read by; a steady clock unless a test sets one.
     void setClock(Clock clock);
     // Draws what the samples so far and the clock show now. New samples are
@@ -83,6 +87,7 @@ private:
     struct Scene {
         std::vector<Dot> trail;
         std::optional<QPoint> marker;
+        QSize reach;       // how far the marker's cross reaches either way
         QRect markerLine;  // a whole row's marker; empty on the map
         QRect outline;
         QPoint cell{-1, -1};  // x column, y row; -1 across a row
@@ -95,6 +100,10 @@ private:
     };
 
     Scene Compose() const;
+    // The host without the text of any cell: where the cell's frame may go.
+    QRegion Free() const;
+    // The host without any cell: where the marker, its line and the trail go.
+    QRegion Gaps() const;
     QPoint PixelOf(const Place& place) const;
     void Restage();
     void HideWhenDue();
@@ -102,6 +111,7 @@ private:
     int rows_;
     int columns_;
     CellRect cellRect_;
+    CellRect textRect_;
     Placement placement_;
     CellPainter cellPainter_;
     Clock clock_;

@@ -7,6 +7,7 @@
 #include "OperatingPointOverlay.h"
 #include "ParameterDocument.h"
 
+#include <QLineEdit>
 #include <QLocale>
 
 namespace ign {
@@ -21,7 +22,7 @@ FieldBox& FieldOf(const EditorBinding& editors, Param param, int point) {
 // parameter (the map), or one parameter per column (a curve: speed, advance).
 OperatingPointOverlay* Overlay(const EditorBinding& editors, std::initializer_list<Param> columns, int rows,
                                int columnCount) {
-    std::vector<QWidget*> cells;
+    std::vector<FieldBox*> cells;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columnCount; ++column) {
             if (columns.size() == 1)
@@ -33,7 +34,13 @@ OperatingPointOverlay* Overlay(const EditorBinding& editors, std::initializer_li
     auto cellRect = [cells, columnCount](int row, int column) {
         return cells[static_cast<std::size_t>(row * columnCount + column)]->geometry();
     };
-    return new OperatingPointOverlay(host, rows, columnCount, cellRect, {});
+    auto* overlay = new OperatingPointOverlay(host, rows, columnCount, cellRect, {});
+    // The text box within the field, where the digits are.
+    overlay->setTextRect([cells, columnCount](int row, int column) {
+        const FieldBox* box = cells[static_cast<std::size_t>(row * columnCount + column)];
+        return box->TextBox()->geometry().translated(box->pos());
+    });
+    return overlay;
 }
 
 // Each curve's place from the set as it is at the time: the axes change with every step.

@@ -114,9 +114,9 @@ QPixmap TFormHlav::ClientImage() {
 
     // The client area as laid out at the size that shows all of it, whatever
     // the window's size and scroll position: everything below the menu bar,
-    // the status line with the date line at the bottom. The scroll area is
-    // told to leave its contents alone while they are laid out at that size,
-    // and gets them back as they were.
+    // the progress row under it, the status line with the date line at the
+    // bottom. The scroll area is told to leave its contents alone while they
+    // are laid out at that size, and gets them back as they were.
     QScrollArea* area = client_;
     QWidget* content = area->widget();
     const QSize full = ClientContentSize();
@@ -125,24 +125,31 @@ QPixmap TFormHlav::ClientImage() {
     area->setWidgetResizable(false);
     content->resize(full);
     const QPixmap top = content->grab();
-    QStatusBar* line = statusBar();
-    const QRect lineShown = line->geometry();
-    line->resize(full.width(), line->height());
-    const QPixmap bottom = line->grab();
-    line->setGeometry(lineShown);
     content->resize(shown);
     area->setWidgetResizable(true);
     area->horizontalScrollBar()->setValue(scrolled.x());
     area->verticalScrollBar()->setValue(scrolled.y());
-    if (top.isNull() || bottom.isNull()) return {};
+    // The rows under it at the same width, each put back where it stood.
+    const auto grabAtWidth = [&full](QWidget& row) {
+        const QRect rowShown = row.geometry();
+        row.resize(full.width(), row.height());
+        const QPixmap image = row.grab();
+        row.setGeometry(rowShown);
+        return image;
+    };
+    const QPixmap middle = grabAtWidth(*progress_);
+    const QPixmap bottom = grabAtWidth(*statusBar());
+    if (top.isNull() || middle.isNull() || bottom.isNull()) return {};
 
     const qreal ratio = top.devicePixelRatio();
-    QPixmap image((QSizeF(full.width(), full.height() + line->height()) * ratio).toSize());
+    const int height = full.height() + progress_->height() + statusBar()->height();
+    QPixmap image((QSizeF(full.width(), height) * ratio).toSize());
     image.setDevicePixelRatio(ratio);
     image.fill(palette().color(QPalette::Window));
     QPainter painter(&image);
     painter.drawPixmap(0, 0, top);
-    painter.drawPixmap(0, full.height(), bottom);
+    painter.drawPixmap(0, full.height(), middle);
+    painter.drawPixmap(0, full.height() + progress_->height(), bottom);
     painter.end();
     return image;
 }

@@ -13,6 +13,7 @@
 namespace ign {
 
 ProgressArea::ProgressArea(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ProgressArea"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 0, 0);
     label_ = new QLabel(this);

@@ -2,11 +2,10 @@
 
 #include "LinkView.h"
 #include "ParameterSet.h"
-#include "TransferMode.h"
 #include "UnitMatch.h"
 
 #include <QWidget>
-#include <optional>
+#include <functional>
 
 class QLabel;
 class QStackedWidget;
@@ -17,27 +16,39 @@ class Link;
 class ParameterDocument;
 
 // Whether the unit holds what the window shows, at the right of the status
-// line: one of three texts, the mark that the set differs from its file, and
+// line: one of four texts, the mark that the set differs from its file, and
 // the note that a restore point could not be written. Each text is a label of
 // its own named for the table of new texts, so a language switch reaches it
-// like any caption, and the field keeps its width whatever it says.
+// like any caption, and the field keeps its width whatever it says. Each has
+// a short form too, its whole text as the tooltip, for a narrow line.
+//
+// What the window shows is what the editors show, text typed but not yet
+// taken included: that is what the user compares with the unit.
 class UnitMatchField : public QWidget, private LinkView {
     Q_OBJECT
 
 public:
-    UnitMatchField(ParameterDocument& document, Link& link, QWidget* parent = nullptr);
+    // `shown` gives the set as the editors show it now, without taking anything.
+    UnitMatchField(ParameterDocument& document, Link& link, std::function<ParameterSet()> shown,
+                   QWidget* parent = nullptr);
 
     UnitMatch State() const { return indicator_.state(); }
     bool DiffersFromFile() const { return indicator_.differsFromFile(); }
 
-    // Read, Verify or Program has sent its first frame: the set the unit is to hold after it.
-    void CommandStarted(TransferMode mode);
     // The window's set was opened from a file or saved to one.
     void FileMatches();
+    // The window names no file any more.
+    void NoFile();
     // What the unit holds is unknown again: another port, a reconnect.
     void UnitUnknown();
+    // Something was typed or ticked in an editor, not yet taken.
+    void EditorsEdited();
     void RestorePointFailed(const QString& error);
     void RestorePointsWritten();
+
+    // Short forms instead of the texts; the width the texts take.
+    void SetCompact(bool compact);
+    int FullWidth() const;
 
 private:
     void Show();
@@ -46,12 +57,15 @@ private:
 
     ParameterDocument& document_;
     Link& link_;
+    std::function<ParameterSet()> shown_;
     UnitMatchIndicator indicator_;
-    // The set the running transfer leaves in the unit when its Verify ends OK.
-    std::optional<ParameterSet> expected_;
+    bool compact_ = false;
     QStackedWidget* states_ = nullptr;
+    QStackedWidget* shortStates_ = nullptr;
     QLabel* differs_ = nullptr;
+    QLabel* differsShort_ = nullptr;
     QLabel* failed_ = nullptr;
+    QLabel* failedShort_ = nullptr;
 };
 
 }  // namespace ign

@@ -27,17 +27,25 @@ struct WindowActions {
     QAction* German = nullptr;
     QAction* Contens = nullptr;
     QAction* About = nullptr;
-    // The designed menus that later features append items to, after a separator.
+    // The designed menus that later features append items to, after a separator;
+    // File's go before Exit (AddToFileMenu).
     QMenu* File = nullptr;
     QMenu* Com = nullptr;
     QMenu* Tools = nullptr;
     // The menus of what came later, after Tools: each feature appends its items.
     QMenu* Edit = nullptr;
     QMenu* View = nullptr;
+    // The separator between File's later items and Exit, once there are any.
+    QAction* FileLaterEnd = nullptr;
 };
 
 // The menu bar as designed, with every item made and its shortcut, status
 // text and check mark set; the window keeps the items.
 WindowActions BuildMenuBar(QMainWindow& window);
+
+// An item of a later feature into the File menu: after the designed items up
+// to Print and the items added before it, with a separator of their own
+// before Exit, which stays the menu's last item.
+void AddToFileMenu(WindowActions& actions, QAction* item);
 
 }  // namespace ign

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
+#include <limits>
 #include <vector>
 
 namespace ign {
@@ -25,8 +26,8 @@ QString FromStored(const std::string& text) {
 }
 std::string ToStored(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
-// The stored position, or the first start's where it would hide the title bar.
-QPoint PlacedOnAScreen(const QWidget& window, QPoint stored) {
+// Whether a stored position shows any of the title bar on a screen.
+bool PlacedOnAScreen(const QWidget& window, QPoint stored) {
     // A position that leaves no part of the title bar on any screen would open
     // the window where nobody can see or drag it, and store it there again at
     // close: it opens where the first start opens it instead.
@@ -36,9 +37,14 @@ QPoint PlacedOnAScreen(const QWidget& window, QPoint stored) {
         screens.push_back({area.x(), area.y(), area.width(), area.height()});
     }
     const int titleHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    if (TitleBarOnAScreen(stored.x(), stored.y(), window.frameGeometry().width(), titleHeight, screens))
-        return stored;
-    return TFormHlav::FirstStartPosition();
+    return TitleBarOnAScreen(stored.x(), stored.y(), window.frameGeometry().width(), titleHeight, screens);
+}
+
+// A position the settings file holds, both of its numbers.
+bool PositionStored(const ProfileFile& file) {
+    constexpr int kNone = std::numeric_limits<int>::min();
+    return file.ReadInteger("FORM_HLAV", "Left", kNone) != kNone &&
+           file.ReadInteger("FORM_HLAV", "Top", kNone) != kNone;
 }
 
 }  // namespace
@@ -55,7 +61,9 @@ void TFormHlav::LoadSettings(ParameterSet& set) {
     state.useCom2 = useCom2_ ? 1 : 0;
     state.language = languageCode_;
     ign::LoadSettings(*settingsFile_, state, set.ignition, set.injection);
-    const QPoint placed = PlacedOnAScreen(*this, QPoint(state.left, state.top));
+    // Without a position of its own the window opens as on a first start, and is sized there (FitToScreen).
+    firstStart_ = !PositionStored(*settingsFile_) || !PlacedOnAScreen(*this, QPoint(state.left, state.top));
+    const QPoint placed = firstStart_ ? FirstStartPosition() : QPoint(state.left, state.top);
     state.left = placed.x();
     state.top = placed.y();
     settings_ = state;

@@ -2,6 +2,8 @@
 // scrolling, but never reaching past the screen's available area from where
 // it stands, and able to shrink far below that, with the client area scrolling.
 #include "Hlav.h"
+#include "ProgressArea.h"
+#include "WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -11,6 +13,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QWindow>
+#include <cmath>
 
 namespace ign {
 namespace {
@@ -18,6 +21,16 @@ namespace {
 // Small enough for any laptop beside other windows; the menu bar still fits.
 constexpr QSize kSmallestSize{400, 300};
 constexpr QSize kFloorSize{240, 180};
+
+// The available area of a screen, in whole pixels of the screen itself: at a
+// fractional scale the area's far edges are rounded and may lie a pixel past
+// the screen's, and so may a window that reaches them.
+QRect WholeArea(const QScreen& screen) {
+    QRect available = screen.availableGeometry();
+    const qreal ratio = screen.devicePixelRatio();
+    if (ratio != std::floor(ratio)) available.adjust(0, 0, -1, -1);
+    return available;
+}
 
 }  // namespace
 
@@ -31,20 +44,33 @@ QSize TFormHlav::ClientContentSize() const {
 
 QSize TFormHlav::SizeShowingEverything() const {
     const QSize content = ClientContentSize();
-    return {content.width(),
-            menuBar()->sizeHint().height() + content.height() + statusBar()->sizeHint().height()};
+    const QSize progress = progress_->minimumSizeHint();
+    return {std::max(content.width(), progress.width()), menuBar()->sizeHint().height() + content.height() +
+                                                             progress.height() +
+                                                             statusBar()->sizeHint().height()};
 }
 
 void TFormHlav::FitToScreen() {
     // The screen that holds the window's top-left corner, where the settings put it.
     QScreen* screen = QGuiApplication::screenAt(geometry().topLeft());
     if (screen == nullptr) screen = this->screen();
-    const QRect available = screen->availableGeometry();
     QSize frame(0, 0);
     if (const QWindow* handle = windowHandle()) {
         const QMargins margins = handle->frameMargins();
         frame = QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
     }
+    bool takesTheArea = false;
+    if (firstStart_) {
+        // Nothing placed it: it opens whole where it fits, else on the whole available area.
+        const QRect whole = WholeArea(*screen);
+        const QSize full = SizeShowingEverything();
+        const Area placed =
+            FirstStartPlacement({whole.x(), whole.y(), whole.width(), whole.height()}, full.width(),
+                                full.height(), frame.width(), frame.height(), x(), y());
+        move(placed.left, placed.top);
+        takesTheArea = QSize(placed.width, placed.height) != full;
+    }
+    const QRect available = firstStart_ ? WholeArea(*screen) : screen->availableGeometry();
     // The room from where the window stands to the far edges of the screen's
     // available area, so that the status line and the right-hand controls
     // stay on it. Where a position near an edge leaves less room than the
@@ -67,7 +93,7 @@ void TFormHlav::FitToScreen() {
     const bool low = wanted.height() > room.height() || (narrow && wanted.height() + bar > room.height());
     if (narrow) wanted.rheight() += bar;
     if (low) wanted.rwidth() += bar;
-    resize(wanted.boundedTo(room));
+    resize(takesTheArea ? room : wanted.boundedTo(room));
 }
 
 }  // namespace ign

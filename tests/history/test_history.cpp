@@ -224,6 +224,7 @@ void HistoryTest::failedWriteReportsAndKeepsFolder_data() {
 
 void HistoryTest::failedWriteReportsAndKeepsFolder() {
     QFETCH(bool, folderIsAFile);
+    if (!folderIsAFile) IGN_SKIP_WITHOUT_FILE_SIZE_LIMIT();
     QTemporaryDir dir;
     const fs::path folder = Folder(dir);
     RestorePointStore store(folder);
@@ -496,6 +497,12 @@ void HistoryTest::indicatorThroughTransfersAndEdits() {
          },
          U::UnitEqualsWindow, true},
         {"another port", [&] { indicator.unitUnknown(); }, U::UnitNotChecked, true},
+        {"a Verify that found other bytes", [&] { indicator.unitDiffers(); }, U::UnitDiffers, true},
+        {"an edit after it", [&] { change([](ParameterSet& s) { ++s.injection.JET[4]; }); }, U::UnitDiffers,
+         true},
+        {"a Read leaves no file", [&] { indicator.noFile(); }, U::UnitDiffers, false},
+        {"Program with its Verify OK again", [&] { indicator.unitHolds(window); }, U::UnitEqualsWindow,
+         false},
     };
     for (const Step& step : steps) {
         step.happen();
@@ -509,12 +516,13 @@ void HistoryTest::indicatorTexts() {
     QCOMPARE(UnitMatchText(UnitMatch::ChangedSinceProgram, 0),
              std::string_view("Changed since last Program"));
     QCOMPARE(UnitMatchText(UnitMatch::UnitNotChecked, 0), std::string_view("Unit not checked"));
+    QCOMPARE(UnitMatchText(UnitMatch::UnitDiffers, 0), std::string_view("Unit differs"));
     for (Byte language = 1; language < 3; ++language) {
         std::set<std::string_view> texts{DiffersFromFileText(language), RestorePointFailedText(language)};
-        for (UnitMatch state :
-             {UnitMatch::UnitEqualsWindow, UnitMatch::ChangedSinceProgram, UnitMatch::UnitNotChecked})
+        for (UnitMatch state : {UnitMatch::UnitEqualsWindow, UnitMatch::ChangedSinceProgram,
+                                UnitMatch::UnitNotChecked, UnitMatch::UnitDiffers})
             texts.insert(UnitMatchText(state, language));
-        QCOMPARE(texts.size(), std::size_t{5});
+        QCOMPARE(texts.size(), std::size_t{6});
         QVERIFY(!texts.count(std::string_view()));
         QVERIFY(!texts.count(UnitMatchText(UnitMatch::UnitNotChecked, 0)));
     }

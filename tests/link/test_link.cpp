@@ -326,6 +326,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(MessageText(*b.link.display().status, static_cast<Byte>(language)).data()),
                  text);
         QCOMPARE(b.unit.requestsReceived(), line == 0 ? 5 : 0);
+        QVERIFY(!b.link.answerDiffered());  // nothing came back at all
         QCOMPARE(int(b.link.state().FrameCode), firstCode);
         for (int t = 21; t < 219; ++t) b.tick();
         QVERIFY(b.link.display().statusVisible);
@@ -370,6 +371,7 @@ private slots:
         b.link.StartRead();
         b.runToEnd();
         QCOMPARE(b.link.display().status, std::optional(MessageId::VerifyError));
+        QVERIFY(b.link.answerDiffered());  // the unit answered, with the byte it holds
         QCOMPARE(b.set.ignition.ADV_A[0], b.set.ignition.PALEC);
     }
 
@@ -408,6 +410,9 @@ private slots:
         b.link.StartProgram();
         QCOMPARE(b.runToEnd(), 20);
         QCOMPARE(b.link.display().status, std::optional(MessageId::ProgramError));
+        QVERIFY(b.link.answerDiffered());
+        b.link.StartVerify();  // a new command starts afresh
+        QVERIFY(!b.link.answerDiffered());
     }
 
     void commandReplacesRunningTransfer() {

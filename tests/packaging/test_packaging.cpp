@@ -79,6 +79,7 @@ private slots:
     void initTestCase();
     void contents();
     void control();
+    void lintianFindsNothing();
     void desktopEntry();
     void metainfo();
     void icons_data();
@@ -131,11 +132,16 @@ void TestPackaging::contents() {
         QStringLiteral("./usr/bin/ignition-unit-sim -rwxr-xr-x"),
         QStringLiteral("./usr/lib/udev/rules.d/60-ignition-programmer.rules -rw-r--r--"),
         QStringLiteral("./usr/share/applications/ignition-programmer.desktop -rw-r--r--"),
+        QStringLiteral("./usr/share/doc/ignition-programmer/changelog.gz -rw-r--r--"),
+        QStringLiteral("./usr/share/doc/ignition-programmer/copyright -rw-r--r--"),
         icon.arg(QStringLiteral("16x16"), QStringLiteral("png")),
         icon.arg(QStringLiteral("256x256"), QStringLiteral("png")),
         icon.arg(QStringLiteral("32x32"), QStringLiteral("png")),
         icon.arg(QStringLiteral("48x48"), QStringLiteral("png")),
         icon.arg(QStringLiteral("scalable"), QStringLiteral("svg")),
+        QStringLiteral("./usr/share/man/man1/ignition-cli.1.gz -rw-r--r--"),
+        QStringLiteral("./usr/share/man/man1/ignition-programmer.1.gz -rw-r--r--"),
+        QStringLiteral("./usr/share/man/man1/ignition-unit-sim.1.gz -rw-r--r--"),
         QStringLiteral("./usr/share/metainfo/%1.metainfo.xml -rw-r--r--").arg(kAppId),
     };
     QCOMPARE(files, expected);
@@ -145,11 +151,13 @@ void TestPackaging::control() {
     const Run fields =
         RunTool(QStringLiteral("dpkg-deb"),
                 {QStringLiteral("-f"), deb_, QStringLiteral("Package"), QStringLiteral("Version"),
-                 QStringLiteral("Depends"), QStringLiteral("Description")});
+                 QStringLiteral("Maintainer"), QStringLiteral("Depends"), QStringLiteral("Description")});
     QCOMPARE(fields.exitCode, 0);
     const QString text = QString::fromUtf8(fields.out);
     QVERIFY(text.contains(QLatin1String("Package: ignition-programmer\n")));
     QVERIFY(text.contains(QLatin1String("Version: " IGN_EXPECTED_VERSION "\n")));
+    QVERIFY(text.contains(QLatin1String(
+        "Maintainer: Ignition Programmer developers <developers@ignition-programmer.invalid>\n")));
     // Worked out from the programs themselves, so the libraries they link are all named.
     for (const char* library :
          {"libc6", "libstdc++6", "libqt6widgets6", "libqt6serialport6", "libqt6printsupport6"})
@@ -157,9 +165,23 @@ void TestPackaging::control() {
             text.contains(QRegularExpression(QStringLiteral("Depends:.*\\b%1 \\(>=")
                                                  .arg(QRegularExpression::escape(QLatin1String(library))))),
             qPrintable(text));
+    // Qt's dialogs in Czech and German need Qt's translations, which no library pulls in.
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Depends:.*\\bqt6-translations-l10n\\b"))),
+             qPrintable(text));
     // A one-line summary, then the long description indented under it.
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Description: \\S.*\\n \\S.*\\n"))),
              qPrintable(text));
+}
+
+// Debian's own check of a package: no error and no warning (notes of lower rank may stay).
+void TestPackaging::lintianFindsNothing() {
+    const QString lintian = Tool("lintian", "lintian");
+    QVERIFY(!lintian.isEmpty());
+    const Run check = RunTool(lintian, {QStringLiteral("--fail-on"), QStringLiteral("error,warning"),
+                                        QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb_});
+    QVERIFY2(check.exitCode == 0, check.out + check.err);
+    const QRegularExpression complaint(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption);
+    QVERIFY2(!complaint.match(QString::fromUtf8(check.out)).hasMatch(), check.out.constData());
 }
 
 void TestPackaging::desktopEntry() {

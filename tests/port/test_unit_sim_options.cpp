@@ -28,9 +28,10 @@ private slots:
 void TestUnitSimOptions::accepted() {
     ign::SimOptions options;
     std::string error;
-    QVERIFY(ign::ParseSimOptions(Split("--silent --drop 0.25 --corrupt 1 --split --delay 40 --wrong-echo "
-                                       "--stuck 220 --seed 4294967295 --monitor-ms 0 --link /tmp/x --blank"),
-                                 options, error));
+    QVERIFY(ign::ParseSimOptions(
+        Split("--silent --drop 0.25 --corrupt 1 --split --delay 40 --wrong-echo "
+              "--stuck 220 --seed 4294967295 --monitor-ms 0 --link /tmp/x --blank --trace /tmp/t"),
+        options, error));
     QVERIFY(options.faults.silent);
     QCOMPARE(options.faults.dropRate, 0.25);
     QCOMPARE(options.faults.corruptRate, 1.0);
@@ -38,6 +39,7 @@ void TestUnitSimOptions::accepted() {
     QCOMPARE(options.faults.answerDelayMs, 40);
     QVERIFY(options.faults.wrongEcho);
     QCOMPARE(options.faults.stuckOffset, 220);
+    QCOMPARE(options.tracePath, std::string("/tmp/t"));
     QCOMPARE(options.faults.seed, 4294967295u);
     QCOMPARE(options.monitorMs, 0);
     QCOMPARE(options.linkPath, std::string("/tmp/x"));

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -259,6 +260,44 @@ private slots:
         QCOMPARE(Get<QAction>("MenuRedo")->text(), QStringLiteral("&Redo Edit"));
     }
 
+    // A step that comes from elsewhere while a field is being typed into
+    // (the unit's set arriving, New, Undo, a live change) shows its value
+    // with the text selected whole: the next key starts the number afresh
+    // instead of landing in the middle of the new text.
+    void aStepFromElsewhereSelectsTheFocusedFieldsText_data() {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("Read") << "Read";
+        QTest::newRow("New") << "New";
+        QTest::newRow("Undo") << "Undo";
+        QTest::newRow("Curve A-") << "Curve A-";
+    }
+    void aStepFromElsewhereSelectsTheFocusedFieldsText() {
+        QFETCH(QString, step);
+        Open();
+        Get<QSpinBox>("Edit58")->stepUp();  // a step to undo
+        auto* field = Get<QSpinBox>("EditOmez1");
+        field->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClicks(field, "1");  // "25,0001", caret at the end
+        if (step == "Read") {
+            Get<QAction>("MenuRead")->trigger();
+            RunTransfer();
+        } else if (step == "New") {
+            Get<QAction>("MenuNew")->trigger();
+        } else if (step == "Undo") {
+            Get<QAction>("MenuUndo")->trigger();
+        } else {
+            Get<QAction>("CurveMinus")->trigger();
+            RunTransfer();
+        }
+        auto* text = field->findChild<QLineEdit*>();
+        QVERIFY(field->hasFocus());
+        QCOMPARE(text->selectedText(), text->text());
+        QTest::keyClicks(field, "11500");
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(w->Parameters().ignition.OMEZ1, Byte{115});
+    }
+
     void itemsNameTheStepInEachLanguage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("items");  // after New; after undoing it
@@ -385,6 +424,27 @@ private slots:
         RunTransfer();
         Compare().ReadTick();
         QVERIFY(items->item(3)->isEnabled());
+    }
+
+    // The unit as a side is named with the time of its read; the window
+    // opened again reads it anew, since the unit may have been programmed since.
+    void aReopenedCompareReadsTheUnitAgain() {
+        Open();
+        Get<QAction>("MenuCompare")->trigger();
+        QVERIFY(Compare().SetSide(1, CompareWindow::Source::Unit));
+        ReadUnitIntoCompare();
+        QVERIFY2(QRegularExpression(QStringLiteral("^Unit, read \\d\\d:\\d\\d:\\d\\d$"))
+                     .match(Get<QLabel>("ComparePath2")->text())
+                     .hasMatch(),
+                 qPrintable(Get<QLabel>("ComparePath2")->text()));
+        QVERIFY(!Compare().Differences().empty());
+        Compare().close();
+        Get<QAbstractButton>("BitBtnJetPlus")->click();  // the window's set into the unit
+        RunTransfer();
+        Get<QAction>("MenuCompare")->trigger();
+        QVERIFY(Compare().Reading());
+        ReadUnitIntoCompare();
+        QVERIFY(Compare().Differences().empty());
     }
 
     // A read of the unit that the window's own command overtakes ends at once

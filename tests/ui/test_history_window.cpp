@@ -23,11 +23,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -225,8 +227,10 @@ private slots:
     // command goes on as without restore points; a written one takes the note away.
     void unwritableFolderIsSaidOnceAndCommandsRun() {
         settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n");
-        QVERIFY(QDir().mkpath(settings->DataPath()));
-        QFile blocker(settings->DataPath() + "/ignition-programmer");
+        // A file where the history folder goes (on Windows the program's data folder is its settings
+        // folder too, so it is the history folder itself that is blocked).
+        QVERIFY(QDir().mkpath(QFileInfo(settings->HistoryPath()).path()));
+        QFile blocker(settings->HistoryPath());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         MakeWindow();
@@ -285,8 +289,24 @@ private slots:
         w->MenuVerifyClick();
         RunTransfer();
         QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyError);
+        QCOMPARE(State(), ign::UnitMatch::UnitDiffers);  // it answered, with other bytes
+        QCOMPARE(StateText(), text(ign::UnitMatch::UnitDiffers));
+        Edit();
+        QCOMPARE(State(), ign::UnitMatch::UnitDiffers);
+        // A cell that ignores writes: the Program's verify finds it.
+        unit->faults().stuckOffset = 5;
+        w->MenuProgramClick();
+        RunTransfer();
+        QCOMPARE(State(), ign::UnitMatch::UnitDiffers);
+        unit->faults().stuckOffset = 0;
+        // A unit that says nothing was not checked at all.
+        unit->faults().silent = true;
+        w->MenuVerifyClick();
+        RunTransfer();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyError);
         QCOMPARE(State(), ign::UnitMatch::UnitNotChecked);
         QCOMPARE(StateText(), text(ign::UnitMatch::UnitNotChecked));
+        unit->faults().silent = false;
 
         auto* differs = ControlOf<QLabel>(*w, "UnitMatchDiffersFromFile");
         QVERIFY(differs->isHidden());
@@ -304,6 +324,37 @@ private slots:
         // The window title and the file label stay as they always were.
         QCOMPARE(ControlOf<QLabel>(*w, "LabelFile2")->text(), file);
         QCOMPARE(w->windowTitle(), title);
+        // A Read leaves no file shown, and with it no file to differ from.
+        Read();
+        QCOMPARE(ControlOf<QLabel>(*w, "LabelFile2")->text(), QString());
+        QVERIFY(differs->isHidden());
+    }
+
+    // A narrow line keeps most of its room for the hint: the field shows
+    // short forms, the whole texts as their tooltips, and the whole texts
+    // again once there is room.
+    void narrowLineKeepsTheHint() {
+        Open();
+        w->ApplyLanguage(2);
+        Read();
+        QTemporaryDir files;
+        const QString file = files.filePath("saved.ign");
+        w->SetFileDialogRunner([&](QFileDialog&) { return file; });
+        w->MenuSaveClick();
+        Edit();
+        auto* field = ControlOf<QWidget>(*w, "UnitMatchField");
+        QStatusBar* line = w->statusBar();
+        w->resize(400, 300);
+        QTRY_COMPARE(line->width(), 400);
+        QTRY_VERIFY(field->width() <= line->width() / 2);
+        auto* state = ControlOf<QStackedWidget>(*w, "UnitMatchStateShort");
+        QVERIFY(state->isVisible());
+        QCOMPARE(state->currentWidget()->toolTip(), QStringLiteral("Geändert seit letzter Programmierung"));
+        QCOMPARE(ControlOf<QLabel>(*w, "UnitMatchDiffersFromFileShort")->toolTip(),
+                 QStringLiteral("Weicht von der Datei ab"));
+        w->resize(1200, 500);
+        QTRY_VERIFY(ControlOf<QLabel>(*w, "UnitMatchDiffersFromFile")->isVisible());
+        QCOMPARE(StateText(), QStringLiteral("Geändert seit letzter Programmierung"));
     }
 
     // With ReadBeforeProgram, Program first reads the unit aside into a point

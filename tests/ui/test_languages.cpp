@@ -129,9 +129,29 @@ bool TypeFits(QObject& target, TextTarget kind) {
 // The controls that may show a tooltip: the tool-group buttons, the "-"/"+" buttons of both groups,
 // the two RPM headings and the three version labels.
 const std::set<QString> kTooltipAllowed{
-    "SpeedButtonNew", "SpeedButton5",   "SpeedButton7",  "SpeedButtonPrint", "Button1",       "BitBtn2",
-    "BitBtn1",        "BitBtnIgnMinus", "BitBtnIgnPlus", "BitBtnJetMinus",   "BitBtnJetPlus", "Label1",
-    "Label3",         "LabelVerze1",    "LabelVerze2",   "LabelVerze3",
+    "SpeedButtonNew",
+    "SpeedButton5",
+    "SpeedButton7",
+    "SpeedButtonPrint",
+    "Button1",
+    "BitBtn2",
+    "BitBtn1",
+    "BitBtnIgnMinus",
+    "BitBtnIgnPlus",
+    "BitBtnJetMinus",
+    "BitBtnJetPlus",
+    "Label1",
+    "Label3",
+    "LabelVerze1",
+    "LabelVerze2",
+    "LabelVerze3",
+    // The status line's short forms, for a narrow line: their whole texts.
+    "UnitMatchEqualShort",
+    "UnitMatchChangedShort",
+    "UnitMatchNotCheckedShort",
+    "UnitMatchDiffersShort",
+    "UnitMatchDiffersFromFileShort",
+    "RestorePointFailedShort",
 };
 
 void TriggerAction(QWidget& window, const char* name) {
@@ -261,6 +281,21 @@ private slots:
         QVERIFY(window_->ShownParameters() == shown);
     }
 
+    // The path stands a blank apart from "File:" in every language.
+    void fileCaptionKeepsItsDistance_data() { eachLanguageShowsItsTable_data(); }
+    void fileCaptionKeepsItsDistance() {
+        QFETCH(QString, language);
+        ApplyLanguageTable(*window_, TableByName(language));
+        window_->findChild<QLabel*>("LabelFile2")->setText("/home/tuner/r1.ign");
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        const auto* caption = window_->findChild<QLabel*>("LabelFile1");
+        const auto* path = window_->findChild<QLabel*>("LabelFile2");
+        const int captionEnds = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+        QVERIFY2(path->x() - captionEnds >= caption->fontMetrics().horizontalAdvance(' '),
+                 qPrintable(QString::number(path->x() - captionEnds)));
+    }
+
     void tooltipsOnlyWhereAllowed_data() { eachLanguageShowsItsTable_data(); }
     void tooltipsOnlyWhereAllowed() {
         QFETCH(QString, language);
@@ -333,10 +368,14 @@ private slots:
     }
 
     // New menus stand after Tools, and a menu's new items after its designed
-    // ones, behind a separator.
+    // ones, behind a separator; File's before Exit, which stays its last item.
     void newMenusAndItemsComeAfterTheDesignedOnes() {
+        QStringList file;
+        for (const QAction* item : window_->findChild<QMenu*>("MenuFile")->actions())
+            file << item->objectName();
+        QCOMPARE(file, (QStringList{"MenuNew", "", "MenuOpen", "", "MenuSave", "", "MenuPrint", "",
+                                    "MenuHistory", "", "MenuExit"}));
         const std::vector<std::pair<QString, QStringList>> designed{
-            {"MenuFile", {"MenuNew", "", "MenuOpen", "", "MenuSave", "", "MenuPrint", "", "MenuExit"}},
             {"MenuCom", {"MenuCom1", "MenuCom2"}},
             {"MenuDevice", {"MenuRead", "MenuVerify", "MenuProgram"}},
             {"MenuTools", {"CurveMinus", "CurvePlus", "JetMinus", "JetPlus"}},

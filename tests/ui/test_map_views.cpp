@@ -14,6 +14,7 @@
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "ThrowawaySettings.h"
+#include "UnitMatch.h"
 #include "Validation.h"
 #include "WindowTest.h"
 
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -100,6 +102,9 @@ class TestMapViews : public QObject {
         cells->setRangeSelected(QTableWidgetSelectionRange(r.top, r.left, r.bottom, r.right), true);
     }
     ign::JetMap Jet() { return w->Parameters().injection.JET; }
+    ign::UnitMatch State() {
+        return static_cast<ign::UnitMatch>(Get<QStackedWidget>("UnitMatchState")->currentIndex());
+    }
 
 private slots:
     void init() {
@@ -197,6 +202,45 @@ private slots:
         now = ign::OperatingTrail::kHideAfterMs;
         overlay->refresh();
         QVERIFY(!overlay->markerCentre());
+    }
+
+    // The marker leaves the text of every field as it was, wherever the
+    // engine runs: right on a cell's centre, between cells, on a curve's row.
+    void markerCoversNoDigit_data() {
+        QTest::addColumn<QString>("overlay");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<double>("rpm");
+        QTest::addColumn<double>("throttle");
+        QTest::newRow("map, on a cell") << "MapOperatingPoint"
+                                        << "TabSheet2" << 4000.0 << 20.0;
+        QTest::newRow("map, between cells") << "MapOperatingPoint"
+                                            << "TabSheet2" << 5000.0 << 25.0;
+        QTest::newRow("curve A, on a row") << "CurveAOperatingPoint"
+                                           << "TabSheet1" << 3000.0 << 0.0;
+    }
+    void markerCoversNoDigit() {
+        QFETCH(QString, overlay);
+        QFETCH(QString, page);
+        QFETCH(double, rpm);
+        QFETCH(double, throttle);
+        Open();
+        Get<QTabWidget>("PageControl1")->setCurrentWidget(Get(page.toLatin1().constData()));
+        auto* marker = Get<ign::OperatingPointOverlay>(overlay.toLatin1().constData());
+        marker->setClock([] { return std::int64_t{1000}; });
+        marker->setOperatingPoint(rpm, throttle);
+        marker->refresh();
+        QVERIFY(marker->markerCentre());
+        QWidget* host = marker->parentWidget();
+        const QImage marked = host->grab().toImage();
+        marker->hide();
+        const QImage plain = host->grab().toImage();
+        QVERIFY(marked != plain);
+        const qreal ratio = marked.devicePixelRatio();
+        for (const ign::FieldBox* field : host->findChildren<ign::FieldBox*>()) {
+            const QRect text = field->TextBox()->geometry().translated(field->pos());
+            const QRect pixels(text.topLeft() * ratio, text.size() * ratio);
+            QVERIFY2(marked.copy(pixels) == plain.copy(pixels), qPrintable(field->objectName()));
+        }
     }
 
     // ---- the Curves window ----
@@ -478,6 +522,17 @@ private slots:
         QCOMPARE(Jet()[44], Byte(before[44] + 1));
         const auto& image = w->Parameters().image.bytes;
         QVERIFY(std::equal(image.begin(), image.begin() + 210, unit->memory().begin()));
+        QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
+        // Typed into a field while the next one is sent: the window then shows something else.
+        Get<QAbstractButton>("MapTablePlus")->click();
+        auto* field = Get<QSpinBox>("EditPalec");
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClicks(field, "9");
+        RunTransfer();
+        QCOMPARE(Get<QLabel>("LabelHlaseni")->text(), QStringLiteral("Verify OK"));
+        QCOMPARE(State(), ign::UnitMatch::ChangedSinceProgram);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
         // Closed and opened again: off, whatever it was.
         Table().close();
         Get<QAction>("ViewMapTable")->trigger();

@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
+#include "PlatformSkips.h"
 #include "QuietLine.h"
 #include "QuitSignals.h"
 #include "ThrowawaySettings.h"
@@ -14,9 +15,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
 
 #include <chrono>
 #include <condition_variable>
@@ -88,8 +91,17 @@ public:
         struct stat info {};
         ::fstat(::fileno(file_), &info);
         QByteArray text(static_cast<qsizetype>(info.st_size), '\0');
+        const int fd = ::fileno(file_);
+#if defined(_WIN32)
+        // The offset is shared with standard error: it goes back where it was.
+        const auto at = ::lseek(fd, 0, SEEK_CUR);
+        ::lseek(fd, 0, SEEK_SET);
+        const int got = ::read(fd, text.data(), static_cast<unsigned>(text.size()));
+        ::lseek(fd, at, SEEK_SET);
+#else
         // pread: the offset is shared with standard error, which writes on.
-        const ssize_t got = ::pread(::fileno(file_), text.data(), static_cast<std::size_t>(text.size()), 0);
+        const ssize_t got = ::pread(fd, text.data(), static_cast<std::size_t>(text.size()), 0);
+#endif
         text.resize(got > 0 ? static_cast<qsizetype>(got) : 0);
         return text;
     }
@@ -136,13 +148,18 @@ void TestStartAndQuit::hostileSettingsStartAsWithout_data() {
 
 void TestStartAndQuit::hostileSettingsStartAsWithout() {
     QFETCH(QString, kind);
+    if (kind == "pipe") IGN_SKIP_ON_WINDOWS("no fifos");
+    if (kind == "link to /dev/zero") IGN_SKIP_ON_WINDOWS("no /dev/zero");
     ThrowawaySettings settings;
     const QString path = settings.FilePath();
-    const QByteArray name = QFile::encodeName(path);
+    // As the program names it: with the system's own separators.
+    const QByteArray name = QFile::encodeName(QDir::toNativeSeparators(path));
     QVERIFY(QFile::remove(path));
     QByteArray big = "[FORM_HLAV]\r\nLanguage=1\r\n[NOTES]\r\n";
+#if !defined(_WIN32)
     if (kind == "pipe") QCOMPARE(::mkfifo(name.constData(), 0600), 0);
     if (kind == "link to /dev/zero") QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+#endif
     if (kind == "folder") QVERIFY(QDir().mkpath(path));
     if (kind == "2 MiB file") {
         big.append((2 << 20) - big.size(), 'x');
@@ -176,14 +193,19 @@ void TestStartAndQuit::hostileSettingsStartAsWithout() {
         return;
     }
     QCOMPARE(said.count(note + " is not a regular file"), 1);
-    QCOMPARE(boxes, QStringList{"Unable to write to " + path});  // at the close, as ever
+    QCOMPARE(boxes,
+             QStringList{"Unable to write to " + QDir::toNativeSeparators(path)});  // at the close, as ever
+#if !defined(_WIN32)
     struct stat info {};
     QCOMPARE(::lstat(name.constData(), &info), 0);
     if (kind == "pipe") QVERIFY(S_ISFIFO(info.st_mode));
     if (kind == "link to /dev/zero") QCOMPARE(QFileInfo(path).symLinkTarget(), QStringLiteral("/dev/zero"));
-    if (kind == "folder") QVERIFY(S_ISDIR(info.st_mode) && QDir(path).isEmpty());
-    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
-             QStringList{"ZIR_OVI.ini"});
+#endif
+    if (kind == "folder") QVERIFY(QFileInfo(path).isDir() && QDir(path).isEmpty());
+    QStringList beside =
+        QDir(QFileInfo(path).path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System);
+    beside.removeAll(QStringLiteral("history"));  // on Windows the restore points' folder is there too
+    QCOMPARE(beside, QStringList{"ZIR_OVI.ini"});
 }
 
 void TestStartAndQuit::storedPositions_data() {
@@ -217,6 +239,7 @@ void TestStartAndQuit::storedPositions() {
 }
 
 void TestStartAndQuit::aQuitSignalDuringStartUpClosesTheWindowUnshown() {
+    IGN_SKIP_ON_WINDOWS("no quit signals: a session's end comes to the window as a message");
     ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\n");
     std::raise(SIGTERM);  // pending: no event loop runs before the start-up has ended
     TFormHlav w(QuietPorts());
@@ -226,6 +249,7 @@ void TestStartAndQuit::aQuitSignalDuringStartUpClosesTheWindowUnshown() {
 }
 
 void TestStartAndQuit::aQuitSignalClosesAnOpenMessageBoxAndTheWindow() {
+    IGN_SKIP_ON_WINDOWS("no quit signals: a session's end comes to the window as a message");
     ThrowawaySettings settings("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\n");
     TFormHlav w(QuietPorts());
     w.show();
@@ -248,6 +272,8 @@ void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes_data() {
 }
 
 void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
+    IGN_SKIP_ON_WINDOWS("no quit signals: a session's end comes to the window as a message");
+#if !defined(_WIN32)
     QFETCH(QByteArray, port);
     QFETCH(int, delayMs);
     QFETCH(bool, saveRefused);
@@ -310,6 +336,7 @@ void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
         QCOMPARE(said.count(unable), 0);
         QVERIFY(Slurp(path).startsWith("[FORM_HLAV]\r\nLeft=300\r\nTop=200\r\nCom2=0\r\n"));
     }
+#endif
 }
 
 IGN_WINDOW_TEST_MAIN(TestStartAndQuit)

@@ -258,14 +258,79 @@ private slots:
         QVERIFY(w->ShownParameters() == before);
     }
 
+    // F10 opens the menu bar at its first menu; Tab goes from the last
+    // control of the Ignition page to Read, with nothing unseen between.
+    void keyboardReachesTheMenuBarAndTheToolButtons() {
+        QTest::keyClick(w.get(), Qt::Key_F10);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menu->objectName(), QStringLiteral("MenuFile"));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+
+        Get("CheckBox6")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Button1"));
+    }
+
     void typedTextWaitsUntilTheBoxIsLeft() {
         QSpinBox* field = Field("Edit4");
         TypeInto(field, "2000");
         QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{40});
-        QTest::keyClick(field, Qt::Key_Return);  // Return is not leaving
-        QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{40});
         Leave(field);
         QCOMPARE(w->Parameters().ignition.RPM_A[3], ign::Byte{31});
+    }
+
+    // Two triggers beside the specified ones, on every page: Enter runs the
+    // edit cycle as leaving the box does, and the box keeps the focus with
+    // the taken text selected; Escape puts back the text last taken.
+    void enterTakesAndEscapePutsBack_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("advance above the trigger width") << "TabSheet1"
+                                                         << "Edit11"
+                                                         << "130"
+                                                         << "75";
+        QTest::newRow("map cell beyond its maximum") << "TabSheet2"
+                                                     << "Edit55"
+                                                     << "300"
+                                                     << "250";
+        QTest::newRow("injection position, remainder dropped") << "TabSheet3"
+                                                               << "Edit172"
+                                                               << "100"
+                                                               << "99";
+        QTest::newRow("throttle 100 %") << "TabSheet4"
+                                        << "EditTps100"
+                                        << "2509"
+                                        << "2,500";
+    }
+    void enterTakesAndEscapePutsBack() {
+        QFETCH(QString, page);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
+        ShowPage(page.toLatin1().constData());
+        QSpinBox* field = Field(box.toLatin1().constData());
+        const QString before = field->text();
+        TypeInto(field, typed);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(field->text(), before);
+        QVERIFY(w->ShownParameters() == w->Parameters());
+
+        TypeInto(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(field->text(), taken);
+        QVERIFY(field->hasFocus());
+        QCOMPARE(field->findChild<QLineEdit*>()->selectedText(), taken);
+        const ign::ParameterSet set = w->Parameters();
+        QVERIFY(w->ShownParameters() == set);  // taken into the set, nothing left pending
+        QTest::keyClicks(field, "7");
+        QTest::keyClick(field, Qt::Key_Escape);
+        QCOMPARE(field->text(), taken);
+        Leave(field);
+        QVERIFY(w->Parameters() == set);
     }
 
     void spinnerClickRaisesTheSecondLimiter() {

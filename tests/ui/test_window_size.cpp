@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -91,7 +92,23 @@ private slots:
               qPrintable(Text(available.size())), frame.x(), frame.y(), qPrintable(Text(opened)),
               qPrintable(Text(w->minimumSize())));
         QCOMPARE(w->screen(), &on);
-        QCOMPARE(frame.topLeft(), atCorner ? available.topLeft() : QPoint(219, 117));  // the position is kept
+        if (atCorner) {
+            QCOMPARE(frame.topLeft(), available.topLeft());  // the position is kept
+        } else if (Scrolls(Qt::Horizontal) || Scrolls(Qt::Vertical)) {
+            // Too big for the screen: a first start takes the whole available
+            // area (a pixel less at a fractional scale, so as not to reach past it).
+            QCOMPARE(frame.topLeft(), available.topLeft());
+            QVERIFY(available.width() - frame.width() <= 1 && available.height() - frame.height() <= 1);
+        } else {
+            // Whole, moved from the first start's place only as far as the screen asks
+            // (a pixel more at a fractional scale).
+            const QPoint moved =
+                frame.topLeft() - QPoint(std::min(219, available.right() + 1 - frame.width()),
+                                         std::min(117, available.bottom() + 1 - frame.height()));
+            QVERIFY2(moved.x() <= 0 && moved.x() >= -1 && moved.y() <= 0 && moved.y() >= -1,
+                     qPrintable(QStringLiteral("%1, %2").arg(moved.x()).arg(moved.y())));
+        }
+        if (!atCorner) QVERIFY2(available.contains(frame), "a first start lies wholly on the screen");
         // 400 x 300 where the screen has that room from the window's corner.
         const QSize fromCorner(available.right() + 1 - frame.x() - Frame().width(),
                                available.bottom() + 1 - frame.y() - Frame().height());
@@ -115,6 +132,34 @@ private slots:
             w->resize(opened - QSize(0, 1));
             Settle();
             QVERIFY2(Scrolls(Qt::Vertical), "taller than it needs to be");
+        }
+    }
+
+    // A device run's outcome stays in sight below the scrolled area, however
+    // small the window and wherever it is scrolled, and a first start shows it too.
+    void progressRowStaysInView_data() {
+        QTest::addColumn<bool>("smallest");
+        QTest::newRow("first start") << false;
+        QTest::newRow("400 x 300, scrolled to the top") << true;
+    }
+    void progressRowStaysInView() {
+        QFETCH(bool, smallest);
+        if (smallest) {
+            Open(ScreenNamed(QStringLiteral("Laptop")).availableGeometry().topLeft());
+            w->resize(w->minimumSize());
+            Settle();
+        } else {
+            Open(std::nullopt);
+        }
+        w->MenuReadClick();
+        for (const char* name : {"LabelHlaseni", "ProgressBar1"}) {
+            QWidget* shown = ControlOf(*w, name);
+            QVERIFY(shown->isVisible());
+            // The part of it that its parents, the window at last, leave in sight.
+            QRect seen(shown->mapTo(w.get(), QPoint()), shown->size());
+            for (QWidget* parent = shown->parentWidget(); parent != nullptr; parent = parent->parentWidget())
+                seen &= QRect(parent->mapTo(w.get(), QPoint()), parent->size());
+            QCOMPARE(seen.size(), shown->size());
         }
     }
 
