@@ -101,7 +101,11 @@ void TuneSheetDialog::Open(const QString& parameterFile) {
 }
 
 void TuneSheetDialog::Retranslate() {
-    reference_->setItemText(NewestProgram, NewTextOf("TuneSheetNewestProgram", language_));
+    // The default named as it stands now, so the tuner sees which point the changes are told against.
+    const std::optional<SheetReference> newest = NewestProgramPoint(sources_.window().set);
+    reference_->setItemText(NewestProgram, NewTextOf("TuneSheetNewestProgram", language_)
+                                               .arg(newest ? QString::fromStdString(newest->name)
+                                                           : NewTextOf("SheetNoReference", language_)));
     reference_->setItemText(NoReference, NewTextOf("TuneSheetNoReference", language_));
     reference_->setItemText(ChooseFile, NewTextOf("TuneSheetChooseReference", language_));
 }
@@ -136,13 +140,16 @@ std::optional<SheetReference> TuneSheetDialog::Reference(const ParameterSet& set
             return std::nullopt;
         case ChosenFile:
             return chosen_;
-        default: {
-            const RestorePointStore store(historyFolder_);
-            if (auto point = NewestDifferingPoint(store.List(), set))
-                return SheetReference{point->point.path.filename().string(), std::move(point->set)};
-            return std::nullopt;
-        }
+        default:
+            return NewestProgramPoint(set);
     }
+}
+
+std::optional<SheetReference> TuneSheetDialog::NewestProgramPoint(const ParameterSet& set) const {
+    const RestorePointStore store(historyFolder_);
+    if (auto point = NewestDifferingPoint(store.List(), set))
+        return SheetReference{point->point.path.filename().string(), std::move(point->set)};
+    return std::nullopt;
 }
 
 SheetInput TuneSheetDialog::Input() const {

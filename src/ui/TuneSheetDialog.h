@@ -63,6 +63,7 @@ private:
     enum ReferenceItem { NewestProgram, NoReference, ChooseFile, ChosenFile };
 
     void ReferenceActivated(int index);
+    std::optional<SheetReference> NewestProgramPoint(const ParameterSet& set) const;
     void Retranslate();
 
     std::filesystem::path historyFolder_;

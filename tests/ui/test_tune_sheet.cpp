@@ -112,6 +112,8 @@ private slots:
         ControlOf<QAction>(*w, "MenuTuneSheet")->trigger();
         auto* dialog = ControlOf<ign::TuneSheetDialog>(*w, "TuneSheetDialog");
         QCOMPARE(dialog->PaperChoice()->currentText(), QString("Letter"));  // the test's locale is en_US
+        QCOMPARE(dialog->ReferenceChoice()->currentText(),
+                 QString("Programmed before: 2026-05-01_18-30-00_program_SIM12.ign"));
         QTest::keyClicks(dialog->NoteField(), "Rain tyres, jet +2");
 
         const QString pdfPath = dir.filePath("sheet.pdf");
