@@ -197,7 +197,10 @@ HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
         // What was typed goes beside its point before the point may leave the list.
         SaveNote();
         model_->SetFilter(text);
-        notePoint_.reset();
+        // The chosen point stays chosen while it matches; otherwise the first match shows its note.
+        int row = notePoint_ ? model_->RowOf(*notePoint_) : -1;
+        if (row < 0 && model_->rowCount() > 0) row = 0;
+        if (row >= 0) list_->setCurrentIndex(model_->index(row, 0));
         SelectionChanged();
     });
 
