@@ -12,6 +12,7 @@
 #include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -254,6 +255,8 @@ HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
             emit restoreRequested(QString::fromStdString(point->path.string()));
     });
     connect(keep_, &QPushButton::clicked, this, [this] {
+        // The note goes on disk first, so the rename carries it with its point.
+        if (!SaveNote()) return;
         if (const RestorePoint* point = Selected()) emit keepRequested(*point, !point->name.keep);
     });
     connect(take, &QPushButton::clicked, this, &HistoryWindow::manualRequested);
@@ -350,6 +353,7 @@ void HistoryWindow::SelectionChanged() {
         if (SaveNote()) {
             notePoint_ = chosen ? std::optional(selected->name) : std::nullopt;
             note_->setPlainText(chosen ? model_->NoteAt(model_->RowOf(selected->name)) : QString());
+            note_->moveCursor(QTextCursor::End);  // a note is mostly added to
             note_->setEnabled(chosen);
             saveNote_->setEnabled(chosen);
         }

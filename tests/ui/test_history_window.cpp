@@ -531,7 +531,8 @@ private slots:
 
     // A note typed into the field goes beside its point when another point is
     // chosen, is there after a restart, in the column and the field, and the
-    // filter finds its point by any word of it, in any case. Typing past the
+    // filter finds its point by any word of it, in any case; a keep right
+    // after typing carries the note with its point. Typing past the
     // greatest length keeps the first 4 000 characters; a note whose point
     // has gone stays in the field with the reason shown.
     void noteSurvivesARestartAndTheFilterFindsIt() {
@@ -560,6 +561,15 @@ private slots:
         QCOMPARE(window->NoteField()->toPlainText().size(), 4000);
         QVERIFY(window->SaveNote());
 
+        // Typed, then kept at once: the note goes with its point's new name.
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::keyClicks(window->NoteField(), "wet, soft");
+        ControlOf<QPushButton>(*w, "HistoryKeep")->click();
+        Recorder()->Flush();
+        const fs::path kept =
+            fs::path(settings->HistoryPath().toStdString()) / "2026-03-01_12-00-00_manual_keep.ign";
+        QCOMPARE(made.ReadNote({kept, {}, true}).text, std::string("wet, soft"));
+
         w.reset();
         MakeWindow();
         ControlOf<QAction>(*w, "MenuHistory")->trigger();
@@ -572,20 +582,19 @@ private slots:
         QCOMPARE(list->model()->index(0, 0).data().toString(), QString("2026-03-02 12:00:00"));
         list->setCurrentIndex(list->model()->index(0, 0));
         QCOMPARE(window->NoteField()->toPlainText(), QString("Dry track, Jet +2\nrider liked it"));
-        window->FilterField()->setText("wet");
+        window->FilterField()->setText("rain");
         QCOMPARE(list->model()->rowCount(), 0);
         window->FilterField()->clear();
         QCOMPARE(list->model()->rowCount(), 3);
         QCOMPARE(list->model()->index(0, ign::RestorePointModel::NoteColumn).data().toString().size(), 4000);
 
         list->setCurrentIndex(list->model()->index(2, 0));
-        QTest::keyClicks(window->NoteField(), "first day");
-        QVERIFY(
-            fs::remove(fs::path(settings->HistoryPath().toStdString()) / "2026-03-01_12-00-00_manual.ign"));
+        QTest::keyClicks(window->NoteField(), ", first day");
+        QVERIFY(fs::remove(kept));
         window->Refresh();
         QVERIFY(!window->SaveNote());
         QVERIFY(ControlOf<QLabel>(*w, "HistoryNoteError")->isVisible());
-        QCOMPARE(window->NoteField()->toPlainText(), QString("first day"));
+        QCOMPARE(window->NoteField()->toPlainText(), QString("wet, soft, first day"));
     }
 };
 
