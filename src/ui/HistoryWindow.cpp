@@ -349,13 +349,18 @@ void HistoryWindow::SelectionChanged() {
     RestorePointName name = chosen ? selected->name : RestorePointName{};
     if (notePoint_) name.keep = notePoint_->keep;
     if (!chosen || !notePoint_ || !(*notePoint_ == name)) {
-        // A note left unsaved stays in the field, with the reason shown, rather than being lost.
-        if (SaveNote()) {
+        // A note that could not be written stays in the field once, with the
+        // reason shown, so it can still be copied; choosing again moves on.
+        const bool saved = SaveNote();
+        if (saved || (chosen && leaveUnsaved_)) {
+            leaveUnsaved_ = false;
             notePoint_ = chosen ? std::optional(selected->name) : std::nullopt;
             note_->setPlainText(chosen ? model_->NoteAt(model_->RowOf(selected->name)) : QString());
             note_->moveCursor(QTextCursor::End);  // a note is mostly added to
             note_->setEnabled(chosen);
             saveNote_->setEnabled(chosen);
+        } else {
+            leaveUnsaved_ = chosen;
         }
     }
     restore_->setEnabled(chosen);

@@ -109,9 +109,9 @@ private:
     QPlainTextEdit* note_ = nullptr;
     QPushButton* saveNote_ = nullptr;
     QLabel* noteError_ = nullptr;
-    // The point the note field holds the note of, and whether it was typed into since.
+    // The point the note field holds the note of.
     std::optional<RestorePointName> notePoint_;
-    bool noteEdited_ = false;
+    bool leaveUnsaved_ = false;  // the note could not be written once; the next choice moves on
     std::uint8_t language_ = 0;
 };
 

@@ -534,7 +534,8 @@ private slots:
     // filter finds its point by any word of it, in any case; a keep right
     // after typing carries the note with its point. Typing past the
     // greatest length keeps the first 4 000 characters; a note whose point
-    // has gone stays in the field with the reason shown.
+    // has gone stays in the field with the reason shown until another
+    // point is chosen twice.
     void noteSurvivesARestartAndTheFilterFindsIt() {
         settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n");
         ign::RestorePointStore made(fs::path(settings->HistoryPath().toStdString()));
@@ -595,6 +596,10 @@ private slots:
         QVERIFY(!window->SaveNote());
         QVERIFY(ControlOf<QLabel>(*w, "HistoryNoteError")->isVisible());
         QCOMPARE(window->NoteField()->toPlainText(), QString("wet, soft, first day"));
+        list->setCurrentIndex(list->model()->index(1, 0));  // shown once more, then given up for the choice
+        QCOMPARE(window->NoteField()->toPlainText(), QString("wet, soft, first day"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QCOMPARE(window->NoteField()->toPlainText().size(), 4000);
     }
 };
 
