@@ -23,6 +23,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <memory>
 
 using ign::TFormHlav;
@@ -141,6 +142,21 @@ private slots:
         QVERIFY(text.contains("2026-05-01_18-30-00_program_SIM12.ign"));
         QVERIFY(!text.contains("no reference"));
         QVERIFY(pdf::InfoOf(pdfPath).pageSize.contains("letter", Qt::CaseInsensitive));
+
+        // Restored from the point: the sheet names it, and the dialog takes the note kept beside it.
+        const ign::RestorePoint point = store.List().points.front();
+        QVERIFY(!store.WriteNote(point, "Programmed at the track").failed());
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        auto* list = ControlOf<QTreeView>(*w, "HistoryList");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        ControlOf<QPushButton>(*w, "HistoryRestore")->click();
+        ControlOf<QAction>(*w, "MenuTuneSheet")->trigger();
+        QCOMPARE(dialog->NoteField()->toPlainText(), QString("Programmed at the track"));
+        ControlOf<QPushButton>(*dialog, "TuneSheetSavePdf")->click();
+        const QString restored = pdf::Text(pdfPath);
+        QVERIFY2(restored.contains("File: race.ign Restore point: 2026-05-01_18-30-00_program_SIM12.ign"),
+                 qPrintable(restored));
+        QVERIFY(restored.contains("Note: Programmed at the track"));
     }
 };
 
