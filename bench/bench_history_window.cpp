@@ -1,7 +1,8 @@
 // What restore points cost the window: opening the history window on a
 // folder of many points, and a Program on the simulated unit with its
 // restore point taken beside it against the same Program without one, both
-// driven by the window's own 55 ms timer.
+// driven by the window's own 55 ms timer; the notes' filter, and the tune
+// sheet made from its dialog on that history.
 //
 // Usage: bench_history_window [number of points]   (10 000 by default)
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
@@ -14,10 +15,17 @@
 #include "RestorePointRecorder.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
+#include "TuneNote.h"
+#include "TuneSheetDialog.h"
 
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -45,6 +53,10 @@ void FillFolder(const fs::path& folder, int count) {
         const ign::RestorePointName name{t, static_cast<ign::RestoreReason>(i % ign::kRestoreReasonCount),
                                          "SIM12", 1, false};
         std::ofstream(folder / ign::FormatRestorePointName(name), std::ios::binary) << bytes;
+        // Every tenth point with a note the list shows and the filter searches.
+        if (i % 10 == 0)
+            std::ofstream(ign::NotePathOf(folder / ign::FormatRestorePointName(name)), std::ios::binary)
+                << ign::NoteFileBytes("Track day " + std::to_string(i) + ": jet +2 at 8000");
     }
 }
 
@@ -122,6 +134,47 @@ int main(int argc, char** argv) {
     std::printf("  %-40s %9.1f ms\n", "first open", opens.front());
     std::printf("  %-40s %9.1f ms\n", "open (median of the next 6)",
                 Median(std::vector<double>(opens.begin() + 1, opens.end())));
+
+    // The filter over every note.
+    {
+        history->show();
+        QElapsedTimer clock;
+        clock.start();
+        history->FilterField()->setText(QStringLiteral("jet +2"));
+        const double filterMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        std::printf("  %-40s %9.1f ms (%d rows)\n", "filter the notes", filterMs,
+                    history->List()->model()->rowCount());
+        history->FilterField()->clear();
+        history->hide();
+    }
+
+    // The tune sheet from its dialog: opening it (its default reference
+    // looked for among the Program points, none of which differs here, the
+    // worst case), and Save PDF from the click to the file on disk.
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath("sheet.pdf");
+        window.SetFileDialogRunner([&pdf](QFileDialog&) { return pdf; });
+        auto* sheetItem = window.findChild<QAction*>(QStringLiteral("MenuTuneSheet"));
+        auto* dialog = window.findChild<ign::TuneSheetDialog*>(QStringLiteral("TuneSheetDialog"));
+        dialog->NoteField()->setPlainText(QStringLiteral("Track day, dry. Leaned 8000-10000 by 3."));
+        std::vector<double> openMs, saveMs;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            sheetItem->trigger();
+            QCoreApplication::processEvents();
+            openMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            clock.restart();
+            dialog->findChild<QPushButton*>(QStringLiteral("TuneSheetSavePdf"))->click();
+            saveMs.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            dialog->hide();
+        }
+        std::printf("tune sheet from the dialog, %d points in the history\n", rows);
+        std::printf("  %-40s %9.1f ms\n", "open the dialog (median of 5)", Median(openMs));
+        std::printf("  %-40s %9.1f ms (%lld bytes)\n", "Save PDF click to file (median of 5)", Median(saveMs),
+                    static_cast<long long>(QFileInfo(pdf).size()));
+    }
 
     // Program with its point, and the same Program with the recorder not told.
     std::vector<ProgramRun> with, without;

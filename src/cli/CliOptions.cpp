@@ -16,6 +16,9 @@ enum Option : unsigned {
     kSeconds = 1u << 4,
     kPortOperand = 1u << 5,  // --port may stand in for an operand
     kMsl = 1u << 6,
+    kAgainst = 1u << 7,
+    kNote = 1u << 8,
+    kPaper = 1u << 9,
 };
 
 struct CommandInfo {
@@ -27,7 +30,7 @@ struct CommandInfo {
     std::string_view usage;
 };
 
-constexpr std::array<CommandInfo, 9> kCommands{{
+constexpr std::array<CommandInfo, 10> kCommands{{
     {Command::Defaults, "defaults", 0, 1, 1,
      "Usage: ignition-cli defaults MACHINE\n"
      "Writes the default parameter set of a machine as a parameter file to standard output.\n"
@@ -62,6 +65,12 @@ constexpr std::array<CommandInfo, 9> kCommands{{
      "Lists every difference between two parameter sets, one line each (\"Curve A, 6 000 rpm:\n"
      "31° → 33°\"). A and B are parameter files, or one of them is --port PORT: the set the\n"
      "unit holds, read without a verify.\n"},
+    {Command::Sheet, "sheet", kOutput | kAgainst | kNote | kPaper, 1, 1,
+     "Usage: ignition-cli sheet FILE -o OUT.pdf [--against REF] [--note TEXT] [--paper a4|letter]\n"
+     "Makes the tune sheet of the set of FILE as a PDF of one or two pages: every value of the set,\n"
+     "the injection map in colour, the tuner's note and what changed since REF, a parameter file\n"
+     "or a restore point (by default the newest Program restore point whose set differs). The note\n"
+     "is TEXT, or else the one kept beside FILE (FILE.txt). The paper is the locale's unless given.\n"},
     {Command::Ports, "ports", 0, 0, 0,
      "Usage: ignition-cli ports\n"
      "Lists the serial ports the system has, one a line, with their details, then the simulated\n"
@@ -71,7 +80,7 @@ constexpr std::array<CommandInfo, 9> kCommands{{
 constexpr std::string_view kCommonUsage =
     "\nPORT is a system port (/dev/ttyUSB0, /dev/pts/7, COM3), COM1 or COM2 as the settings\n"
     "file's [PORTS] names them, or 'simulator'. FILE '-' is standard input.\n"
-    "Options: --lang en|cs|de  language of the transfer messages and of diff's lines\n"
+    "Options: --lang en|cs|de  language of the transfer messages, of diff's lines and of the sheet\n"
     "                          (English by default)\n"
     "         --help           this text\n"
     "         --version        the program's version\n";
@@ -79,6 +88,10 @@ constexpr std::string_view kCommonUsage =
 constexpr std::string_view kExitStatus =
     "Exit status: 0 done (Verify OK), 1 the transfer ended with an error, 2 usage error or\n"
     "a file or port that cannot be opened.\n";
+
+constexpr std::string_view kSheetExitStatus =
+    "Exit status: 0 the PDF is written, 2 usage error, a file that cannot be opened or from which\n"
+    "no value of a parameter set was read, or a PDF that cannot be written (nothing is written then).\n";
 
 // diff's outcome is no transfer: its statuses say equal or not.
 constexpr std::string_view kDiffExitStatus =
@@ -189,6 +202,20 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
             if (!flag()) return false;
             options.msl = true;
             given |= kMsl;
+        } else if (name == "--against") {
+            if (!value(options.against)) return false;
+            given |= kAgainst;
+        } else if (name == "--note") {
+            if (!value(text)) return false;
+            options.note = text;
+            given |= kNote;
+        } else if (name == "--paper") {
+            if (!value(options.paper)) return false;
+            if (options.paper != "a4" && options.paper != "letter") {
+                error = "unknown paper '" + options.paper + "' (a4 or letter)";
+                return false;
+            }
+            given |= kPaper;
         } else if (name == "--seconds") {
             double seconds = 0;
             if (!value(text)) return false;
@@ -222,6 +249,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
         error = std::string(info->name) + " does not take that option";
         return false;
     }
+    if (info->command == Command::Sheet && (given & kOutput) == 0) {
+        error = "sheet needs -o OUT.pdf";
+        return false;
+    }
     if (options.csv && options.msl) {
         error = "--csv and --msl exclude each other";
         return false;
@@ -245,6 +276,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
     options.operands = positional;
     if (options.file == kStandardStream) options.file.clear();
     if (options.output == kStandardStream) options.output.clear();
+    if (options.against == kStandardStream && options.file.empty()) {
+        error = "standard input can be read only once";
+        return false;
+    }
     if (options.base == kStandardStream && options.file.empty()) {
         error = "standard input can be read only once";
         return false;
@@ -267,7 +302,9 @@ std::string UsageText(Command command) {
         text += "'ignition-cli COMMAND --help' describes a command.\n";
     }
     text += kCommonUsage;
-    text += command == Command::Diff ? kDiffExitStatus : kExitStatus;
+    text += command == Command::Diff    ? kDiffExitStatus
+            : command == Command::Sheet ? kSheetExitStatus
+                                        : kExitStatus;
     return text;
 }
 

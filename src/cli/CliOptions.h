@@ -8,7 +8,7 @@
 
 namespace ign::cli {
 
-enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor, Diff, Ports };
+enum class Command { None, Defaults, Normalize, Image, Read, Program, Verify, Monitor, Diff, Ports, Sheet };
 
 // Exit statuses the scripts around the tool rely on.
 inline constexpr int kExitOk = 0;
@@ -35,6 +35,12 @@ struct CliOptions {
     // which stands in for one of them.
     std::vector<std::string> operands;
     std::size_t portOperand = 0;
+    // sheet: the reference of "Changed since" (empty: the newest differing
+    // Program point), the note (none: the one kept beside the file) and the
+    // paper ("a4" or "letter"; empty: the locale's).
+    std::string against;
+    std::optional<std::string> note;
+    std::string paper;
 };
 
 // Parses the arguments after the program name. Returns false with a one-line

@@ -1,5 +1,6 @@
 // ignition-cli: the window's operations for scripts, batches and a headless
-// pit laptop. QtCore only, so it runs without any display.
+// pit laptop. QtCore only, so it runs without any display; the sheet, which
+// draws, starts a GUI application on the offscreen platform for itself.
 
 #include "CliOptions.h"
 #include "ConsoleOutput.h"
@@ -7,11 +8,14 @@
 #include "FileCommands.h"
 #include "MonitorCommand.h"
 #include "PortsCommand.h"
+#include "SheetCommand.h"
 #include "TransferCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,6 +42,8 @@ int Run(const ign::cli::CliOptions& options) {
             return ign::cli::RunDiff(options);
         case Command::Ports:
             return ign::cli::RunPorts(options);
+        case Command::Sheet:
+            return ign::cli::RunSheet(options);
         case Command::None:
             break;
     }
@@ -49,13 +55,21 @@ int Run(const ign::cli::CliOptions& options) {
 int main(int argc, char** argv) {
     // Arguments are taken as the system passed them, before Qt sees any.
     const std::vector<std::string> args(argv + 1, argv + argc);
-    QCoreApplication app(argc, argv);
+    ign::cli::CliOptions options;
+    std::string error;
+    const bool parsed = ign::cli::ParseCliArguments(args, options, error);
+    std::unique_ptr<QCoreApplication> app;
+    if (parsed && options.command == ign::cli::Command::Sheet && !options.help && !options.version) {
+        // Fonts and a paint device without a display, whatever platform the environment would choose.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("ignition-cli"));
     ign::cli::UseBinaryStandardStreams();
 
-    ign::cli::CliOptions options;
-    std::string error;
-    if (!ign::cli::ParseCliArguments(args, options, error)) {
+    if (!parsed) {
         std::fprintf(stderr, "ignition-cli: %s\n\n%s", error.c_str(),
                      ign::cli::UsageText(options.command).c_str());
         return ign::cli::kExitUsage;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <exception>
 #include <system_error>
+#include <unordered_map>
 
 namespace ign {
 
@@ -35,6 +36,61 @@ bool SameSlot(const RestorePointName& a, const RestorePointName& b) {
     return a.time == b.time && a.reason == b.reason && a.unit == b.unit;
 }
 
+// The point a note file stands beside, by name alone.
+std::optional<RestorePointName> NotedPoint(std::string_view fileName) {
+    std::string pointFile;
+    if (!IsNoteName(fileName, &pointFile)) return std::nullopt;
+    return ParseRestorePointName(pointFile);
+}
+
+// Temporary files of point writes and of note writes.
+bool IsPointTemporary(std::string_view fileName) {
+    const auto target = TemporaryTarget(fileName);
+    return target && (ParseRestorePointName(*target) || NotedPoint(*target));
+}
+
+bool IsRegular(const fs::path& path) {
+    std::error_code error;
+    return fs::symlink_status(path, error).type() == fs::file_type::regular;
+}
+
+bool Stale(const fs::path& path) {
+    std::error_code error;
+    const auto written = fs::last_write_time(path, error);
+    return !error && written < fs::file_time_type::clock::now() - kStaleTemporaryAge;
+}
+
+// Points and notes found in a listing, matched by name.
+void MatchNotes(RestorePointList& list, const std::vector<fs::path>& notes) {
+    std::unordered_map<std::string, std::size_t> byName;
+    for (std::size_t i = 0; i < list.points.size(); ++i)
+        byName.emplace(list.points[i].path.filename().string(), i);
+    for (const fs::path& note : notes) {
+        std::string pointFile;
+        IsNoteName(note.filename().string(), &pointFile);
+        const auto point = byName.find(pointFile);
+        if (point != byName.end()) {
+            list.points[point->second].hasNote = true;
+        } else {
+            list.orphanNotes.push_back(note);
+        }
+    }
+}
+
+// A note whose point now carries the other keep mark: a keep that renamed the
+// point but was stopped before its note. The note follows; true when it did.
+bool FollowRenamedPoint(const fs::path& note) {
+    auto name = NotedPoint(note.filename().string());
+    if (!name) return false;
+    name->keep = !name->keep;
+    const fs::path point = note.parent_path() / FormatRestorePointName(*name);
+    const fs::path target = NotePathOf(point);
+    std::error_code error;
+    if (!IsRegular(point) || fs::exists(target, error)) return false;
+    fs::rename(note, target, error);
+    return !error;
+}
+
 }  // namespace
 
 RestorePointStore::RestorePointStore(fs::path folder, RetentionRules rules)
@@ -42,6 +98,7 @@ RestorePointStore::RestorePointStore(fs::path folder, RetentionRules rules)
 
 RestorePointList RestorePointStore::List() const {
     RestorePointList list;
+    std::vector<fs::path> notes;
     std::error_code error;
     if (!fs::exists(folder_, error)) return list;
     fs::directory_iterator entry(folder_, error);
@@ -52,13 +109,16 @@ RestorePointList RestorePointStore::List() const {
         if (!entry->is_regular_file(kind)) continue;
         if (auto name = ParseRestorePointName(fileName)) {
             list.points.push_back({entry->path(), std::move(*name)});
-        } else if (const auto target = TemporaryTarget(fileName); target && ParseRestorePointName(*target)) {
+        } else if (NotedPoint(fileName)) {
+            notes.push_back(entry->path());
+        } else if (IsPointTemporary(fileName)) {
             list.temporaries.push_back(entry->path());
         }
     }
     if (error) list.error = "Cannot list: " + folder_.string() + ": " + error.message();
     std::sort(list.points.begin(), list.points.end(),
               [](const RestorePoint& a, const RestorePoint& b) { return NewerThan(a.name, b.name); });
+    MatchNotes(list, notes);
     return list;
 }
 
@@ -118,13 +178,40 @@ HistoryResult RestorePointStore::SetKeep(const RestorePoint& point, bool keep) {
         name.keep = keep;
         const fs::path target = point.path.parent_path() / FormatRestorePointName(name);
         if (target == point.path) return {HistoryStatus::Unchanged, target, {}};
+        const fs::path note = NotePathOf(point.path);
+        const fs::path noteTarget = NotePathOf(target);
         std::error_code error;
+        const bool noted = fs::exists(fs::symlink_status(note, error));
         if (fs::exists(target, error)) return Failure("Cannot rename", target, "a file of that name exists");
+        if (noted && fs::exists(noteTarget, error))
+            return Failure("Cannot rename", noteTarget, "a file of that name exists");
         fs::rename(point.path, target, error);
         if (error) return Failure("Cannot rename", point.path, error.message());
+        if (noted) {
+            fs::rename(note, noteTarget, error);
+            if (error) {
+                // The point goes back to its note rather than the two parting.
+                const std::string reason = error.message();
+                fs::rename(target, point.path, error);
+                return Failure("Cannot rename", note, reason);
+            }
+        }
         return {HistoryStatus::Written, target, {}};
     } catch (const std::exception& e) {
         return Failure("Cannot rename", point.path, e.what());
+    }
+}
+
+NoteRead RestorePointStore::ReadNote(const RestorePoint& point) const { return ign::ReadNote(point.path); }
+
+NoteWriteResult RestorePointStore::WriteNote(const RestorePoint& point, std::string_view text) {
+    try {
+        if (!IsRegular(point.path))
+            return {NoteWriteStatus::Failed,
+                    "Note not written: " + point.path.string() + ": the point is gone"};
+        return ign::WriteNote(point.path, text);
+    } catch (const std::exception& e) {
+        return {NoteWriteStatus::Failed, "Note not written: " + point.path.string() + ": " + e.what()};
     }
 }
 
@@ -142,23 +229,37 @@ RetentionResult RestorePointStore::applyRetention(const RestorePointList& list, 
     names.reserve(list.points.size());
     for (const RestorePoint& p : list.points) names.push_back(p.name);
     for (std::size_t i : ExpiredPoints(names, rules_, now)) {
+        const RestorePoint& point = list.points[i];
         std::error_code error;
         // Listed as a regular file; whatever took its place since is not ours to delete.
-        if (fs::symlink_status(list.points[i].path, error).type() != fs::file_type::regular) continue;
-        if (fs::remove(list.points[i].path, error)) {
+        if (!IsRegular(point.path)) continue;
+        if (fs::remove(point.path, error)) {
             ++result.deleted;
+            // Its note goes with it; one that stays is a leftover the next clean-up takes.
+            const fs::path note = NotePathOf(point.path);
+            if (point.hasNote && IsRegular(note)) fs::remove(note, error);
         } else if (error && result.error.empty()) {
-            result.error = "Cannot delete: " + list.points[i].path.string() + ": " + error.message();
+            result.error = "Cannot delete: " + point.path.string() + ": " + error.message();
         }
     }
-    const auto oldest = fs::file_time_type::clock::now() - kStaleTemporaryAge;
+    clearLeftovers(list);
+    return result;
+}
+
+void RestorePointStore::clearLeftovers(const RestorePointList& list) const {
     for (const fs::path& temporary : list.temporaries) {
         std::error_code error;
-        if (fs::symlink_status(temporary, error).type() != fs::file_type::regular) continue;
-        const auto written = fs::last_write_time(temporary, error);
-        if (!error && written < oldest) fs::remove(temporary, error);
+        if (IsRegular(temporary) && Stale(temporary)) fs::remove(temporary, error);
     }
-    return result;
+    for (const fs::path& note : list.orphanNotes) {
+        if (!IsRegular(note) || FollowRenamedPoint(note) || !Stale(note)) continue;
+        // Only a note of ours: a text file someone put here under such a name is theirs.
+        std::string pointFile;
+        IsNoteName(note.string(), &pointFile);
+        if (ign::ReadNote(pointFile).status != NoteStatus::Ours) continue;
+        std::error_code error;
+        fs::remove(note, error);
+    }
 }
 
 }  // namespace ign

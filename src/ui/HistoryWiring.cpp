@@ -103,7 +103,7 @@ void TFormHlav::RestoreFromPoint(const QString& path) {
         return;
     }
     document_.EditCycle();
-    ApplyParameterFile(ChangeCause::Restore, path);
+    if (ApplyParameterFile(ChangeCause::Restore, path)) emit setRestored(path);
 }
 
 }  // namespace ign

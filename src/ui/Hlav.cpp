@@ -313,6 +313,8 @@ void TFormHlav::FormCreate() {
     ApplyMachineDefaults(start);
     LoadSettings(start);
     document_.Begin(start);
+    // The sheet's item first, so it stands right after the designed items up to Print.
+    WireTuneSheet();
     WireHistory();
     monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();

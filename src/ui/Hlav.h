@@ -193,6 +193,8 @@ signals:
     void languageChanged(std::uint8_t code);
     // The set was just opened from a parameter file or saved to one.
     void setMatchesFile();
+    // The set was just restored from the restore point at `path`.
+    void setRestored(const QString& path);
     // The set no longer comes from a file: "File:" shows none.
     void fileNameCleared();
     // Every timer tick, after the link's step.
@@ -268,6 +270,8 @@ private:
     void FinishStartUp();
     // Restore points, the history window and the unit-match field (HistoryWiring.cpp).
     void WireHistory();
+    // File, "Tune sheet...": the sheet of the set with its note (TuneSheetWiring.cpp).
+    void WireTuneSheet();
     void RestoreFromPoint(const QString& path);
     // Program proper, and the read of the unit aside that may come before it (ReadBeforeProgram).
     void StartProgram();

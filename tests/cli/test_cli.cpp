@@ -2,6 +2,7 @@
 // output, its texts on standard error and its exit status.
 
 #include "LogReader.h"
+#include "PdfTools.h"
 #include "PlatformSkips.h"
 #include "PseudoTerminal.h"
 #include "UnitSimProcess.h"
@@ -183,6 +184,9 @@ private slots:
     void diffWithUnit();
     void portsMarksComPorts();
     void portInUseExplained();
+    void sheet_data();
+    void sheet();
+    void sheetTakesTheHistoryAndTheNote();
 
 private:
     QTemporaryDir dir_;
@@ -357,6 +361,8 @@ void TestCli::usageErrors_data() {
     QTest::newRow("seconds not a number") << QStringList{"monitor", "--port", "simulator", "--seconds", "2x"};
     QTest::newRow("two output forms") << QStringList{"monitor", "--port", "simulator", "--csv", "--msl"};
     QTest::newRow("standard input twice") << QStringList{"normalize", "--base", "-"};
+    QTest::newRow("sheet without output") << QStringList{"sheet", "a.ign"};
+    QTest::newRow("unknown paper") << QStringList{"sheet", "a.ign", "-o", "a.pdf", "--paper", "A3"};
 }
 
 void TestCli::usageErrors() {
@@ -970,6 +976,80 @@ void TestCli::portInUseExplained() {
     QVERIFY2(run.err.endsWith(explained), run.err.constData());
     QVERIFY(holder.waitForFinished(10000));
     QVERIFY(sim.stop());
+}
+
+void TestCli::sheet_data() {
+    QTest::addColumn<QStringList>("args");  // M0, JUNK, MISSING and OUT stand for files
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("a parameter file") << QStringList{"M0", "-o", "OUT"} << 0;
+    QTest::newRow("missing file") << QStringList{"MISSING", "-o", "OUT"} << 2;
+    QTest::newRow("no value in the file") << QStringList{"JUNK", "-o", "OUT"} << 2;
+    QTest::newRow("missing reference") << QStringList{"M0", "--against", "MISSING", "-o", "OUT"} << 2;
+    QTest::newRow("no value in the reference") << QStringList{"M0", "--against", "JUNK", "-o", "OUT"} << 2;
+    QTest::newRow("note too long") << QStringList{"M0", "--note", QString(4001, u'x'), "-o", "OUT"} << 2;
+    QTest::newRow("no folder for the output") << QStringList{"M0", "-o", "NOWHERE"} << 2;
+}
+
+// 0 with the PDF in place of what was there; 2 for an input that cannot be
+// read or gives no value, or an output that cannot be written, and then the
+// output is as it was and no part of a PDF is left beside it.
+void TestCli::sheet() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    const QString out = WriteFile(dir, "sheet.pdf", "the sheet before");
+    args.replaceInStrings(QRegularExpression("^M0$"), WriteFile(dir, "m0.ign", kMachine0File));
+    args.replaceInStrings(QRegularExpression("^JUNK$"), WriteFile(dir, "notes.ign", "Notes: GAS\r\n"));
+    args.replaceInStrings(QRegularExpression("^MISSING$"), dir.filePath("missing.ign"));
+    args.replaceInStrings(QRegularExpression("^OUT$"), out);
+    args.replaceInStrings(QRegularExpression("^NOWHERE$"), dir.filePath("none/sheet.pdf"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    const CliRun run = RunCli(QStringList{"sheet"} + args, {}, env);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, QByteArray());
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    if (exitCode == 0) {
+        QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
+        const int pages = pdf::InfoOf(out).pages;
+        QVERIFY(pages == 1 || pages == 2);
+    } else {
+        QCOMPARE(bytes, QByteArray("the sheet before"));
+        QVERIFY(!run.err.isEmpty());
+    }
+    QCOMPARE(QDir(dir.path()).entryList({"*.tmp-*"}, QDir::Files), QStringList());
+    QVERIFY(!QFile::exists(dir.filePath("none")));
+}
+
+// Without --against, what was programmed before: the newest Program point of
+// the user's history that differs. Without --note, the note kept beside the file.
+void TestCli::sheetTakesTheHistoryAndTheNote() {
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath("data/ignition-programmer/history")));
+    const QString point = "2024-06-02_08-00-00_program.ign";
+    WriteFile(dir, "data/ignition-programmer/history/" + point, kTunedSet);
+    const QString file = WriteFile(dir, "m0.ign", kMachine0File);
+    WriteFile(dir, "m0.ign.txt", "Ignition Programmer note\r\nPit note: hot track\r\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+
+    const QString pdfFile = dir.filePath("sheet.pdf");
+    QCOMPARE(RunCli({"sheet", file, "-o", pdfFile, "--lang", "cs"}, {}, env).exitCode, 0);
+    const QString text = pdf::Text(pdfFile);
+    QVERIFY2(text.contains("Změny od " + point), qPrintable(text));
+    QVERIFY(text.contains("Omezovač 1: 11 000 rpm → 10 000 rpm"));
+    QVERIFY(text.contains("Pit note: hot track"));
+
+    // The note given goes before the one kept; the PDF may go to standard output.
+    const CliRun run = RunCli({"sheet", file, "-o", "-", "--note", "Rain tyres"}, {}, env);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith("%PDF-"));
+    QFile(pdfFile).remove();
+    WriteFile(dir, "sheet.pdf", run.out);
+    const QString second = pdf::Text(pdfFile);
+    QVERIFY(second.contains("Rain tyres") && !second.contains("Pit note"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

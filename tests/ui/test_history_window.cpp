@@ -25,6 +25,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -525,6 +527,79 @@ private slots:
                  QString::fromUtf8("Der Wiederherstellungspunkt %1 enthält keinen Parametersatz").arg(name));
         QVERIFY(w->Parameters() == set);
         QCOMPARE(Names(), before);
+    }
+
+    // A note typed into the field goes beside its point when another point is
+    // chosen, is there after a restart, in the column and the field, and the
+    // filter finds its point by any word of it, in any case; a keep right
+    // after typing carries the note with its point. Typing past the
+    // greatest length keeps the first 4 000 characters; a note whose point
+    // has gone stays in the field with the reason shown until another
+    // point is chosen twice.
+    void noteSurvivesARestartAndTheFilterFindsIt() {
+        settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n");
+        ign::RestorePointStore made(fs::path(settings->HistoryPath().toStdString()));
+        ign::ParameterSet set = DefaultSet(2);
+        for (int day = 1; day <= 3; ++day) {
+            set.ignition.ADV_A[0] = static_cast<ign::Byte>(10 + day);
+            QVERIFY(!made.Write(set, ign::RestoreReason::Manual, "", {2026, 3, day, 12, 0, 0}).failed());
+        }
+        MakeWindow();
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        auto* window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        QTreeView* list = window->List();
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClicks(window->NoteField(), "Dry track, Jet +2");
+        QTest::keyClick(window->NoteField(), Qt::Key_Return);
+        QTest::keyClicks(window->NoteField(), "rider liked it");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        const fs::path point =
+            fs::path(settings->HistoryPath().toStdString()) / "2026-03-02_12-00-00_manual.ign";
+        QCOMPARE(made.ReadNote({point, {}, true}).text, std::string("Dry track, Jet +2\nrider liked it"));
+
+        QTest::keyClicks(window->NoteField(), "x");
+        window->NoteField()->insertPlainText(QString(5000, QChar(0x0159)));  // ř, pasted
+        QCOMPARE(window->NoteField()->toPlainText().size(), 4000);
+        QVERIFY(window->SaveNote());
+
+        // Typed, then kept at once: the note goes with its point's new name.
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::keyClicks(window->NoteField(), "wet, soft");
+        ControlOf<QPushButton>(*w, "HistoryKeep")->click();
+        Recorder()->Flush();
+        const fs::path kept =
+            fs::path(settings->HistoryPath().toStdString()) / "2026-03-01_12-00-00_manual_keep.ign";
+        QCOMPARE(made.ReadNote({kept, {}, true}).text, std::string("wet, soft"));
+
+        w.reset();
+        MakeWindow();
+        ControlOf<QAction>(*w, "MenuHistory")->trigger();
+        window = ControlOf<ign::HistoryWindow>(*w, "HistoryWindow");
+        list = window->List();
+        QCOMPARE(list->model()->index(1, ign::RestorePointModel::NoteColumn).data().toString(),
+                 QString("Dry track, Jet +2 …"));
+        QTest::keyClicks(window->FilterField(), "JET");
+        QCOMPARE(list->model()->rowCount(), 1);
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QString("2026-03-02 12:00:00"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QCOMPARE(window->NoteField()->toPlainText(), QString("Dry track, Jet +2\nrider liked it"));
+        window->FilterField()->setText("rain");
+        QCOMPARE(list->model()->rowCount(), 0);
+        window->FilterField()->clear();
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(list->model()->index(0, ign::RestorePointModel::NoteColumn).data().toString().size(), 4000);
+
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::keyClicks(window->NoteField(), ", first day");
+        QVERIFY(fs::remove(kept));
+        window->Refresh();
+        QVERIFY(!window->SaveNote());
+        QVERIFY(ControlOf<QLabel>(*w, "HistoryNoteError")->isVisible());
+        QCOMPARE(window->NoteField()->toPlainText(), QString("wet, soft, first day"));
+        list->setCurrentIndex(list->model()->index(1, 0));  // shown once more, then given up for the choice
+        QCOMPARE(window->NoteField()->toPlainText(), QString("wet, soft, first day"));
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QCOMPARE(window->NoteField()->toPlainText().size(), 4000);
     }
 };
 

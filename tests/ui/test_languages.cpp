@@ -374,7 +374,7 @@ private slots:
         for (const QAction* item : window_->findChild<QMenu*>("MenuFile")->actions())
             file << item->objectName();
         QCOMPARE(file, (QStringList{"MenuNew", "", "MenuOpen", "", "MenuSave", "", "MenuPrint", "",
-                                    "MenuHistory", "", "MenuExit"}));
+                                    "MenuTuneSheet", "MenuHistory", "", "MenuExit"}));
         const std::vector<std::pair<QString, QStringList>> designed{
             {"MenuCom", {"MenuCom1", "MenuCom2"}},
             {"MenuDevice", {"MenuRead", "MenuVerify", "MenuProgram"}},
