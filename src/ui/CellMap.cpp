@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ign {
 namespace {
@@ -112,6 +113,13 @@ void CellMap::paintEvent(QPaintEvent*) {
                    QString::number(kMapThrottleAxis[static_cast<std::size_t>(r)]) + QLatin1Char('%'));
     p.setFont(small);
     const int rich = table_ ? table_->settings().richAboveMv : 450;
+    struct CellText {
+        QRectF cell;
+        QString text;
+        QColor colour;
+    };
+    std::vector<CellText> texts;
+    texts.reserve(kMapSize * kMapSize);
     for (int r = 0; r < kMapSize; ++r) {
         for (int c = 0; c < kMapSize; ++c) {
             const QRectF cell(headW + c * cw, headH + r * ch, cw, ch);
@@ -151,19 +159,28 @@ void CellMap::paintEvent(QPaintEvent*) {
                 p.setPen(QPen(Qt::black, 2));
                 p.drawRect(cell.adjusted(1.5, 1.5, -1.5, -1.5));
             }
-            p.setPen(strong ? ToQColor(TextColourOn(background))
-                            : palette().color(QPalette::Disabled, QPalette::Text));
             const QString text = cellText(r, c);
-            p.setFont(FittedFont(small, text, cell.size() - QSizeF(2, 2)));
-            p.drawText(cell, Qt::AlignCenter, text);
+            texts.push_back({cell, text,
+                             strong ? ToQColor(TextColourOn(background))
+                                    : palette().color(QPalette::Disabled, QPalette::Text)});
         }
     }
     if (marker_) {
         const QPointF at(headW + (marker_->column + 0.5) * cw, headH + (marker_->row + 0.5) * ch);
+        // A ring under the figures: wherever the moment lies, the cell's digits stay on top.
+        p.save();
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Qt::black, 2));
-        p.setBrush(QColor(255, 215, 0));
-        p.drawEllipse(at, 6, 6);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 200, 0), 3));
+        p.drawEllipse(at, 7, 7);
+        p.setPen(QPen(QColor(0, 0, 0, 140), 1));
+        p.drawEllipse(at, 9, 9);
+        p.restore();
+    }
+    for (const CellText& t : texts) {
+        p.setPen(t.colour);
+        p.setFont(FittedFont(small, t.text, t.cell.size() - QSizeF(2, 2)));
+        p.drawText(t.cell, Qt::AlignCenter, t.text);
     }
 }
 
