@@ -68,7 +68,7 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
         new OwnText("LogViewerNoCells", "No cell table: the log lacks speed, throttle or lambda.", this);
     dialogTitle_ = new OwnText("LogViewerDialog", "Open log", this);
     cursorText_ = new OwnText("LogViewerCursorText", "Cursor: %1", this);
-    axisText_ = new OwnText("LogViewerAxis", "Time since recording began", this);
+    axisText_ = new OwnText("LogViewerAxis", "Time since start", this);
     outOfRangeText_ =
         new OwnText("LogViewerOutOfRange", "Rows left out (time beyond 10 years or no number): %1", this);
     cancelledText_ = new OwnText("LogViewerCancelled", "Reading cancelled: the log shown stays.", this);

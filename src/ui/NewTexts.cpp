@@ -253,9 +253,8 @@ constexpr std::array kNewTexts{
              "Keine Zellentabelle: dem Log fehlen Drehzahl, Drosselklappe oder Lambda."}},
     NewText{Message, "LogViewerDialog", {"Open log", "Otevřít záznam", "Log öffnen"}},
     NewText{Message, "LogViewerCursorText", {"Cursor: %1", "Kurzor: %1", "Cursor: %1"}},
-    NewText{Message,
-            "LogViewerAxis",
-            {"Time since recording began", "Čas od začátku záznamu", "Zeit seit Aufzeichnungsbeginn"}},
+    // Short enough for the room left of the axis's first number in every language.
+    NewText{Message, "LogViewerAxis", {"Time since start", "Čas od začátku", "Zeit seit Beginn"}},
     NewText{Caption, "LogViewerAllChannels", {"All channels", "Všechny kanály", "Alle Kanäle"}},
     // The set behind a log, a second log over the first, and the sensor's delay.
     NewText{Message,
