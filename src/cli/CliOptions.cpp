@@ -19,6 +19,9 @@ enum Option : unsigned {
     kAgainst = 1u << 7,
     kNote = 1u << 8,
     kPaper = 1u << 9,
+    kAnswerPaced = 1u << 10,
+    kChangedFrom = 1u << 11,
+    kVerifyAll = 1u << 12,
 };
 
 struct CommandInfo {
@@ -45,16 +48,22 @@ constexpr std::array<CommandInfo, 10> kCommands{{
      "Usage: ignition-cli image [--base FILE] [FILE]\n"
      "The set that normalize gives, packed: blocks 0 to 20 of the device image as 21 lines\n"
      "of ten hexadecimal bytes.\n"},
-    {Command::Read, "read", kPort | kOutput, 0, 0,
-     "Usage: ignition-cli read --port PORT [-o FILE]\n"
+    {Command::Read, "read", kPort | kOutput | kAnswerPaced, 0, 0,
+     "Usage: ignition-cli read --port PORT [-o FILE] [--answer-paced]\n"
      "Reads the unit and verifies it; writes the parameter file to FILE or standard output\n"
-     "and the unit's version, date and time to standard error.\n"},
-    {Command::Program, "program", kPort | kBase, 1, 1,
-     "Usage: ignition-cli program --port PORT [--base FILE] FILE\n"
-     "Programs the set of FILE into the unit, then verifies it.\n"},
-    {Command::Verify, "verify", kPort | kBase, 1, 1,
-     "Usage: ignition-cli verify --port PORT [--base FILE] FILE\n"
-     "Compares the unit with the set of FILE.\n"},
+     "and the unit's version, date and time to standard error.\n"
+     "--answer-paced sends each request as soon as the answer to the last one is in, rather\n"
+     "than on the next 55 ms tick.\n"},
+    {Command::Program, "program", kPort | kBase | kAnswerPaced | kChangedFrom | kVerifyAll, 1, 1,
+     "Usage: ignition-cli program --port PORT [--base FILE] [--changed-from OLD [--verify-all]]\n"
+     "                            [--answer-paced] FILE\n"
+     "Programs the set of FILE into the unit, then verifies it.\n"
+     "With --changed-from, the unit is taken to hold the set of OLD: only the blocks in which\n"
+     "FILE's image differs from OLD's are written and read back; --verify-all then also\n"
+     "verifies all 21 blocks. --answer-paced as for read.\n"},
+    {Command::Verify, "verify", kPort | kBase | kAnswerPaced, 1, 1,
+     "Usage: ignition-cli verify --port PORT [--base FILE] [--answer-paced] FILE\n"
+     "Compares the unit with the set of FILE. --answer-paced as for read.\n"},
     {Command::Monitor, "monitor", kPort | kCsv | kMsl | kSeconds, 0, 0,
      "Usage: ignition-cli monitor --port PORT [--csv | --msl] [--seconds N]\n"
      "Shows the unit's live values until N seconds have passed or the program is interrupted:\n"
@@ -216,6 +225,17 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
                 return false;
             }
             given |= kPaper;
+        } else if (name == "--answer-paced") {
+            if (!flag()) return false;
+            options.answerPaced = true;
+            given |= kAnswerPaced;
+        } else if (name == "--changed-from") {
+            if (!value(options.changedFrom)) return false;
+            given |= kChangedFrom;
+        } else if (name == "--verify-all") {
+            if (!flag()) return false;
+            options.verifyAll = true;
+            given |= kVerifyAll;
         } else if (name == "--seconds") {
             double seconds = 0;
             if (!value(text)) return false;
@@ -253,6 +273,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
         error = "sheet needs -o OUT.pdf";
         return false;
     }
+    if (options.verifyAll && options.changedFrom.empty()) {
+        error = "--verify-all needs --changed-from";
+        return false;
+    }
     if (options.csv && options.msl) {
         error = "--csv and --msl exclude each other";
         return false;
@@ -276,11 +300,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
     options.operands = positional;
     if (options.file == kStandardStream) options.file.clear();
     if (options.output == kStandardStream) options.output.clear();
-    if (options.against == kStandardStream && options.file.empty()) {
-        error = "standard input can be read only once";
-        return false;
-    }
-    if (options.base == kStandardStream && options.file.empty()) {
+    const int fromInput = (options.file.empty() ? 1 : 0) + (options.base == kStandardStream ? 1 : 0) +
+                          (options.changedFrom == kStandardStream ? 1 : 0) +
+                          (options.against == kStandardStream ? 1 : 0);
+    if (fromInput > 1) {
         error = "standard input can be read only once";
         return false;
     }

@@ -31,6 +31,9 @@ struct CliOptions {
     bool csv = false;
     bool msl = false;  // monitor: every frame in the log format
     std::optional<double> seconds;
+    bool answerPaced = false;  // read, program, verify: each request as soon as the last answer is in
+    std::string changedFrom;   // program: the set the unit holds; only blocks that differ are sent
+    bool verifyAll = false;    // program --changed-from: all 21 blocks verified afterwards
     // diff: its operands as given, and how many of them came before --port,
     // which stands in for one of them.
     std::vector<std::string> operands;

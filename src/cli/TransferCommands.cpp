@@ -1,5 +1,6 @@
 #include "TransferCommands.h"
 
+#include "AnswerPacer.h"
 #include "ConsoleOutput.h"
 #include "FileCommands.h"
 #include "Link.h"
@@ -7,6 +8,7 @@
 #include "New.h"
 #include "ParameterFile.h"
 #include "ParameterInput.h"
+#include "QuickChanges.h"
 #include "TransferProgress.h"
 #include "UnitPort.h"
 
@@ -51,6 +53,9 @@ struct TransferResult {
 };
 
 TransferResult Transfer(Link& link, Byte language, const std::function<void()>& start) {
+    // Follows the link only while this transfer runs; answer pacing stays as the caller set it.
+    AnswerPacer pacer(link);
+    pacer.setEnabled(link.answerPaced());
     TransferProgress progress(language, StandardErrorIsTerminal());
     start();
     progress.update(link);
@@ -73,6 +78,34 @@ int ReportOutcome(const TransferResult& result, Byte language) {
     return result.status == MessageId::VerifyOk ? kExitOk : kExitTransferFailed;
 }
 
+// Only the blocks in which set differs from the set the unit is said to hold
+// (--changed-from), read back; with --verify-all the whole image after them.
+int SendChanges(const CliOptions& options, ParameterSet& set) {
+    CliOptions held = options;
+    held.file = options.changedFrom == kStandardStream ? std::string() : options.changedFrom;
+    ParameterSet unitSet;
+    if (!LoadInputSetOrReport(held, unitSet, InputNeeds::Keys)) return kExitUsage;
+    PackDeviceImage(unitSet);
+    auto line = OpenUnitPort(options);
+    if (!line) return kExitUsage;
+    Link link(set, line.get());
+    link.setAnswerPaced(options.answerPaced);
+    QuickChanges quick(link);
+    quick.assumeUnitHolds(unitSet.image);
+    if (quick.blocksToWrite() == 0 && !options.verifyAll) {
+        std::fputs("ignition-cli: no block differs; nothing sent\n", stderr);
+        return kExitOk;
+    }
+    TransferResult result;
+    if (quick.blocksToWrite() > 0) {
+        result = Transfer(link, options.language, [&] { quick.liveChange(); });
+        if (result.interrupted || result.status != MessageId::VerifyOk || !options.verifyAll)
+            return ReportOutcome(result, options.language);
+    }
+    result = Transfer(link, options.language, [&] { link.StartVerify(); });
+    return ReportOutcome(result, options.language);
+}
+
 // Program or Verify of the set the file gives, as the window runs them after
 // its edit cycle: validated, packed into an image that no read has filled.
 int SendSet(const CliOptions& options, bool program) {
@@ -80,9 +113,11 @@ int SendSet(const CliOptions& options, bool program) {
     // A file that holds no key would send machine 0's defaults as if they were the user's set.
     if (!LoadInputSetOrReport(options, set, InputNeeds::Keys)) return kExitUsage;
     PackDeviceImage(set);
+    if (program && !options.changedFrom.empty()) return SendChanges(options, set);
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;
     Link link(set, line.get());
+    link.setAnswerPaced(options.answerPaced);
     const auto result = Transfer(link, options.language, [&] {
         if (program) {
             link.StartProgram();
@@ -155,6 +190,7 @@ int RunRead(const CliOptions& options) {
     ApplyMachineDefaults(set);
     ReadCompletion completion;
     Link link(set, line.get(), &completion);
+    link.setAnswerPaced(options.answerPaced);
     const auto result = Transfer(link, options.language, [&] { link.StartRead(); });
     int status = kExitOk;
     // A read that arrived whole is kept even when its verify fails: the window

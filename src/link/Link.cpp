@@ -55,6 +55,31 @@ void Link::StartLiveProgram() {
     StartProgram();
 }
 
+bool Link::StartPlanned(BlockPlan& plan) {
+    const std::optional<int> first = plan.nextWrite();
+    if (!first) return false;
+    endPlan(std::nullopt);
+    answerDiffered_ = false;
+    plan_ = &plan;
+    start(TransferMode::Program, static_cast<Byte>(*first), MessageId::ProgramStarted);
+    showProgress(true);
+    return true;
+}
+
+void Link::dropPlan(const BlockPlan& plan) {
+    if (plan_ != &plan) return;
+    plan_ = nullptr;
+    state_.TransferMode = TransferMode::None;
+    state_.AwaitingResponse = false;
+}
+
+void Link::endPlan(std::optional<MessageId> message) {
+    if (plan_ == nullptr) return;
+    BlockPlan* plan = plan_;
+    plan_ = nullptr;
+    plan->ended(message);
+}
+
 void Link::start(ign::TransferMode mode, Byte firstCode, MessageId message) {
     state_.TransferMode = mode;
     state_.FrameCode = firstCode;
@@ -67,6 +92,7 @@ void Link::start(ign::TransferMode mode, Byte firstCode, MessageId message) {
 }
 
 void Link::startCommand(ign::TransferMode mode, Byte firstCode, MessageId message) {
+    endPlan(std::nullopt);
     answerDiffered_ = false;
     start(mode, firstCode, message);
     // Shown even when the owner hid the bar on its own (printing does), so the
@@ -84,6 +110,12 @@ void Link::SendFrame() {
     if (line_ != nullptr && line_->isOpen()) line_->write(state_.TransmitFrame.data(), kFrameSize);
     state_.AwaitingResponse = true;
     state_.WaitTicks = 0;
+    tell([](LinkView& v) { v.requestSent(); });
+}
+
+void Link::AnswerPoll() {
+    if (!answerPaced_ || !awaitingAnswer() || line_ == nullptr || !line_->isOpen()) return;
+    if (line_->bytesQueued() >= kFrameSize) PollPort();
 }
 
 void Link::tick() {
@@ -196,8 +228,15 @@ void Link::handleRead(const Byte* frame, int block) {
 
 void Link::handleVerify(const Byte* frame, int block) {
     if (frame[0] != AnswerCode(state_.FrameCode)) return;
-    if (!std::equal(frame + 1, frame + 1 + kBlockSize, set_.image.block(block))) {
+    const Byte* expected = plan_ != nullptr ? plan_->expected(block) : set_.image.block(block);
+    if (!std::equal(frame + 1, frame + 1 + kBlockSize, expected)) {
         answerDiffered_ = true;
+        return;
+    }
+    if (plan_ != nullptr) {
+        plan_->checked(block);
+        setProgress(plan_->progress());
+        continuePlan();
         return;
     }
     stepProgress();
@@ -215,12 +254,41 @@ void Link::handleProgram(const Byte* frame, int block) {
         answerDiffered_ = true;
         return;
     }
+    if (plan_ != nullptr) {
+        plan_->written(block, state_.TransmitFrame.data() + 1);
+        setProgress(plan_->progress());
+        continuePlan();
+        return;
+    }
     stepProgress();
     if (block < kWritableBlocks - 1) {
         nextBlock();
         return;
     }
     startVerifyAfterTransfer();
+}
+
+void Link::continuePlan() {
+    // Writes come first: a change that arrived while blocks were read back is
+    // written, and read back in turn, before the transfer can end.
+    if (const std::optional<int> write = plan_->nextWrite()) {
+        if (state_.TransferMode != TransferMode::Program) {
+            state_.TransferMode = TransferMode::Program;
+            showStatus(MessageId::ProgramStarted);
+        }
+        state_.FrameCode = static_cast<Byte>(*write);
+    } else if (const std::optional<int> check = plan_->nextCheck()) {
+        if (state_.TransferMode != TransferMode::Verify) {
+            state_.TransferMode = TransferMode::Verify;
+            showStatus(MessageId::VerifyAfterTransfer);
+        }
+        state_.FrameCode = static_cast<Byte>(kReadCode + *check);
+    } else {
+        finish(MessageId::VerifyOk, true);
+        return;
+    }
+    state_.SendCount = 1;
+    SendFrame();
 }
 
 void Link::nextBlock() {
@@ -235,6 +303,7 @@ void Link::finish(MessageId message, bool hideProgress) {
     state_.StatusHideTicks = kStatusTicks;
     state_.TransferMode = TransferMode::None;
     state_.AwaitingResponse = false;
+    endPlan(message);
 }
 
 void Link::stepProgress() { setProgress(std::min(display_.progress + kProgressStep, kProgressMax)); }

@@ -34,6 +34,27 @@ struct LinkState {
     Frame TransmitFrame{};
 };
 
+// Chooses the blocks of a transfer that writes and reads back only some of
+// them. The link asks it again after every answer that passed its checks, so
+// the choice may change while the transfer runs.
+class BlockPlan {
+public:
+    virtual ~BlockPlan() = default;
+    // The next block to write, or none when nothing is left to write.
+    virtual std::optional<int> nextWrite() = 0;
+    // The unit echoed the block's ten bytes (data) as written.
+    virtual void written(int block, const Byte* data) = 0;
+    // The next block to read back, or none when every written block was read back.
+    virtual std::optional<int> nextCheck() = 0;
+    // The ten bytes a read-back of the block must show.
+    virtual const Byte* expected(int block) const = 0;
+    virtual void checked(int block) = 0;
+    // The bar's position, 0..Link::kProgressMax.
+    virtual int progress() const = 0;
+    // The transfer ended with message, or another transfer replaced it (none).
+    virtual void ended(std::optional<MessageId> message) = 0;
+};
+
 // What the status label and the progress bar show right now.
 struct LinkDisplay {
     std::optional<MessageId> status;  // nothing before the first transfer
@@ -58,7 +79,12 @@ public:
     // transfer runs into its error text.
     explicit Link(ParameterSet& set, SerialLine* line = nullptr, LinkView* view = nullptr);
 
-    void setLine(SerialLine* line) { line_ = line; }
+    void setLine(SerialLine* line) {
+        line_ = line;
+        ++lineChanges_;
+    }
+    // How often the line was set: a port opened, reopened, changed or lent counts.
+    std::uint64_t lineChanges() const { return lineChanges_; }
     SerialLine* line() const { return line_; }
     // Makes view the only one that follows the link (none when null).
     void setView(LinkView* view);
@@ -80,6 +106,25 @@ public:
     // A live adjustment's programming: PackDeviceImage, then Program from block 0.
     // The owner refreshes its editors itself.
     void StartLiveProgram();
+    // Writes the blocks plan chooses, then reads them back, with Program's and
+    // Verify's texts, checks and retries. Returns false, starting nothing,
+    // when the plan has nothing to write.
+    bool StartPlanned(BlockPlan& plan);
+    bool planned() const { return plan_ != nullptr; }
+    // The plan goes away: a transfer it steers stops where it stands, unreported.
+    void dropPlan(const BlockPlan& plan);
+
+    // Answer pacing: an answer is handled as soon as its twelfth byte is
+    // queued and the next request goes out at once; the tick stays the clock
+    // of the time-out and of the monitor. Off, answers wait for the tick.
+    void setAnswerPaced(bool on) { answerPaced_ = on; }
+    bool answerPaced() const { return answerPaced_; }
+    // Bytes may have come in (the line said so, or a poll): with answer
+    // pacing on and an answer awaited, takes it when it is whole.
+    void AnswerPoll();
+    bool awaitingAnswer() const {
+        return state_.AwaitingResponse && state_.TransferMode != ign::TransferMode::None;
+    }
 
     // One timer tick: the last monitor frame again, the port, the time-out, the display countdown.
     void tick();
@@ -116,6 +161,8 @@ private:
     void handleRead(const Byte* frame, int block);
     void handleVerify(const Byte* frame, int block);
     void handleProgram(const Byte* frame, int block);
+    void continuePlan();
+    void endPlan(std::optional<MessageId> message);
 
     ParameterSet& set_;
     SerialLine* line_;
@@ -126,6 +173,9 @@ private:
     LinkDisplay display_;
     UnitIdentification identification_;
     bool answerDiffered_ = false;
+    bool answerPaced_ = false;
+    BlockPlan* plan_ = nullptr;
+    std::uint64_t lineChanges_ = 0;
     Monitor monitor_;
     // Decodes every frame of every read for the views, so the page's own
     // monitor sees only what it always saw.

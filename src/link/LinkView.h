@@ -30,6 +30,8 @@ public:
     // The progress bar's position, 0..40.
     virtual void setProgress(int /*position*/) {}
     virtual void showProgress(bool /*visible*/) {}
+    // A request went out and its answer is awaited.
+    virtual void requestSent() {}
     // A Read has arrived whole: the link has unpacked and validated the set
     // and decoded the identification; the owner refreshes its editors now,
     // before the link packs the image again and starts verifying.

@@ -3,6 +3,7 @@
 #include "ParameterSet.h"
 
 #include <cstddef>
+#include <functional>
 
 namespace ign {
 
@@ -19,6 +20,9 @@ public:
     virtual std::size_t read(Byte* buffer, std::size_t maxBytes) = 0;
     // Writes one whole 12-byte frame at once.
     virtual void write(const Byte* frame, std::size_t size) = 0;
+    // Asks for handler to run whenever bytes come in. False when the line
+    // cannot tell, and whoever waits for bytes must look for them itself.
+    virtual bool notifyInput(std::function<void()> /*handler*/) { return false; }
 };
 
 }  // namespace ign

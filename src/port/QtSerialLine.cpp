@@ -7,6 +7,14 @@ namespace ign {
 QtSerialLine::QtSerialLine() {
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] {
+        if (onInput_) onInput_();
+    });
+}
+
+bool QtSerialLine::notifyInput(std::function<void()> handler) {
+    onInput_ = std::move(handler);
+    return true;
 }
 
 QtSerialLine::~QtSerialLine() { close(); }

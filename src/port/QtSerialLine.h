@@ -39,6 +39,7 @@ public:
     std::size_t bytesQueued() override;
     std::size_t read(Byte* buffer, std::size_t maxBytes) override;
     void write(const Byte* frame, std::size_t size) override;
+    bool notifyInput(std::function<void()> handler) override;
 
 private:
     void onError(QSerialPort::SerialPortError error);
@@ -48,6 +49,7 @@ private:
     bool closePending_ = false;
     bool vanished_ = false;
     std::function<void()> onVanished_;
+    std::function<void()> onInput_;
 };
 
 }  // namespace ign

@@ -2,23 +2,32 @@
 
 #include "FactorySet.h"
 
+#include <chrono>
+
 namespace ign {
 
-SimulatorSerialLine::SimulatorSerialLine(UnitFaults faults)
-    : unit_(faults), lastAdvance_(std::chrono::steady_clock::now()) {
+namespace {
+
+std::int64_t SteadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+SimulatorSerialLine::SimulatorSerialLine(UnitFaults faults, std::function<std::int64_t()> nowMs)
+    : unit_(faults), nowMs_(nowMs ? std::move(nowMs) : SteadyMs), lastAdvanceMs_(nowMs_()) {
     // The in-process unit stands in for one on the bench: it holds a valid set,
     // so a newcomer's first Read ends in "Verify OK" rather than in an error.
     LoadFactorySet(unit_);
 }
 
 void SimulatorSerialLine::catchUp() {
-    using std::chrono::milliseconds;
-    const auto now = std::chrono::steady_clock::now();
-    const auto elapsed = std::chrono::duration_cast<milliseconds>(now - lastAdvance_);
-    if (elapsed.count() <= 0) return;
-    // Only whole milliseconds are handed on; the remainder stays for the next call.
-    lastAdvance_ += elapsed;
-    unit_.advance(static_cast<int>(elapsed.count()));
+    const std::int64_t now = nowMs_();
+    if (now <= lastAdvanceMs_) return;
+    const std::int64_t elapsed = now - lastAdvanceMs_;
+    lastAdvanceMs_ = now;
+    unit_.advance(static_cast<int>(elapsed));
 }
 
 std::size_t SimulatorSerialLine::bytesQueued() {

@@ -3,16 +3,18 @@
 #include "SerialLine.h"
 #include "SimulatedUnit.h"
 
-#include <chrono>
+#include <cstdint>
+#include <functional>
 
 namespace ign {
 
 // The simulated control unit inside this process, reached like a port: the
-// unit's time follows the real clock, advanced whenever the link looks at it.
-// It starts with machine 0's default set in its memory.
+// unit's time follows a clock (the real one unless another is given, in
+// milliseconds), advanced whenever the link looks at it. It starts with
+// machine 0's default set in its memory.
 class SimulatorSerialLine final : public SerialLine {
 public:
-    explicit SimulatorSerialLine(UnitFaults faults = {});
+    explicit SimulatorSerialLine(UnitFaults faults = {}, std::function<std::int64_t()> nowMs = {});
 
     SimulatedUnit& unit() { return unit_; }
 
@@ -25,7 +27,8 @@ private:
     void catchUp();
 
     SimulatedUnit unit_;
-    std::chrono::steady_clock::time_point lastAdvance_;
+    std::function<std::int64_t()> nowMs_;
+    std::int64_t lastAdvanceMs_;
 };
 
 }  // namespace ign

@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::int64_t kByteUs = 1042;            // one 10-bit character at 9600 baud
 constexpr std::int64_t kFrameGapUs = 5000;        // a pause this long starts a new frame
-constexpr std::int64_t kTurnaroundUs = 1000;      // the unit's own time to answer
 constexpr std::int64_t kSplitDelayUs = 70000;     // the second piece of a split answer, a tick later
 constexpr std::int64_t kMonitorPauseUs = 300000;  // quiet time after a request before streaming again
 constexpr std::size_t kFrameSize = 12;
@@ -141,7 +140,7 @@ void SimulatedUnit::sendAnswer(std::array<Byte, 12> answer) {
         answer[bit / 8] = static_cast<Byte>(answer[bit / 8] ^ (1u << (bit % 8)));
     }
     ++answersSent_;
-    const std::int64_t start = nowUs_ + kTurnaroundUs + std::int64_t{faults_.answerDelayMs} * 1000;
+    const std::int64_t start = nowUs_ + answerUs_ + std::int64_t{faults_.answerDelayMs} * 1000;
     if (faults_.splitAnswers) {
         queue({answer.begin(), answer.begin() + 6}, start, false);
         queue({answer.begin() + 6, answer.end()}, start + kSplitDelayUs, false);
@@ -159,7 +158,9 @@ void SimulatedUnit::queue(std::vector<Byte> bytes, std::int64_t earliestStartUs,
 
 void SimulatedUnit::dropPendingMonitorFrames() {
     // Frames whose bytes have not all reached the program are withdrawn whole,
-    // so an answer is never preceded by the tail of a monitor frame.
+    // so an answer is never preceded by the tail of a monitor frame. A unit
+    // that let a frame on the wire run out would put it in the same read as
+    // the answer, which the link then drops and sends again four ticks later.
     std::erase_if(outgoing_, [this](const Chunk& c) { return c.monitor && c.dueUs > nowUs_; });
     outboundFreeUs_ = nowUs_;
     for (const Chunk& c : outgoing_) outboundFreeUs_ = std::max(outboundFreeUs_, c.dueUs);

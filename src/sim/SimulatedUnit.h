@@ -21,6 +21,7 @@ class SimulatedUnit {
 public:
     static constexpr int kMemorySize = 220;
     static constexpr int kDefaultMonitorIntervalMs = 100;
+    static constexpr int kDefaultAnswerMs = 2;
 
     explicit SimulatedUnit(UnitFaults faults = {});
 
@@ -39,6 +40,9 @@ public:
     UnitFaults& faults() { return faults_; }
     // 0 stops the monitor stream.
     void setMonitorIntervalMs(int ms) { monitorIntervalMs_ = ms; }
+    // The unit's own time from a request's last byte to its answer's first.
+    void setAnswerMs(int ms) { answerUs_ = std::int64_t{ms < 0 ? 0 : ms} * 1000; }
+    int answerMs() const { return static_cast<int>(answerUs_ / 1000); }
 
     int monitorIntervalMs() const { return monitorIntervalMs_; }
     // Milliseconds since the unit was created.
@@ -82,6 +86,7 @@ private:
     std::deque<Chunk> outgoing_;
 
     int monitorIntervalMs_ = kDefaultMonitorIntervalMs;
+    std::int64_t answerUs_ = std::int64_t{kDefaultAnswerMs} * 1000;
     std::int64_t nextMonitorUs_ = 0;
     std::int64_t monitorPausedUntilUs_ = 0;
     int monitorType_ = 0;

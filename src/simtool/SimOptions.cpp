@@ -27,6 +27,7 @@ bool ParseRate(const std::string& text, double& out) {
 }  // namespace
 
 static_assert(SimulatedUnit::kDefaultMonitorIntervalMs == 100, "the usage text names the default");
+static_assert(SimulatedUnit::kDefaultAnswerMs == 2, "the usage text names the default");
 
 const char* SimUsage() {
     return "Usage: ignition-unit-sim [options]\n"
@@ -41,6 +42,7 @@ const char* SimUsage() {
            "  --drop RATE      drop this share of answers (0..1)\n"
            "  --corrupt RATE   damage this share of answers (0..1)\n"
            "  --split          send each answer in two pieces\n"
+           "  --answer-ms MS   the unit's own time to answer a request (default 2)\n"
            "  --delay MS       wait this long before answering\n"
            "  --wrong-echo     answer writes with a wrong echo\n"
            "  --stuck OFFSET   image byte (1..220) that keeps its value when written\n"
@@ -89,6 +91,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             if (!value(text)) return false;
             if (!ParseInt(text, 0, 60000, number)) return bad(text);
             options.faults.answerDelayMs = static_cast<int>(number);
+        } else if (arg == "--answer-ms") {
+            if (!value(text)) return false;
+            if (!ParseInt(text, 0, 60000, number)) return bad(text);
+            options.answerMs = static_cast<int>(number);
         } else if (arg == "--stuck") {
             if (!value(text)) return false;
             if (!ParseInt(text, 1, 220, number)) return bad(text);

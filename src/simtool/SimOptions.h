@@ -17,6 +17,8 @@ struct SimOptions {
     bool blank = false;                            // all-zero memory instead of machine 0's default set
     bool help = false;
     bool version = false;
+    // The unit's own time from a request to its answer.
+    int answerMs = SimulatedUnit::kDefaultAnswerMs;
 };
 
 // Parses the arguments after the program name. Returns false with a

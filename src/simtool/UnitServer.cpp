@@ -21,8 +21,13 @@ constexpr std::size_t kMaxPending = 1024;
 }  // namespace
 
 void UnitServer::run(const volatile std::sig_atomic_t& stop) {
-    using Clock = std::chrono::steady_clock;
-    auto last = Clock::now();
+    if (!nowMs_) {
+        nowMs_ = [] {
+            using namespace std::chrono;
+            return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+        };
+    }
+    std::int64_t last = nowMs_();
     while (!stop) {
         pollfd fd{master_, POLLIN, 0};
         if (!pending_.empty()) fd.events |= POLLOUT;
@@ -30,10 +35,11 @@ void UnitServer::run(const volatile std::sig_atomic_t& stop) {
         if (ready < 0 && errno != EINTR) break;
         if (ready > 0 && (fd.revents & POLLIN)) receive();
 
-        const auto now = Clock::now();
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - last);
-        last += elapsed;
-        unit_.advance(static_cast<int>(elapsed.count()));
+        const std::int64_t now = nowMs_();
+        if (now > last) {
+            unit_.advance(static_cast<int>(now - last));
+            last = now;
+        }
         transmit();
     }
 }

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     ign::SimulatedUnit unit(options.faults);
     if (!options.blank) ign::LoadFactorySet(unit);
     unit.setMonitorIntervalMs(options.monitorMs);
+    unit.setAnswerMs(options.answerMs);
     std::FILE* trace = nullptr;
     if (!options.tracePath.empty() && (trace = std::fopen(options.tracePath.c_str(), "w")) == nullptr) {
         std::fprintf(stderr, "ignition-unit-sim: cannot write %s: %s\n", options.tracePath.c_str(),

@@ -1,6 +1,7 @@
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
+#include "QuickLinkFeature.h"
 #include "RestorePointRecorder.h"
 
 namespace ign {
@@ -30,6 +31,8 @@ void TFormHlav::MenuProgramClick() {
     if (restorePoints_ != nullptr && restorePoints_->Settings().readBeforeProgram) {
         // A port that is not open gives the Program its usual error at once.
         if (port_->IsOpen()) {
+            // The line is lent to the read aside: what the unit holds is for the Program to say.
+            quickLink_->UnitUnknown();
             beforeProgram_.line = Line();
             beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, Line());
             return;
@@ -47,7 +50,7 @@ void TFormHlav::StartProgram() {
 
 void TFormHlav::ProgramLiveChange(ChangeCause cause, ParameterDocument::Validation validation,
                                   const ParameterDocument::Change& change) {
-    if (document_.TakeEditors(cause, validation, change)) link_.StartLiveProgram();
+    if (document_.TakeEditors(cause, validation, change)) LiveProgram();
 }
 
 void TFormHlav::CurveMinusClick() {
@@ -86,14 +89,14 @@ void TFormHlav::BitBtnTps0Click() {
     const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
     if (document_.Apply(ChangeCause::SetTps,
                         [measured](ParameterSet& set) { return SetTps0(set.injection, measured); }))
-        link_.StartLiveProgram();
+        LiveProgram();
 }
 
 void TFormHlav::BitBtnTps100Click() {
     const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
     if (document_.Apply(ChangeCause::SetTps,
                         [measured](ParameterSet& set) { return SetTps100(set.injection, measured); }))
-        link_.StartLiveProgram();
+        LiveProgram();
 }
 
 }  // namespace ign

@@ -23,6 +23,7 @@
 #include "PortTest.h"
 #include "ProgressArea.h"
 #include "QtTranslations.h"
+#include "QuickLinkFeature.h"
 #include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
@@ -73,6 +74,7 @@ TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWi
     ConnectSignals();
     BuildEditFeatures();
     BuildLogs();
+    BuildQuickLink();
     BuildMapViews();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());

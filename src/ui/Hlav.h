@@ -38,6 +38,7 @@ class FieldBox;
 class HintHandler;
 class IgnitionPage;
 class LogFeature;
+class QuickLinkFeature;
 class Injection1Page;
 class Injection3Page;
 class MapViews;
@@ -220,6 +221,9 @@ private:
     void BuildLogs();
     // The heat colours, the live operating point and the map's table editor (MapViewsWiring.cpp).
     void BuildMapViews();
+    void BuildQuickLink();
+    // A live change's set into the unit, as the link's opt-in ways say.
+    void LiveProgram();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
@@ -311,6 +315,8 @@ private:
     std::unique_ptr<PortTest> portTest_;
     // Follows the link, so it goes before the link does.
     std::unique_ptr<LogFeature> logs_;
+    // Follows the link too.
+    std::unique_ptr<QuickLinkFeature> quickLink_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;

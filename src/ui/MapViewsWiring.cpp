@@ -22,7 +22,7 @@ void TFormHlav::BuildMapViews() {
     MapTableWindow::Hooks hooks{
         [this] { return port_->IsOpen(); },
         // The end of the injection "+" and "-" buttons' change: the set into the unit.
-        [this] { link_.StartLiveProgram(); },
+        [this] { LiveProgram(); },
         [this] { return languageCode_; },
     };
     mapViews_ = new MapViews(editors_, document_, *actions_.View, std::move(hooks), *this);

@@ -68,6 +68,15 @@ UnitMatchField::UnitMatchField(ParameterDocument& document, Link& link, std::fun
     states_ = MadeStates(false, this);
     shortStates_ = MadeStates(true, this);
     shortStates_->hide();
+    for (QStackedWidget* stack : {states_, shortStates_}) {
+        // No name of the language tables: its text is put together when shown.
+        auto* pending = new QLabel(stack);
+        pending->setObjectName(stack == states_ ? QStringLiteral("UnitMatchPending")
+                                                : QStringLiteral("UnitMatchPendingShort"));
+        pending->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        stack->addWidget(pending);
+        (stack == states_ ? pending_ : pendingShort_) = pending;
+    }
     layout->addWidget(states_);
     layout->addWidget(shortStates_);
     // Its own width and no more, at the right end of the line.
@@ -105,6 +114,13 @@ void UnitMatchField::RestorePointFailed(const QString& error) {
 void UnitMatchField::RestorePointsWritten() {
     failed_->hide();
     failedShort_->hide();
+}
+
+void UnitMatchField::ShowPending(const QString& text, const QString& shortText) {
+    pending_->setText(text);
+    pendingShort_->setText(shortText);
+    pendingShort_->setToolTip(text);
+    Show();
 }
 
 void UnitMatchField::readCompleted() {
@@ -159,8 +175,9 @@ int UnitMatchField::FullWidth() const {
 void UnitMatchField::Show() {
     indicator_.windowChanged(shown_());
     const auto state = static_cast<int>(indicator_.state());
-    states_->setCurrentIndex(state);
-    shortStates_->setCurrentIndex(state);
+    const bool pending = pending_ != nullptr && !pending_->text().isEmpty();
+    states_->setCurrentIndex(pending ? states_->indexOf(pending_) : state);
+    shortStates_->setCurrentIndex(pending ? shortStates_->indexOf(pendingShort_) : state);
     differs_->setVisible(indicator_.differsFromFile() && !compact_);
     differsShort_->setVisible(indicator_.differsFromFile() && compact_);
 }

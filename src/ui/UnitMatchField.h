@@ -45,6 +45,9 @@ public:
     void EditorsEdited();
     void RestorePointFailed(const QString& error);
     void RestorePointsWritten();
+    // While live changes have blocks left to write, says so (text, and
+    // shortText in the short form) in place of the state; empty: the state again.
+    void ShowPending(const QString& text, const QString& shortText);
 
     // Short forms instead of the texts; the width the texts take.
     void SetCompact(bool compact);
@@ -66,6 +69,8 @@ private:
     QLabel* differsShort_ = nullptr;
     QLabel* failed_ = nullptr;
     QLabel* failedShort_ = nullptr;
+    QLabel* pending_ = nullptr;
+    QLabel* pendingShort_ = nullptr;
 };
 
 }  // namespace ign

@@ -5,6 +5,7 @@
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "MapViews.h"
+#include "QuickLinkFeature.h"
 #include "RestorePointRecorder.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
@@ -97,6 +98,7 @@ void TFormHlav::SaveSettings() {
                                              StoreFeatureSettings(file);
                                              emit settingsStoring(file);
                                              mapViews_->StoreSettings(file);
+                                             quickLink_->storeSettings(file);
                                          });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -168,6 +169,7 @@ private slots:
     void inputBeyondTheCapGivesTwo();
     void portThatCannotOpen();
     void programReadVerifyOverTerminal();
+    void programOnlyWhatChanged();
     void readToOutputFile();
     void inProcessSimulator();
     void monitorIntoAFullDevice();
@@ -363,6 +365,11 @@ void TestCli::usageErrors_data() {
     QTest::newRow("standard input twice") << QStringList{"normalize", "--base", "-"};
     QTest::newRow("sheet without output") << QStringList{"sheet", "a.ign"};
     QTest::newRow("unknown paper") << QStringList{"sheet", "a.ign", "-o", "a.pdf", "--paper", "A3"};
+    QTest::newRow("verify-all alone") << QStringList{"program", "--port", "simulator", "--verify-all", "x"};
+    QTest::newRow("changed-from for verify")
+        << QStringList{"verify", "--port", "simulator", "--changed-from", "a", "b"};
+    QTest::newRow("changed-from and file both standard input")
+        << QStringList{"program", "--port", "simulator", "--changed-from", "-", "-"};
 }
 
 void TestCli::usageErrors() {
@@ -578,6 +585,57 @@ void TestCli::programReadVerifyOverTerminal() {
     run = RunCli({"verify", "--lang", "cs", "--port", port, WriteFile(dir, "defaults.ign", kMachine0File)});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QByteArray("Chyba verifikace!\n"));
+    QVERIFY(sim.stop());
+}
+
+// A rig that knows what the unit holds writes only the blocks that differ,
+// answer-paced or not; --verify-all then checks the whole unit, so a claim
+// about the unit that was wrong ends in an error, never in "Verify OK".
+void TestCli::programOnlyWhatChanged() {
+    IGN_SKIP_WITHOUT_UNIT_SIM();
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    const QString defaults = WriteFile(dir, "defaults.ign", kMachine0File);
+    ign::UnitSimProcess sim;
+    QString error;
+    QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--monitor-ms", "0", "--trace", trace}, &error),
+             qPrintable(error));
+    const QString port = sim.terminalPath();
+    QCOMPARE(RunCli({"program", "--port", port, defaults}).exitCode, 0);
+    // The blocks whose image lines differ are the ones to write.
+    const QList<QByteArray> before = RunCli({"image", defaults}).out.split('\n');
+    const QList<QByteArray> after = RunCli({"image", tunedPath_}).out.split('\n');
+    QSet<int> changed;
+    for (int block = 0; block < 21; ++block)
+        if (before[block] != after[block]) changed.insert(block);
+    QVERIFY(!changed.isEmpty() && changed.size() < 21);
+
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    file.readAll();
+    CliRun run =
+        RunCli({"program", "--port", port, "--changed-from", defaults, "--answer-paced", tunedPath_});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.endsWith("Verify OK\n"), run.err.constData());
+    QSet<int> written;
+    int writes = 0;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (!line.startsWith("< ")) continue;
+        const int code = line.mid(2, 2).toInt(nullptr, 16);
+        if (code < 21) {
+            written.insert(code);
+            ++writes;
+        }
+    }
+    QCOMPARE(written, changed);
+    QCOMPARE(writes, int(changed.size()));
+
+    run = RunCli({"program", "--port", port, "--changed-from", tunedPath_, "--verify-all", defaults});
+    QCOMPARE(run.exitCode, 0);
+    // The unit holds the defaults now, not the tuned set this claims.
+    run = RunCli({"program", "--port", port, "--changed-from", tunedPath_, "--verify-all", tunedPath_});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.endsWith("Verify error!\n"), run.err.constData());
     QVERIFY(sim.stop());
 }
 

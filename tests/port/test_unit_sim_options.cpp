@@ -28,10 +28,10 @@ private slots:
 void TestUnitSimOptions::accepted() {
     ign::SimOptions options;
     std::string error;
-    QVERIFY(ign::ParseSimOptions(
-        Split("--silent --drop 0.25 --corrupt 1 --split --delay 40 --wrong-echo "
-              "--stuck 220 --seed 4294967295 --monitor-ms 0 --link /tmp/x --blank --trace /tmp/t"),
-        options, error));
+    QVERIFY(ign::ParseSimOptions(Split("--silent --drop 0.25 --corrupt 1 --split --delay 40 --wrong-echo "
+                                       "--stuck 220 --seed 4294967295 --monitor-ms 0 --link /tmp/x --blank "
+                                       "--trace /tmp/t --answer-ms 7"),
+                                 options, error));
     QVERIFY(options.faults.silent);
     QCOMPARE(options.faults.dropRate, 0.25);
     QCOMPARE(options.faults.corruptRate, 1.0);
@@ -44,11 +44,13 @@ void TestUnitSimOptions::accepted() {
     QCOMPARE(options.monitorMs, 0);
     QCOMPARE(options.linkPath, std::string("/tmp/x"));
     QVERIFY(options.blank);
+    QCOMPARE(options.answerMs, 7);
     QVERIFY(!options.help);
 
     ign::SimOptions plain;
     QVERIFY(ign::ParseSimOptions({}, plain, error));
     QCOMPARE(plain.monitorMs, 100);
+    QCOMPARE(plain.answerMs, 2);
     QVERIFY(!plain.faults.silent);
     QVERIFY(!plain.blank);
     QVERIFY(ign::ParseSimOptions({"--help"}, plain, error));
@@ -67,6 +69,7 @@ void TestUnitSimOptions::rejected_data() {
     QTest::newRow("negative delay") << "--delay -5";
     QTest::newRow("seed too large") << "--seed 4294967296";
     QTest::newRow("monitor not a number") << "--monitor-ms fast";
+    QTest::newRow("negative answer time") << "--answer-ms -1";
 }
 
 void TestUnitSimOptions::rejected() {

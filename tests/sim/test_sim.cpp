@@ -6,6 +6,7 @@
 #include "New.h"
 #include "SealedFrame.h"
 #include "SimulatedLine.h"
+#include "SimulatorSerialLine.h"
 #include "Validation.h"
 
 #include <QtTest>
@@ -224,6 +225,52 @@ private slots:
                 }
             }
         }
+    }
+
+    // The unit is never faster than its line: a read answer leaves after the
+    // request's 12 bytes, the unit's answer time and its own 12 bytes; a
+    // monitor frame not yet whole at the program steps aside for it.
+    void answerKeepsLineTime_data() {
+        QTest::addColumn<int>("answerMs");
+        QTest::addColumn<int>("monitorAtMs");  // -1: no monitor frame in flight
+        QTest::addColumn<int>("dueMs");        // first whole ms at which the answer is there
+        QTest::newRow("default") << SimulatedUnit::kDefaultAnswerMs << -1 << 28;
+        QTest::newRow("slow unit") << 20 << -1 << 46;
+        QTest::newRow("monitor frame on the wire") << 2 << 0 << 28;
+    }
+    void answerKeepsLineTime() {
+        QFETCH(int, answerMs);
+        QFETCH(int, monitorAtMs);
+        QFETCH(int, dueMs);
+        SimulatedUnit unit;
+        unit.setAnswerMs(answerMs);
+        unit.setMonitorIntervalMs(monitorAtMs < 0 ? 0 : 1000);
+        unit.advance(1);  // the first monitor frame leaves now
+        const Bytes request = Sealed({0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        unit.receive(request.data(), request.size());
+        const std::size_t before = 0;
+        int waited = 0;
+        while (unit.available() < before + kFrameSize && waited < 200) {
+            unit.advance(1);
+            ++waited;
+        }
+        QCOMPARE(waited, dueMs);
+        const Bytes got = Take(unit);
+        QCOMPARE(got.size(), before + kFrameSize);
+        QCOMPARE(got[before], Byte(0xC0));
+    }
+
+    // The in-process unit's time follows the clock it is given, not the wall clock.
+    void simulatorFollowsItsClock() {
+        std::int64_t now = 1000;
+        SimulatorSerialLine line({}, [&now] { return now; });
+        line.unit().setMonitorIntervalMs(0);
+        const Bytes request = Sealed({0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        line.write(request.data(), request.size());
+        now += 26;
+        QCOMPARE(line.bytesQueued(), std::size_t{0});
+        now += 2;
+        QCOMPARE(line.bytesQueued(), kFrameSize);
     }
 
     // While the program talks to the unit, the stream steps aside: an answer is the first thing read.

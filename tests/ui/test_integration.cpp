@@ -29,10 +29,12 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,6 +280,39 @@ private slots:
                      static_cast<Byte>(std::min(before.injection.JET[i] + 2, 250)));
         QVERIFY(UnitHolds(*unitA, w->Parameters().image));
         QCOMPARE(Get<QSpinBox>("Edit50")->value(), w->Parameters().injection.JET[0]);
+    }
+
+    // Quick live changes on: the first change programs the unit whole, as no
+    // transfer has checked it yet; the next writes and reads back curve A's
+    // block alone, the unit-match field counting it until it is verified.
+    void quickLiveChangesWriteOnlyTheirBlock() {
+        LoadUnit(*unitA, UnitSet());
+        Open();
+        const QList<QAction*> tools = Get<QMenu>("MenuTools")->actions();
+        QVERIFY(tools.size() > 3 && tools.at(tools.size() - 3)->isSeparator());
+        QCOMPARE(tools.at(tools.size() - 2)->objectName(), QStringLiteral("MenuQuickLive"));
+        QCOMPARE(tools.last()->objectName(), QStringLiteral("MenuAnswerPaced"));
+        QVERIFY(!tools.at(tools.size() - 2)->isChecked() && !tools.last()->isChecked());
+        tools.at(tools.size() - 2)->trigger();
+        auto* match = Get<QStackedWidget>("UnitMatchState");
+        const auto shown = [match] { return qobject_cast<QLabel*>(match->currentWidget())->text(); };
+
+        Get<QAction>("CurvePlus")->trigger();
+        QCOMPARE(Link().FrameCode, Byte{0});
+        QCOMPARE(RunTransfer(), 42);
+        QCOMPARE(Status(), QStringLiteral("Verify OK"));
+
+        Get<QAction>("CurvePlus")->trigger();
+        QCOMPARE(Link().FrameCode, Byte{1});
+        QCOMPARE(shown(), QStringLiteral("1 block to write"));
+        QCOMPARE(RunTransfer(), 2);
+        QCOMPARE(Status(), QStringLiteral("Verify OK"));
+        QVERIFY(UnitHolds(*unitA, w->Parameters().image));
+        QCOMPARE(match->currentWidget()->objectName(), QStringLiteral("UnitMatchEqual"));
+        w->close();
+        QTRY_VERIFY(!w->isVisible());
+        QVERIFY2(settings->Text().endsWith("[LINK]\r\nQuickLive=1\r\nAnswerPaced=0\r\n"),
+                 settings->Text().constData());
     }
 
     void curveButtonsMoveCurveAByOneDegree() {
