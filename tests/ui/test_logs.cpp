@@ -353,10 +353,18 @@ private slots:
     // set. The viewer names the set at its cursor before and after the
     // change, compares the earlier one with the window in one click, and its
     // delay field recomputes the table at once and is kept.
+    void recordingNamesItsSetsAndTheViewerTellsThemApart_data() {
+        QTest::addColumn<bool>("quick");
+        QTest::newRow("live change as a full Program") << false;
+        QTest::newRow("quick live change") << true;
+    }
     void recordingNamesItsSetsAndTheViewerTellsThemApart() {
+        QFETCH(bool, quick);
         Open();
         w->MenuProgramClick();
         QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
+        // Quick changes write only the changed block: the log must name the new set all the same.
+        if (quick) ControlOf<QAction>(*w, "MenuQuickLive")->trigger();
         const ign::ParameterSet before = w->Parameters();
         ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
         TickSeconds(4);
