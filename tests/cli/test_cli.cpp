@@ -1071,6 +1071,7 @@ void TestCli::sheet() {
     const QByteArray bytes = written.readAll();
     if (exitCode == 0) {
         QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
+        IGN_NEED_PDF_TOOLS();
         const int pages = pdf::InfoOf(out).pages;
         QVERIFY(pages == 1 || pages == 2);
     } else {
@@ -1084,6 +1085,7 @@ void TestCli::sheet() {
 // Without --against, what was programmed before: the newest Program point of
 // the user's history that differs. Without --note, the note kept beside the file.
 void TestCli::sheetTakesTheHistoryAndTheNote() {
+    IGN_NEED_PDF_TOOLS();
     QTemporaryDir dir;
     QVERIFY(QDir().mkpath(dir.filePath("data/ignition-programmer/history")));
     const QString point = "2024-06-02_08-00-00_program.ign";

@@ -96,7 +96,7 @@ private slots:
 
 void SheetTest::initTestCase() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY2(pdf::ToolsThere(), "pdftotext and pdftoppm (poppler-utils, see scripts/setup) are needed");
+    IGN_NEED_PDF_TOOLS();
 }
 
 void SheetTest::pdfHoldsTheSet_data() {

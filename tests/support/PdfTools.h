@@ -20,6 +20,16 @@ inline bool ToolsThere() {
            !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
 }
 
+// A Windows program (under Wine) has no poppler of its own to read its PDF with: there the
+// reading is left out and said so; everywhere else the tools are a must.
+#if defined(_WIN32)
+#define IGN_NEED_PDF_TOOLS() \
+    if (!pdf::ToolsThere()) QSKIP("Windows has no pdftotext or pdftoppm to read the PDF with")
+#else
+#define IGN_NEED_PDF_TOOLS() \
+    QVERIFY2(pdf::ToolsThere(), "pdftotext and pdftoppm (poppler-utils, see scripts/setup) are needed")
+#endif
+
 inline QByteArray Run(const QString& tool, const QStringList& args) {
     QProcess process;
     process.start(tool, args);
