@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
         with.push_back(RunProgram(window, unit));
     }
     recorder->Flush();
-    QObject::disconnect(&window, &ign::TFormHlav::deviceCommandStarted, recorder, nullptr);
+    QObject::disconnect(&window.Events(), &ign::HostEvents::deviceCommandStarted, recorder, nullptr);
     for (int i = 0; i < 3; ++i) {
         window.Document().Apply(ign::ChangeCause::Edit, [i](ign::ParameterSet& set) {
             set.ignition.OMEZ1 = static_cast<ign::Byte>(110 + i);

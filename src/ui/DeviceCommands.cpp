@@ -1,3 +1,4 @@
+#include "HistoryFeature.h"
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
@@ -16,23 +17,24 @@ void TFormHlav::MenuReadClick() {
     link_.StartRead();
     // The set no longer comes from the file; its path stays for the dialogs.
     ignitionPage_->ClearFileName();
-    emit fileNameCleared();
-    emit deviceCommandStarted(TransferMode::Read);
+    emit events_.fileNameCleared();
+    emit events_.deviceCommandStarted(TransferMode::Read);
 }
 
 void TFormHlav::MenuVerifyClick() {
     PrepareDeviceImage();
     link_.StartVerify();
-    emit deviceCommandStarted(TransferMode::Verify);
+    emit events_.deviceCommandStarted(TransferMode::Verify);
 }
 
 void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
-    if (restorePoints_ != nullptr && restorePoints_->Settings().readBeforeProgram) {
+    const HistoryFeature* history = Find<HistoryFeature>();
+    if (history != nullptr && history->ReadBeforeProgram()) {
         // A port that is not open gives the Program its usual error at once.
         if (port_->IsOpen()) {
             // The line is lent to the read aside: what the unit holds is for the Program to say.
-            quickLink_->UnitUnknown();
+            if (auto* quick = Find<QuickLinkFeature>()) quick->UnitUnknown();
             beforeProgram_.line = Line();
             beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, Line());
             return;
@@ -41,9 +43,35 @@ void TFormHlav::MenuProgramClick() {
     StartProgram();
 }
 
+// The unit read aside before a Program: its point, then the Program itself,
+// unless the port changed meanwhile.
+void TFormHlav::SideReadTick() {
+    if (Line() != beforeProgram_.line) {
+        beforeProgram_.read.reset();
+        return;
+    }
+    SideRead& read = *beforeProgram_.read;
+    read.tick();
+    const SideRead::Outcome outcome = read.outcome();
+    if (outcome == SideRead::Outcome::Running) return;
+    if (outcome == SideRead::Outcome::Completed)
+        if (auto* history = Find<HistoryFeature>())
+            history->Recorder().UnitBeforeProgram(beforeProgram_.set, read.link().identification().version);
+    beforeProgram_.read.reset();
+    StartProgram();
+}
+
+// A live change's set into the unit, the quick way when that is on.
+void TFormHlav::LiveProgram() {
+    if (auto* quick = Find<QuickLinkFeature>())
+        quick->LiveProgram();
+    else
+        link_.StartLiveProgram();
+}
+
 void TFormHlav::StartProgram() {
     link_.StartProgram();
-    emit deviceCommandStarted(TransferMode::Program);
+    emit events_.deviceCommandStarted(TransferMode::Program);
 }
 
 // ---- live adjustment --------------------------------------------------------

@@ -66,7 +66,7 @@ void TFormHlav::MenuSaveClick() {
     ignitionPage_->SetFileName(path);
     parameterFilePath_ = path;
     openDialogFileName_ = path;
-    emit setMatchesFile();
+    emit events_.setMatchesFile();
 }
 
 // A parameter file into the set as one step; "Open file error" when it cannot be read.
@@ -97,7 +97,7 @@ void TFormHlav::MenuOpenClick() {
             ignitionPage_->SetFileName(path);
             parameterFilePath_ = path;
             saveDialogFileName_ = path;
-            emit setMatchesFile();
+            emit events_.setMatchesFile();
         }
     }
     HideProgress();

@@ -4,7 +4,6 @@
 #include "Application.h"
 #include "ApplyLanguage.h"
 #include "CaptionRoom.h"
-#include "CompareWindow.h"
 #include "FieldBox.h"
 #include "FittedMessage.h"
 #include "HintHandler.h"
@@ -15,21 +14,16 @@
 #include "Jazyk1.h"
 #include "Jazyk2.h"
 #include "Jazyk3.h"
-#include "LogFeature.h"
-#include "MapViews.h"
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
 #include "PortTest.h"
 #include "ProgressArea.h"
 #include "QtTranslations.h"
-#include "QuickLinkFeature.h"
-#include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
 #include "ToolArea.h"
 #include "ToolIcons.h"
-#include "UndoCommands.h"
 #include "UserSettingsFile.h"
 
 #include <QAbstractButton>
@@ -67,19 +61,24 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
           },
           parent) {}
 
-TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWindow(parent) {
+TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent)
+    : TFormHlav(std::move(openPort), FeatureFilter{}, parent) {}
+
+// The one order the window is built in: the window and its designed parts, the
+// port, the connections, then FormCreate: the settings and the starting set,
+// the features (which find the document begun and the menus complete, and
+// then read their sections of the settings), the port opened, the language.
+TFormHlav::TFormHlav(PortConnection::Opener openPort, FeatureFilter build, QWidget* parent)
+    : QMainWindow(parent) {
     WatchForQuit();
     BuildWindow();
     BuildPortParts(std::move(openPort));
     ConnectSignals();
-    BuildEditFeatures();
-    BuildLogs();
-    BuildQuickLink();
-    BuildMapViews();
     parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
     timer_->start();
+    build_ = std::move(build);
     FormCreate();
     FinishStartUp();
 }
@@ -277,22 +276,6 @@ void TFormHlav::ConnectSignals() {
     connect(timer_, &QTimer::timeout, this, Guarded(&TFormHlav::Timer1Timer));
 }
 
-void TFormHlav::BuildEditFeatures() {
-    undo_ = std::make_unique<UndoCommands>(document_, *this, *actions_.Edit);
-    connect(this, &TFormHlav::languageChanged, undo_.get(), &UndoCommands::Relabel);
-
-    actions_.Edit->addSeparator();
-    auto* compare = actions_.Edit->addAction(NewTextOf("MenuCompare", 0));
-    compare->setObjectName(QStringLiteral("MenuCompare"));
-    compare_ = std::make_unique<CompareWindow>(
-        CompareWindow::Owner{document_, link_, [this] { return Line(); }, [this] { return languageCode_; }},
-        this);
-    connect(compare, &QAction::triggered, compare_.get(), &CompareWindow::Open);
-    connect(this, &TFormHlav::languageChanged, compare_.get(), &CompareWindow::Retranslate);
-    connect(timer_, &QTimer::timeout, compare_.get(),
-            [this] { RunGuarded([this] { compare_->ReadTick(); }); });
-}
-
 bool TFormHlav::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watched->property(kCycleOnClick).toBool()) {
         auto* box = qobject_cast<const FieldBox*>(watched);
@@ -315,12 +298,11 @@ void TFormHlav::FormCreate() {
     ApplyMachineDefaults(start);
     LoadSettings(start);
     document_.Begin(start);
-    // The sheet's item first, so it stands right after the designed items up to Print.
-    WireTuneSheet();
-    WireHistory();
+    BuildFeatures(build_);
+    build_ = nullptr;
+    emit events_.settingsLoaded(*settingsFile_);
     monitorPage_->ShowLinesHiddenInDesign();
     RefreshEditors();
-    mapViews_->LoadSettings(*settingsFile_);
     OpenPort();
     UpdatePortMarks();
     ApplyLanguage(languageCode_);
@@ -333,10 +315,7 @@ void TFormHlav::FormClose() {
     // shown.
     document_.TakeEditors(ChangeCause::Edit, ParameterDocument::Validation::First, {},
                           ParameterDocument::Show::Nothing);
-    if (restorePoints_ != nullptr) {
-        restorePoints_->Close(Parameters());
-        restorePoints_->Flush();
-    }
+    emit events_.closing();
     SaveSettings();
 }
 
@@ -360,13 +339,13 @@ void TFormHlav::showEvent(QShowEvent* event) {
 
 void TFormHlav::Timer1Timer() {
     LinkTick();
-    emit ticked();
+    emit events_.ticked();
 }
 
 void TFormHlav::LinkTick() {
     SerialLine* const before = Line();
     port_->Tick();
-    if (Line() != before) emit portChanged();
+    if (Line() != before) emit events_.portChanged();
     // A command given while the unit is read aside replaces the Program that waits for it.
     if (beforeProgram_.read != nullptr && !link_.idle()) beforeProgram_.read.reset();
     if (beforeProgram_.read != nullptr)
@@ -404,7 +383,7 @@ void TFormHlav::StoreLanguage(std::uint8_t code) {
     ApplyLanguageTable(*this, NewTextTable(code));
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);
-    emit languageChanged(code);
+    emit events_.languageChanged(code);
     ShowConnection();
 }
 

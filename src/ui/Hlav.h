@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorBinding.h"
+#include "FeatureHost.h"
 #include "Link.h"
 #include "LinkView.h"
 #include "ParameterDocument.h"
@@ -18,7 +19,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <typeinfo>
 #include <utility>
+#include <vector>
 
 class QCloseEvent;
 class QFileDialog;
@@ -37,30 +40,26 @@ namespace ign {
 class FieldBox;
 class HintHandler;
 class IgnitionPage;
-class LogFeature;
-class QuickLinkFeature;
 class Injection1Page;
 class Injection3Page;
-class MapViews;
 class MonitorPage;
 class OwnText;
 class ProgressArea;
 class QuitSignals;
-class RestorePointRecorder;
 class ToolArea;
-class CompareWindow;
-class UndoCommands;
 class ConnectionField;
 class PortDialog;
 class PortTest;
 class QtTranslations;
 
-// The main window. It owns the parameter set (through its document), the
-// device link and everything else that lives as long as the program, builds
-// the pages, the menus and the rows around them, and wires them: every
-// connection is made in ConnectSignals. The pages are classes of their own,
-// the menu commands live in Menu.cpp, FileCommands.cpp and DeviceCommands.cpp.
-class TFormHlav : public QMainWindow, private LinkView, private SetEditors {
+// The main window, the program's composition root. It owns the parameter set
+// (through its document), the device link and its port, builds the pages, the
+// menus and the rows around them and connects them (ConnectSignals), then
+// builds the features (BuildFeatures), each of which reaches the window only
+// through the FeatureHost it is handed. The construction order is stated once,
+// in the constructor. The pages are classes of their own; the menu commands
+// live in Menu.cpp, FileCommands.cpp and DeviceCommands.cpp.
+class TFormHlav : public QMainWindow, private LinkView, private SetEditors, private FeatureHost {
     Q_OBJECT
 
 public:
@@ -72,6 +71,9 @@ public:
     explicit TFormHlav(LineOpener openLine, QWidget* parent = nullptr);
     // With a port opener that also says why a port would not open.
     explicit TFormHlav(PortConnection::Opener openPort, QWidget* parent = nullptr);
+    // Decides for each feature, given its type, whether the window builds it; a test leaves one out.
+    using FeatureFilter = std::function<bool(const std::type_info& feature)>;
+    TFormHlav(PortConnection::Opener openPort, FeatureFilter build, QWidget* parent = nullptr);
     ~TFormHlav() override;
 
     // Start-up and close sequences. The constructor runs FormCreate once the
@@ -80,14 +82,16 @@ public:
     void FormClose();
     void Timer1Timer();
 
-    // The window that compares two sets (Edit, Compare...); made with the window.
-    CompareWindow& Comparison() { return *compare_; }
+    // A feature of the window; null when it was built without it.
+    using FeatureHost::Find;
+    // What the window tells its features.
+    HostEvents& Events() override { return events_; }
 
     // The set and the one place every change of it passes through.
-    ParameterDocument& Document() { return document_; }
+    ParameterDocument& Document() override { return document_; }
     const ParameterSet& Parameters() const { return document_.Parameters(); }
     // The set as the editors show it now, text typed but not yet taken included.
-    ParameterSet ShownParameters();
+    ParameterSet ShownParameters() override;
     // The set into the editors again; no step.
     void RefreshEditors();
 
@@ -130,25 +134,19 @@ public:
     // The stored state into the window, and the stored set into `set`.
     void LoadSettings(ParameterSet& set);
     void SaveSettings();
-    // The sections of later features, after the program's own (SaveSettings).
-    void StoreFeatureSettings(ProfileFile& file);
     // One step of the device link, run by every timer tick.
     void LinkTick();
 
     std::uint8_t LanguageCode() const { return languageCode_; }
     void SetLanguageCode(std::uint8_t code) { languageCode_ = code; }
-    bool UseCom2() const { return useCom2_; }
-    void SetUseCom2(bool useCom2) { useCom2_ = useCom2; }
     // The path alone: the text beside "File:" is the Ignition page's own, since a Read clears only the label.
     const QString& ParameterFilePath() const { return parameterFilePath_; }
     void SetParameterFilePath(const QString& path) { parameterFilePath_ = path; }
-    Link& DeviceLink() { return link_; }
+    Link& DeviceLink() override { return link_; }
     // The open line, null while the program runs without a port.
     SerialLine* Line() const { return port_->Line(); }
     // The chosen port, kept open (PortConnection.h); its field at the right of the status line.
     const PortConnection& Port() const { return *port_; }
-    // The monitor logs: recorder, live chart, log viewer.
-    LogFeature& Logs() { return *logs_; }
 
     // The names the Open and Save dialogs start with. The settings give both at
     // start-up; a Save hands its path to the Open dialog and an Open to the Save dialog.
@@ -175,35 +173,13 @@ public:
     // Shows a message box titled with the program's name, in front of the window;
     // once the program has been told to quit, nobody would answer it, so the
     // text goes to standard error instead.
-    void ShowMessage(const QString& text);
+    void ShowMessage(const QString& text) override;
     // The same with a second, smaller text under the first.
     void ShowMessage(const QString& text, const QString& informative);
     // Where the window opens on a first start, and where a stored position nobody could see is moved.
     static QPoint FirstStartPosition();
     // Whether a quit signal has come; one during start-up has closed the window already.
     bool QuitRequested() const { return quitRequested_; }
-
-signals:
-    // Read, Verify or Program was given and its first frame is out; how it
-    // ends the link tells its views. A live adjustment's programming is none
-    // of these.
-    void deviceCommandStarted(ign::TransferMode mode);
-    // The port was opened, chosen anew, lost or found again: what the unit holds is unknown.
-    void portChanged();
-    // A language table was applied; `code` is the language now shown.
-    void languageChanged(std::uint8_t code);
-    // The set was just opened from a parameter file or saved to one.
-    void setMatchesFile();
-    // The set was just restored from the restore point at `path`.
-    void setRestored(const QString& path);
-    // The set no longer comes from a file: "File:" shows none.
-    void fileNameCleared();
-    // Every timer tick, after the link's step.
-    void ticked();
-    // The settings file has been read into the window; features read their sections now.
-    void settingsLoaded(const ign::ProfileFile& file);
-    // The settings are being stored; features store their sections now, after the specified ones.
-    void settingsStoring(ign::ProfileFile& file);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -215,20 +191,15 @@ private:
     void BuildWindow();
     void BuildPrintParts();
     void ConnectSignals();
-    // The Edit menu's features: undo and redo, compare.
-    void BuildEditFeatures();
-    // The monitor logs: recorder, live chart and log viewer (LogWiring.cpp).
-    void BuildLogs();
-    // The heat colours, the live operating point and the map's table editor (MapViewsWiring.cpp).
-    void BuildMapViews();
-    void BuildQuickLink();
+    // Every feature, one line each, in the order their menu items and settings sections stand.
+    void BuildFeatures(const FeatureFilter& build);
     // A live change's set into the unit, as the link's opt-in ways say.
     void LiveProgram();
     // No error of a handler goes on into Qt: each handler Qt calls runs inside
     // Guarded, which shows the error's text in the error box right there.
     template <typename... Args>
     auto Guarded(void (TFormHlav::*handler)(Args...));
-    void RunGuarded(const std::function<void()>& handler);
+    void RunGuarded(const std::function<void()>& handler) override;
 
     // The window opens as big as it takes to show everything (FitToContent, at
     // construction), within the room of its screen (FitToScreen, when first
@@ -251,7 +222,6 @@ private:
     void RefreshEditors(const ParameterSet& set) override;
 
     // FileCommands.cpp and Print.cpp.
-    QString AskForPath(QFileDialog& dialog);
     bool ApplyParameterFile(ChangeCause cause, const QString& path);
     void PrintWindowImage(QPrinter& printer);
     QPixmap ClientImage();
@@ -272,11 +242,20 @@ private:
     void WatchForQuit();
     void QuitFromOutside();
     void FinishStartUp();
-    // Restore points, the history window and the unit-match field (HistoryWiring.cpp).
-    void WireHistory();
-    // File, "Tune sheet...": the sheet of the set with its note (TuneSheetWiring.cpp).
-    void WireTuneSheet();
-    void RestoreFromPoint(const QString& path);
+    // FeatureHost: what the features are given of the window (Features.cpp).
+    PortConnection& LineOwner() override { return *port_; }
+    EditorBinding& Editors() override { return editors_; }
+    MenuSection Menu(MenuSlot slot) override;
+    QStatusBar& StatusLine() override;
+    void AddStatusField(QWidget& field, StatusPlace place) override;
+    QWidget& Window() override { return *this; }
+    std::uint8_t Language() const override { return languageCode_; }
+    bool TakeParameterFile(ChangeCause cause, const QString& path) override;
+    QString AskForPath(QFileDialog& dialog) override;
+    std::unique_ptr<QPrinter> ChoosePrinter() override;
+    QString ShownFileName() const override;
+    const UnitIdentification& Unit() const override { return unitIdentification_; }
+    Feature* FindFeature(const std::function<bool(Feature&)>& matches) override;
     // Program proper, and the read of the unit aside that may come before it (ReadBeforeProgram).
     void StartProgram();
     void SideReadTick();
@@ -290,6 +269,7 @@ private:
     void monitorUpdated() override;
     void StoreLanguage(std::uint8_t code);
 
+    HostEvents events_;
     ParameterDocument document_{this};
     std::uint8_t languageCode_ = 0;
     bool useCom2_ = false;
@@ -313,10 +293,6 @@ private:
     ConnectionField* connectionField_ = nullptr;
     // Follows the link while it tests: it goes before the link and the port do.
     std::unique_ptr<PortTest> portTest_;
-    // Follows the link, so it goes before the link does.
-    std::unique_ptr<LogFeature> logs_;
-    // Follows the link too.
-    std::unique_ptr<QuickLinkFeature> quickLink_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;
@@ -339,17 +315,16 @@ private:
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
     QtTranslations* qtTranslations_ = nullptr;  // Qt's own dialogs in the window's language
-    // Last, so they go first: they follow the document and the link, which must outlive them.
-    std::unique_ptr<UndoCommands> undo_;
-    std::unique_ptr<CompareWindow> compare_;
-    RestorePointRecorder* restorePoints_ = nullptr;
     // The unit read aside between a Program's click and its start, with ReadBeforeProgram.
     struct ReadAside {
         ParameterSet set{};
         SerialLine* line = nullptr;  // the line it reads over; another one ends it
         std::unique_ptr<SideRead> read;
     } beforeProgram_;
-    MapViews* mapViews_ = nullptr;
+    std::vector<std::pair<StatusPlace, QWidget*>> statusFields_;
+    FeatureFilter build_;  // until FormCreate has built the features
+    // Last, so they go first: they follow the document, the link and the pages, which must outlive them.
+    std::vector<std::unique_ptr<Feature>> features_;
 };
 
 }  // namespace ign

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FeatureHost.h"
 #include "LogViewerWindow.h"
 
 #include <QObject>
@@ -22,13 +23,12 @@ class ProfileFile;
 
 // The monitor logs in the window: the recorder and its menu items (start,
 // stop, marker, automatic), its state in the status line, the live chart and
-// the log viewer. The window creates it, hands it the menus and ticks it.
-class LogFeature : public QObject {
+// the log viewer.
+class LogFeature : public QObject, public Feature {
     Q_OBJECT
 
 public:
-    LogFeature(Link& link, QMainWindow& window, QMenu& tools, QMenu& view, LogViewerWindow::Sources sources,
-               std::function<std::uint8_t()> language);
+    explicit LogFeature(FeatureHost& host);
     ~LogFeature() override;
 
     LogRecorder& recorder() { return *recorder_; }
@@ -43,9 +43,10 @@ public:
 
 private:
     void showState();
+    LogViewerWindow::Sources SourcesOf(FeatureHost& host);
+    void Connect(FeatureHost& host);
 
     std::unique_ptr<LogRecorder> recorder_;
-    std::function<std::uint8_t()> language_;
     LiveChartWindow* chart_ = nullptr;
     LogViewerWindow* viewer_ = nullptr;
     QLabel* state_ = nullptr;
@@ -53,10 +54,12 @@ private:
     QAction* stop_ = nullptr;
     QAction* mark_ = nullptr;
     QAction* automatic_ = nullptr;
+    QAction* chartItem_ = nullptr;
+    QAction* viewerItem_ = nullptr;
     OwnText* cannotRecord_ = nullptr;
     OwnText* automaticOff_ = nullptr;
     bool saysAutomaticOff_ = false;  // a Stop turned automatic recording off, and nothing since
-    QMainWindow& window_;
+    FeatureHost& host_;
 };
 
 }  // namespace ign

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FeatureHost.h"
 #include "MapTableWindow.h"
 #include "ViewSettings.h"
 
@@ -12,6 +13,7 @@ namespace ign {
 
 class CurvesWindow;
 class EditorBinding;
+class Link;
 class HeatMapColours;
 class OperatingPointView;
 class ParameterDocument;
@@ -19,14 +21,13 @@ class ProfileFile;
 
 // The map views: heat colours on the pages, the live operating point on the
 // map and the curves, the map's table editor and the Curves window, with their View menu items
-// and their settings section. The window creates it and hands it the link's
-// frames through OperatingPoint().
-class MapViews : public QObject {
+// and their settings section.
+class MapViews : public QObject, public Feature {
     Q_OBJECT
 
 public:
-    MapViews(const EditorBinding& editors, ParameterDocument& document, QMenu& viewMenu,
-             MapTableWindow::Hooks hooks, QWidget& window);
+    explicit MapViews(FeatureHost& host);
+    ~MapViews() override;
 
     OperatingPointView& OperatingPoint() { return *operatingPoint_; }
     MapTableWindow& TableWindow() { return *table_; }
@@ -38,7 +39,9 @@ public:
 
 private:
     void Follow();
+    void FollowReplay(FeatureHost& host);
 
+    Link& link_;
     ViewSettings settings_;
     HeatMapColours* heat_ = nullptr;
     OperatingPointView* operatingPoint_ = nullptr;

@@ -30,9 +30,14 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
     port_ =
         std::make_unique<PortConnection>(link_, std::move(openPort), [steady] { return steady->elapsed(); });
     connectionField_ = new ConnectionField(statusBar());
-    statusBar()->addPermanentWidget(connectionField_);
+    AddStatusField(*connectionField_, StatusPlace::Connection);
     portTest_ = std::make_unique<PortTest>(link_, *port_, nullptr);
     port_->HoldWhile([this] { return portTest_->Running(); });
+    // The unit may say who it is without a Read: the points of a Program then name it too.
+    connect(portTest_.get(), &PortTest::unitIdentified, &events_,
+            [this](const QString& version, bool onWindowsPort) {
+                if (onWindowsPort) emit events_.unitIdentified(version);
+            });
 
     QMenu* menu = actions_.Com;
     menu->addSeparator();
@@ -47,7 +52,7 @@ void TFormHlav::OpenPort() {
     const std::optional<PortFacts> failure =
         port_->Choose(FromStored(useCom2_ ? settings_.com2Port : settings_.com1Port));
     ShowConnection();
-    emit portChanged();
+    emit events_.portChanged();
     // Without a port the program goes on: transfers run into their error texts
     // while the port is tried again, silently.
     if (failure) ShowPortFailure(*failure);

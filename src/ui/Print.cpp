@@ -90,7 +90,7 @@ void TFormHlav::BuildPrintParts() {
     // left of the line and the two never overlap.
     printTime_ = new QLabel(statusBar());
     printTime_->setObjectName(QStringLiteral("LabelCasTisku"));
-    statusBar()->addPermanentWidget(printTime_);
+    AddStatusField(*printTime_, StatusPlace::PrintTime);
     printTime_->hide();
 }
 

@@ -5,8 +5,8 @@
 #include "UnitMatchField.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace ign {
 
@@ -14,11 +14,11 @@ namespace {
 
 constexpr std::string_view kSection = "LINK";
 
-QAction* AddCheckItem(QMenu& menu, QMainWindow& window, const char* name, const char* text) {
+QAction* AddCheckItem(MenuSection& menu, QWidget& window, const char* name, const char* text) {
     auto* action = new QAction(QString::fromUtf8(text), &window);
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(true);
-    menu.addAction(action);
+    menu.Add(action);
     return action;
 }
 
@@ -31,13 +31,18 @@ const char* PendingTextName(int count, std::uint8_t language) {
 
 }  // namespace
 
-QuickLinkFeature::QuickLinkFeature(Link& link, QMainWindow& window, QMenu& tools,
-                                   std::function<std::uint8_t()> language)
-    : link_(link), quick_(link), pacer_(link), window_(window), language_(std::move(language)) {
-    tools.addSeparator();
-    quickAction_ = AddCheckItem(tools, window, "MenuQuickLive", "&Quick live changes");
-    pacedAction_ = AddCheckItem(tools, window, "MenuAnswerPaced", "Send on a&nswer");
-    connect(pacedAction_, &QAction::toggled, this, [this](bool on) { pacer_.setEnabled(on); });
+QuickLinkFeature::QuickLinkFeature(FeatureHost& host)
+    : link_(host.DeviceLink()), quick_(link_), pacer_(link_), host_(host) {
+    MenuSection tools = host.Menu(MenuSlot::Tools);
+    quickAction_ = AddCheckItem(tools, host.Window(), "MenuQuickLive", "&Quick live changes");
+    pacedAction_ = AddCheckItem(tools, host.Window(), "MenuAnswerPaced", "Send on a&nswer");
+    connect(pacedAction_, &QAction::toggled, this, host.Guard([this](bool on) { pacer_.setEnabled(on); }));
+    HostEvents* events = &host.Events();
+    connect(events, &HostEvents::settingsLoaded, this,
+            host.Guard([this](const ProfileFile& file) { loadSettings(file); }));
+    connect(events, &HostEvents::settingsStoring, this, [this](ProfileFile& file) { storeSettings(file); });
+    connect(events, &HostEvents::ticked, this, host.Guard([this] { showPending(); }));
+    connect(events, &HostEvents::languageChanged, this, host.Guard([this] { showPending(); }));
 }
 
 bool QuickLinkFeature::QuickOn() const { return quickAction_->isChecked(); }
@@ -69,9 +74,9 @@ void QuickLinkFeature::storeSettings(ProfileFile& file) const {
 
 void QuickLinkFeature::showPending() {
     const int pending = QuickOn() ? quick_.blocksToWrite() : 0;
-    const std::uint8_t language = language_();
+    const std::uint8_t language = host_.Language();
     if (pending == shownPending_ && language == shownLanguage_) return;
-    auto* field = window_.findChild<UnitMatchField*>(QStringLiteral("UnitMatchField"));
+    auto* field = host_.StatusLine().findChild<UnitMatchField*>(QStringLiteral("UnitMatchField"));
     if (field == nullptr) return;
     shownPending_ = pending;
     shownLanguage_ = language;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnswerPacer.h"
+#include "FeatureHost.h"
 #include "QuickChanges.h"
 
 #include <QObject>
@@ -20,11 +21,11 @@ class UnitMatchField;
 // entries of [LINK]: live changes that write only the blocks they change, and
 // transfers paced by the unit's answers. Both off, the window's live changes
 // program all blocks and every request waits for its tick, as ever.
-class QuickLinkFeature : public QObject {
+class QuickLinkFeature : public QObject, public Feature {
     Q_OBJECT
 
 public:
-    QuickLinkFeature(Link& link, QMainWindow& window, QMenu& tools, std::function<std::uint8_t()> language);
+    explicit QuickLinkFeature(FeatureHost& host);
 
     // A live change's set into the unit (the editors already taken).
     void LiveProgram();
@@ -43,8 +44,7 @@ private:
     Link& link_;
     QuickChanges quick_;
     AnswerPacer pacer_;
-    QMainWindow& window_;
-    std::function<std::uint8_t()> language_;
+    FeatureHost& host_;
     QAction* quickAction_ = nullptr;
     QAction* pacedAction_ = nullptr;
     int shownPending_ = -1;

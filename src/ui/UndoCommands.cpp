@@ -54,18 +54,22 @@ FieldBox* FocusedField(QWidget& window) {
 
 }  // namespace
 
-UndoCommands::UndoCommands(ParameterDocument& document, QWidget& window, QMenu& menu)
-    : document_(document), window_(window), history_(document) {
+UndoCommands::UndoCommands(FeatureHost& host)
+    : host_(host), document_(host.Document()), window_(host.Window()), history_(host.Document()) {
+    QWidget& window = window_;
     undo_ = new QAction(&window);
     undo_->setObjectName(QStringLiteral("MenuUndo"));
     undo_->setShortcuts(UndoKeys());
     redo_ = new QAction(&window);
     redo_->setObjectName(QStringLiteral("MenuRedo"));
     redo_->setShortcuts(RedoKeys());
-    menu.addAction(undo_);
-    menu.addAction(redo_);
-    connect(undo_, &QAction::triggered, this, &UndoCommands::UndoClick);
-    connect(redo_, &QAction::triggered, this, &UndoCommands::RedoClick);
+    MenuSection edit = host.Menu(MenuSlot::Edit);
+    edit.Add(undo_);
+    edit.Add(redo_);
+    connect(undo_, &QAction::triggered, this, host.Guard([this] { UndoClick(); }));
+    connect(redo_, &QAction::triggered, this, host.Guard([this] { RedoClick(); }));
+    connect(&host.Events(), &HostEvents::languageChanged, this,
+            host.Guard([this](std::uint8_t code) { Relabel(code); }));
     history_.OnChanged([this] { Relabel(language_); });
     for (FieldBox* box : window.findChildren<FieldBox*>()) {
         box->installEventFilter(this);

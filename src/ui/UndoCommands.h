@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FeatureHost.h"
 #include "UndoHistory.h"
 
 #include <QObject>
@@ -17,13 +18,12 @@ class ParameterDocument;
 // would take back or make again, in the window's language. Ctrl+Z in a field
 // that holds typed text not yet taken puts the field's text back first, as a
 // text box's own undo would; only then does it undo a step. Nothing here ever
-// sends anything to the unit. The window owns it beside its document, which
-// must outlive it.
-class UndoCommands : public QObject {
+// sends anything to the unit.
+class UndoCommands : public QObject, public Feature {
     Q_OBJECT
 
 public:
-    UndoCommands(ParameterDocument& document, QWidget& window, QMenu& menu);
+    explicit UndoCommands(FeatureHost& host);
 
     void UndoClick();
     void RedoClick();
@@ -39,6 +39,7 @@ protected:
 private:
     bool RevertTypedText();
 
+    FeatureHost& host_;
     ParameterDocument& document_;
     QWidget& window_;
     UndoHistory history_;

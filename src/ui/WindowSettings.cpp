@@ -1,12 +1,8 @@
 // The window's side of the settings file: what it shows and holds, to and from
 // the stored state.
 #include "Application.h"
-#include "HistorySettings.h"
 #include "Hlav.h"
 #include "IgnitionPage.h"
-#include "MapViews.h"
-#include "QuickLinkFeature.h"
-#include "RestorePointRecorder.h"
 #include "Settings.h"
 #include "SettingsLocation.h"
 #include "WindowPlacement.h"
@@ -76,7 +72,6 @@ void TFormHlav::LoadSettings(ParameterSet& set) {
     parameterFilePath_ = FromStored(state.parameterFilePath);
     SetDialogFileNames(parameterFilePath_);
     pages_->setCurrentIndex(state.page - 1);
-    emit settingsLoaded(*settingsFile_);
 }
 
 void TFormHlav::SaveSettings() {
@@ -94,18 +89,9 @@ void TFormHlav::SaveSettings() {
     state.page = pages_->currentIndex() + 1;
     const bool setAsideBefore = !settingsFile_->SetAsidePath().empty();
     const bool saved = ign::SaveSettings(*settingsFile_, state, Parameters().ignition, Parameters().injection,
-                                         [this](ProfileFile& file) {
-                                             StoreFeatureSettings(file);
-                                             emit settingsStoring(file);
-                                             mapViews_->StoreSettings(file);
-                                             quickLink_->storeSettings(file);
-                                         });
+                                         [this](ProfileFile& file) { emit events_.settingsStoring(file); });
     if (!setAsideBefore) SayOnStandardError(SettingsSetAsideNote(*settingsFile_));
     if (!saved) ShowMessage(FromStored(SettingsWriteErrorText(*settingsFile_)));
-}
-
-void TFormHlav::StoreFeatureSettings(ProfileFile& file) {
-    if (restorePoints_ != nullptr) StoreHistorySettings(file, restorePoints_->Settings());
 }
 
 }  // namespace ign

@@ -1,6 +1,7 @@
 // The Edit menu's features through the whole window: undo and redo over every
 // kind of step, and the compare window with files and with the unit. The
 // window's timer is stopped; each test ticks it itself.
+#include "CompareFeature.h"
 #include "CompareWindow.h"
 #include "DefaultSets.h"
 #include "DeviceImageCodec.h"
@@ -117,7 +118,7 @@ class TestEditFeatures : public QObject {
     T* Get(const char* name) {
         return ControlOf<T>(*w, name);
     }
-    CompareWindow& Compare() { return w->Comparison(); }
+    CompareWindow& Compare() { return w->Find<ign::CompareFeature>()->Window(); }
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
             unit->advance(ign::kTickMs);

@@ -212,7 +212,7 @@ private slots:
         cell->setFocus();
         cell->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(cell, "123");
-        QSignalSpy commands(w.get(), &TFormHlav::deviceCommandStarted);
+        QSignalSpy commands(&w->Events(), &ign::HostEvents::deviceCommandStarted);
         Get<QAction>("MenuProgram")->trigger();
         QCOMPARE(Status(), QStringLiteral("Program device:"));
         QCOMPARE(w->Parameters().injection.JET[7], Byte{123});

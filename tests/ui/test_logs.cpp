@@ -4,6 +4,7 @@
 // the viewer. The window's timer is stopped; each tick moves the unit's clock
 // and the recorder's by 55 ms.
 #include "CellMap.h"
+#include "CompareFeature.h"
 #include "CompareWindow.h"
 #include "FactorySet.h"
 #include "FileBytes.h"
@@ -87,18 +88,21 @@ class TestLogs : public QObject {
     std::unique_ptr<TFormHlav> w;
     std::int64_t nowMs = 0;
 
-    void Open(const QByteArray& datalog = {}) {
+    void Open(const QByteArray& datalog = {}, TFormHlav::FeatureFilter build = {}) {
         settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=unit\r\nCOM2=unit\r\n" + datalog);
         const QStringList boxes = MessagesFrom([&] {
             w = std::make_unique<TFormHlav>(
-                [this](const QString&) { return std::make_unique<ign::SimulatedLine>(*unit); });
+                [this](const QString&, ign::PortFacts&) -> std::unique_ptr<ign::SerialLine> {
+                    return std::make_unique<ign::SimulatedLine>(*unit);
+                },
+                std::move(build));
         });
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
         ControlOf<QTimer>(*w, "Timer1")->stop();
-        Recorder().setClock([this] { return nowMs; });
+        if (w->Find<ign::LogFeature>() != nullptr) Recorder().setClock([this] { return nowMs; });
         w->show();
     }
-    ign::LogRecorder& Recorder() { return w->Logs().recorder(); }
+    ign::LogRecorder& Recorder() { return w->Find<ign::LogFeature>()->recorder(); }
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
             unit->advance(ign::kTickMs);
@@ -194,10 +198,10 @@ private slots:
         TickSeconds(static_cast<double>(ign::SyntheticEngine::kCycleMs) / 1000);
         ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
         QVERIFY(!Recorder().recording());
-        ign::LiveChartWindow* chart = w->Logs().chart();
+        ign::LiveChartWindow* chart = w->Find<ign::LogFeature>()->chart();
         chart->refresh();
 
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(LogPath(Logs().front())));
         // The log's table, and the live one of the chart window since recording began.
         for (const ign::CellMap* map : {viewer->cells(), chart->cells()}) {
@@ -228,9 +232,9 @@ private slots:
         ControlOf<QAction>(*w, "MenuRecordStart")->trigger();
         TickSeconds(180);
         ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
-        ign::LiveChartWindow* chart = w->Logs().chart();
+        ign::LiveChartWindow* chart = w->Find<ign::LogFeature>()->chart();
         chart->refresh();
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(LogPath(Logs().front())));
         const std::pair expected{rich, lean};
         for (const ign::CellMap* map : {viewer->cells(), chart->cells()}) {
@@ -280,7 +284,7 @@ private slots:
         TickSeconds(3);  // idle
         ControlOf<QAction>(*w, "MenuRecordStop")->trigger();
         ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(LogPath(Logs().front())));
         viewer->setCursorTime(2);
         TickSeconds(38);  // into the 10 % row's steady cells
@@ -313,7 +317,7 @@ private slots:
             "100.000\t2\t1200\t\n100.500\t3\t1250\t5\nMARK 001\t100.600\n101.000\t0\t1300\t5\n");
         log.close();
         ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(log.fileName()));
         auto* channels = viewer->findChild<QListWidget*>("ChannelList");
         QCOMPARE(channels->item(1)->text(), QString("Otáčky:  1200 ot/min"));
@@ -394,7 +398,7 @@ private slots:
         const double changedAt = data->markers.front().timeS;
 
         ControlOf<QAction>(*w, "MenuLogViewer")->trigger();
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(QString::fromStdString(log.string())));
         const QString name = QString::fromStdString(log.stem().string());
         viewer->setCursorTime(changedAt + 0.5);
@@ -407,8 +411,8 @@ private slots:
         QVERIFY2(viewer->setText().startsWith("Kenndaten: " + name + ".ign"), qPrintable(viewer->setText()));
         QVERIFY2(viewer->setText().endsWith(", Zündbox = Fenster"), qPrintable(viewer->setText()));
         ControlOf<QPushButton>(*viewer, "LogViewerCompareSet")->click();
-        QVERIFY(w->Comparison().isVisible());
-        QVERIFY(!w->Comparison().Differences().empty());
+        QVERIFY(w->Find<ign::CompareFeature>()->Window().isVisible());
+        QVERIFY(!w->Find<ign::CompareFeature>()->Window().Differences().empty());
 
         QCOMPARE(viewer->cells()->table()->settings().lambdaDelayMs, 300);
         ControlOf<QSpinBox>(*viewer, "LogViewerLambdaDelay")->setValue(0);
@@ -437,7 +441,7 @@ private slots:
         }
         const int afterByte = ign::JetCell(w->Parameters().injection, 4, 2);
         QCOMPARE(Logs().size(), 2);
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(LogPath(Logs()[0])));
         QVERIFY(!viewer->cells()->comparison());
         QVERIFY(viewer->openSecondFile(LogPath(Logs()[1])));
@@ -485,7 +489,7 @@ private slots:
         std::filesystem::remove(set);
         if (damage == "folder") std::filesystem::create_directory(set);
         if (damage == "cut") Spit(set, text.substr(0, text.size() / 2));
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(QString::fromStdString(log.string())));
         QCOMPARE(viewer->log()->rows(), std::size_t{20});
         QCOMPARE(viewer->setText(), QString("set unknown"));
@@ -516,7 +520,7 @@ private slots:
         file.resize(whole.size() - 7);
         file.close();
 
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(file.fileName()));
         QVERIFY(viewer->log()->truncated);
         QCOMPARE(static_cast<int>(viewer->log()->rows()), rows - 1);
@@ -567,7 +571,7 @@ private slots:
             file.write(head + QByteArray(fill, '\t') + (fill > 0 ? "\ns\n0\n" : ""));
         }
         Open();
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         viewer->show();
         const Watchdog dog(std::chrono::seconds(5), QTest::currentDataTag());
         const bool opened = viewer->openFile(path);
@@ -580,6 +584,24 @@ private slots:
 
     // The read runs beside the window: Cancel is taken while it runs, and the
     // log shown before stays.
+    // Every feature plugs in through the window's host alone, so the window
+    // stands without one: no item of its own, its section of the settings
+    // left as it was, and the rest (undo, map views, transfers) at work.
+    void theWindowStandsWithoutTheLogs() {
+        Open("[DATALOG]\r\nAutoRecord=1\r\n",
+             [](const std::type_info& feature) { return feature != typeid(ign::LogFeature); });
+        QVERIFY(w->Find<ign::LogFeature>() == nullptr);
+        QVERIFY(w->findChild<QAction*>("MenuRecordStart") == nullptr);
+        QVERIFY(w->findChild<QLabel*>("RecordingState") == nullptr);
+        QVERIFY(w->findChild<QAction*>("ViewHeatMap") != nullptr);
+        w->MenuReadClick();
+        QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
+        QVERIFY(ControlOf<QAction>(*w, "MenuUndo")->isEnabled());
+        QCOMPARE(Logs().size(), 0);
+        w->close();
+        QVERIFY(settings->Text().contains("[DATALOG]\r\nAutoRecord=1\r\n"));
+    }
+
     void aLongReadCanBeCancelled() {
         QTemporaryDir dir;
         QByteArray rows;
@@ -595,7 +617,7 @@ private slots:
         for (int i = 0; i < 300; ++i) file.write(rows);  // about 60 MB
         file.close();
         Open();
-        ign::LogViewerWindow* viewer = w->Logs().viewer();
+        ign::LogViewerWindow* viewer = w->Find<ign::LogFeature>()->viewer();
         QVERIFY(viewer->openFile(small));
         auto* cancel = ControlOf<QPushButton>(*w, "LogViewerCancel");
         QVERIFY(cancel->isHidden());

@@ -248,7 +248,7 @@ private slots:
             std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=simulator\r\nCOM2=/dev/no-such-port\r\n");
         w = std::make_unique<TFormHlav>();
         w->show();
-        QSignalSpy commands(w.get(), &TFormHlav::deviceCommandStarted);
+        QSignalSpy commands(&w->Events(), &ign::HostEvents::deviceCommandStarted);
         Get<QAction>("MenuRead")->trigger();
         QString own, other;
         const auto test = [&](ign::PortDialog& dialog) {
