@@ -63,12 +63,14 @@ HistoryFeature::HistoryFeature(FeatureHost& host) : host_(host) {
     host.Editors().WhenEdited(*field, [field] { field->EditorsEdited(); });
     // Where the line is narrow, the fields at its right give way to the hint.
     if (auto* connection = line.findChild<ConnectionField*>()) new StatusRoom(line, *field, *connection);
-    QObject::connect(recorder, &RestorePointRecorder::failed, field, &UnitMatchField::RestorePointFailed);
+    QObject::connect(recorder, &RestorePointRecorder::failed, field,
+                     host.Guard([field](const QString& error) { field->RestorePointFailed(error); }));
     QObject::connect(recorder, &RestorePointRecorder::recovered, field,
-                     &UnitMatchField::RestorePointsWritten);
-    QObject::connect(events, &HostEvents::setMatchesFile, field, &UnitMatchField::FileMatches);
-    QObject::connect(events, &HostEvents::fileNameCleared, field, &UnitMatchField::NoFile);
-    QObject::connect(events, &HostEvents::portChanged, field, &UnitMatchField::UnitUnknown);
+                     host.Guard([field] { field->RestorePointsWritten(); }));
+    QObject::connect(events, &HostEvents::setMatchesFile, field,
+                     host.Guard([field] { field->FileMatches(); }));
+    QObject::connect(events, &HostEvents::fileNameCleared, field, host.Guard([field] { field->NoFile(); }));
+    QObject::connect(events, &HostEvents::portChanged, field, host.Guard([field] { field->UnitUnknown(); }));
     BuildWindow();
 }
 
@@ -80,11 +82,11 @@ void HistoryFeature::BuildWindow() {
     show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
     RestorePointRecorder* recorder = recorder_;
-    QObject::connect(show, &QAction::triggered, window, [window] {
+    QObject::connect(show, &QAction::triggered, window, host_.Guard([window] {
         window->show();
         window->raise();
         window->activateWindow();
-    });
+    }));
     QObject::connect(window, &HistoryWindow::restoreRequested, recorder,
                      host_.Guard([this](const QString& path) { RestoreFromPoint(path); }));
     QObject::connect(
@@ -94,14 +96,16 @@ void HistoryFeature::BuildWindow() {
         host_.Document().EditCycle();
         recorder_->Manual(host_.Document().Parameters());
     }));
-    QObject::connect(recorder, &RestorePointRecorder::folderChanged, window, &HistoryWindow::Refresh);
+    QObject::connect(recorder, &RestorePointRecorder::folderChanged, window,
+                     host_.Guard([window] { window->Refresh(); }));
     if (auto* compare = host_.Find<CompareFeature>()) {
         CompareWindow* compareWindow = &compare->Window();
         QObject::connect(
             window, &HistoryWindow::compareRequested, compareWindow,
             host_.Guard([compareWindow](const QString& path) { compareWindow->CompareWithWindow(path); }));
     }
-    QObject::connect(&host_.Events(), &HostEvents::languageChanged, window, &HistoryWindow::Retranslate);
+    QObject::connect(&host_.Events(), &HostEvents::languageChanged, window,
+                     host_.Guard([window](std::uint8_t code) { window->Retranslate(code); }));
 }
 
 bool HistoryFeature::ReadBeforeProgram() const { return recorder_->Settings().readBeforeProgram; }

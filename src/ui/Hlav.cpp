@@ -74,7 +74,6 @@ TFormHlav::TFormHlav(PortConnection::Opener openPort, FeatureFilter build, QWidg
     BuildWindow();
     BuildPortParts(std::move(openPort));
     ConnectSignals();
-    parameterFilePath_.clear();
     settingsFile_.emplace(OpenUserSettingsFile());
     SayOnStandardError(SettingsReadNote(*settingsFile_));
     timer_->start();
@@ -184,48 +183,13 @@ namespace {
 
 using Handler = void (TFormHlav::*)();
 
-// Menu items and the buttons that share their handlers.
 struct ActionCommand {
     QAction* WindowActions::*action;
     Handler handler;
 };
-constexpr ActionCommand kActionCommands[] = {
-    {&WindowActions::New, &TFormHlav::MenuNewClick},
-    {&WindowActions::Open, &TFormHlav::MenuOpenClick},
-    {&WindowActions::Save, &TFormHlav::MenuSaveClick},
-    {&WindowActions::Print, &TFormHlav::SpeedButtonPrintClick},
-    {&WindowActions::Exit, &TFormHlav::MenuExitClick},
-    {&WindowActions::Com1, &TFormHlav::MenuCom1Click},
-    {&WindowActions::Com2, &TFormHlav::MenuCom2Click},
-    {&WindowActions::Read, &TFormHlav::MenuReadClick},
-    {&WindowActions::Verify, &TFormHlav::MenuVerifyClick},
-    {&WindowActions::Program, &TFormHlav::MenuProgramClick},
-    {&WindowActions::CurveMinus, &TFormHlav::CurveMinusClick},
-    {&WindowActions::CurvePlus, &TFormHlav::CurvePlusClick},
-    {&WindowActions::JetMinus, &TFormHlav::ButtonJetMinusClick},
-    {&WindowActions::JetPlus, &TFormHlav::ButtonJetPlusClick},
-    {&WindowActions::English, &TFormHlav::MenuEnglishClick},
-    {&WindowActions::Czech, &TFormHlav::MenuCzechClick},
-    {&WindowActions::German, &TFormHlav::MenuGermanClick},
-    {&WindowActions::Contens, &TFormHlav::MenuContensClick},
-    {&WindowActions::About, &TFormHlav::MenuAboutClick},
-};
 struct ButtonCommand {
     QAbstractButton* ToolArea::*button;
     Handler handler;
-};
-constexpr ButtonCommand kButtonCommands[] = {
-    {&ToolArea::newButton, &TFormHlav::MenuNewClick},
-    {&ToolArea::openButton, &TFormHlav::MenuOpenClick},
-    {&ToolArea::saveButton, &TFormHlav::MenuSaveClick},
-    {&ToolArea::printButton, &TFormHlav::SpeedButtonPrintClick},
-    {&ToolArea::readButton, &TFormHlav::MenuReadClick},
-    {&ToolArea::verifyButton, &TFormHlav::MenuVerifyClick},
-    {&ToolArea::programButton, &TFormHlav::MenuProgramClick},
-    {&ToolArea::curveMinusButton, &TFormHlav::CurveMinusClick},
-    {&ToolArea::curvePlusButton, &TFormHlav::CurvePlusClick},
-    {&ToolArea::jetMinusButton, &TFormHlav::ButtonJetMinusClick},
-    {&ToolArea::jetPlusButton, &TFormHlav::ButtonJetPlusClick},
 };
 
 // Marks the text box of a field that runs the edit cycle when clicked into.
@@ -234,6 +198,41 @@ constexpr const char* kCycleOnClick = "cycleOnClick";
 }  // namespace
 
 void TFormHlav::ConnectSignals() {
+    // Menu items and the buttons that share their handlers.
+    static constexpr ActionCommand kActionCommands[] = {
+        {&WindowActions::New, &TFormHlav::MenuNewClick},
+        {&WindowActions::Open, &TFormHlav::MenuOpenClick},
+        {&WindowActions::Save, &TFormHlav::MenuSaveClick},
+        {&WindowActions::Print, &TFormHlav::SpeedButtonPrintClick},
+        {&WindowActions::Exit, &TFormHlav::MenuExitClick},
+        {&WindowActions::Com1, &TFormHlav::MenuCom1Click},
+        {&WindowActions::Com2, &TFormHlav::MenuCom2Click},
+        {&WindowActions::Read, &TFormHlav::MenuReadClick},
+        {&WindowActions::Verify, &TFormHlav::MenuVerifyClick},
+        {&WindowActions::Program, &TFormHlav::MenuProgramClick},
+        {&WindowActions::CurveMinus, &TFormHlav::CurveMinusClick},
+        {&WindowActions::CurvePlus, &TFormHlav::CurvePlusClick},
+        {&WindowActions::JetMinus, &TFormHlav::ButtonJetMinusClick},
+        {&WindowActions::JetPlus, &TFormHlav::ButtonJetPlusClick},
+        {&WindowActions::English, &TFormHlav::MenuEnglishClick},
+        {&WindowActions::Czech, &TFormHlav::MenuCzechClick},
+        {&WindowActions::German, &TFormHlav::MenuGermanClick},
+        {&WindowActions::Contens, &TFormHlav::MenuContensClick},
+        {&WindowActions::About, &TFormHlav::MenuAboutClick},
+    };
+    static constexpr ButtonCommand kButtonCommands[] = {
+        {&ToolArea::newButton, &TFormHlav::MenuNewClick},
+        {&ToolArea::openButton, &TFormHlav::MenuOpenClick},
+        {&ToolArea::saveButton, &TFormHlav::MenuSaveClick},
+        {&ToolArea::printButton, &TFormHlav::SpeedButtonPrintClick},
+        {&ToolArea::readButton, &TFormHlav::MenuReadClick},
+        {&ToolArea::verifyButton, &TFormHlav::MenuVerifyClick},
+        {&ToolArea::programButton, &TFormHlav::MenuProgramClick},
+        {&ToolArea::curveMinusButton, &TFormHlav::CurveMinusClick},
+        {&ToolArea::curvePlusButton, &TFormHlav::CurvePlusClick},
+        {&ToolArea::jetMinusButton, &TFormHlav::ButtonJetMinusClick},
+        {&ToolArea::jetPlusButton, &TFormHlav::ButtonJetPlusClick},
+    };
     for (const ActionCommand& command : kActionCommands)
         connect(actions_.*command.action, &QAction::triggered, this, Guarded(command.handler));
     for (const ButtonCommand& command : kButtonCommands)

@@ -78,8 +78,6 @@ public:
 
     // Start-up and close sequences. The constructor runs FormCreate once the
     // window is complete; FormClose runs on every close, however it is asked for.
-    void FormCreate();
-    void FormClose();
     void Timer1Timer();
 
     // A feature of the window; null when it was built without it.
@@ -105,37 +103,18 @@ public:
     void MenuNewClick();
     void MenuOpenClick();
     void MenuSaveClick();
-    void SpeedButtonPrintClick();
-    void MenuExitClick();
-    void MenuCom1Click();
-    void MenuCom2Click();
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
-    void CurveMinusClick();
     void CurvePlusClick();
-    void ButtonJetMinusClick();
-    void ButtonJetPlusClick();
-    void MenuEnglishClick();
-    void MenuCzechClick();
-    void MenuGermanClick();
-    void MenuContensClick();
     void MenuAboutClick();
 
     // Live adjustment controls on the injection pages; column is 1..10.
     void CSpinButtonUpClick(int column);
-    void CSpinButtonDownClick(int column);
-    void BitBtnTps0Click();
-    void BitBtnTps100Click();
 
     // The serial port and the settings file.
-    void OpenPort();
-    void ClosePort();
     // The stored state into the window, and the stored set into `set`.
-    void LoadSettings(ParameterSet& set);
-    void SaveSettings();
     // One step of the device link, run by every timer tick.
-    void LinkTick();
 
     std::uint8_t LanguageCode() const { return languageCode_; }
     void SetLanguageCode(std::uint8_t code) { languageCode_ = code; }
@@ -168,16 +147,12 @@ public:
     using PortDialogRunner = std::function<int(PortDialog&)>;
     void SetPortDialogRunner(PortDialogRunner runner) { portDialogRunner_ = std::move(runner); }
     // The Com menu's port dialog (Port.cpp).
-    void MenuPortsClick();
 
     // Shows a message box titled with the program's name, in front of the window;
     // once the program has been told to quit, nobody would answer it, so the
     // text goes to standard error instead.
-    void ShowMessage(const QString& text) override;
     // The same with a second, smaller text under the first.
-    void ShowMessage(const QString& text, const QString& informative);
     // Where the window opens on a first start, and where a stored position nobody could see is moved.
-    static QPoint FirstStartPosition();
     // Whether a quit signal has come; one during start-up has closed the window already.
     bool QuitRequested() const { return quitRequested_; }
 
@@ -187,6 +162,31 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormCreate();
+    void FormClose();
+    void SpeedButtonPrintClick();
+    void MenuExitClick();
+    void MenuCom1Click();
+    void MenuCom2Click();
+    void CurveMinusClick();
+    void ButtonJetMinusClick();
+    void ButtonJetPlusClick();
+    void MenuEnglishClick();
+    void MenuCzechClick();
+    void MenuGermanClick();
+    void MenuContensClick();
+    void CSpinButtonDownClick(int column);
+    void BitBtnTps0Click();
+    void BitBtnTps100Click();
+    void OpenPort();
+    void ClosePort();
+    void LinkTick();
+    void MenuPortsClick();
+    void LoadSettings(ParameterSet& set);
+    void SaveSettings();
+    static QPoint FirstStartPosition();
+    void ShowMessage(const QString& text, const QString& informative);
+    void ShowMessage(const QString& text) override;
     // Construction (Hlav.cpp) and the one place where signals are connected.
     void BuildWindow();
     void BuildPrintParts();

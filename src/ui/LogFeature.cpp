@@ -113,8 +113,8 @@ void LogFeature::Connect(FeatureHost& host) {
         saysAutomaticOff_ = true;
         showState();
     }));
-    connect(chartItem_, &QAction::triggered, chart_, [this] { ShowBeside(*chart_); });
-    connect(viewerItem_, &QAction::triggered, viewer_, [this] { ShowBeside(*viewer_); });
+    connect(chartItem_, &QAction::triggered, chart_, host.Guard([this] { ShowBeside(*chart_); }));
+    connect(viewerItem_, &QAction::triggered, viewer_, host.Guard([this] { ShowBeside(*viewer_); }));
     connect(recorder, &LogRecorder::progressed, this, host.Guard([this] { showState(); }));
     connect(recorder, &LogRecorder::cannotRecord, this, host.Guard([this](const QString& detail) {
         QWidget& window = host_.Window();

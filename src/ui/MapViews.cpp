@@ -52,20 +52,21 @@ MapViews::MapViews(FeatureHost& host) : QObject(&host.Window()), link_(host.Devi
     table_ = new MapTableWindow(document, std::move(hooks), &window);
     operatingPoint_->AlsoOn(table_->Overlay());
     curves_ = new CurvesWindow(document, &window);
-    connect(operatingPoint_, &OperatingPointView::moved, curves_, &CurvesWindow::ShowLive);
+    connect(operatingPoint_, &OperatingPointView::moved, curves_,
+            host.Guard([this](const MonitorReadings& readings) { curves_->ShowLive(readings); }));
 
     MenuSection viewMenu = host.Menu(MenuSlot::View);
     heatAction_ = AddItem(viewMenu, window, "ViewHeatMap", "&Heat-map colours", true);
     pointAction_ = AddItem(viewMenu, window, "ViewOperatingPoint", "&Operating point", true);
     QAction* tableAction = AddItem(viewMenu, window, "ViewMapTable", "Map &table...", false);
-    connect(heatAction_, &QAction::toggled, this, [this](bool on) {
+    connect(heatAction_, &QAction::toggled, this, host.Guard([this](bool on) {
         settings_.heatMap = on;
         Follow();
-    });
-    connect(pointAction_, &QAction::toggled, this, [this](bool on) {
+    }));
+    connect(pointAction_, &QAction::toggled, this, host.Guard([this](bool on) {
         settings_.operatingPoint = on;
         Follow();
-    });
+    }));
     QAction* curvesAction = AddItem(viewMenu, window, "ViewCurves", "&Curves...", false);
     connect(tableAction, &QAction::triggered, table_, host.Guard([this] { table_->Open(); }));
     connect(curvesAction, &QAction::triggered, curves_, host.Guard([this] { curves_->Open(); }));
@@ -96,13 +97,14 @@ void MapViews::FollowReplay(FeatureHost& host) {
     };
     tag(host.Language());
     HostEvents* events = &host.Events();
-    connect(events, &HostEvents::languageChanged, &map, tag);
+    connect(events, &HostEvents::languageChanged, &map, host.Guard(tag));
     LogViewerWindow* viewer = logs->viewer();
-    connect(viewer, &LogViewerWindow::operatingPoint, &map, [replay, &map](double rpm, double throttle) {
-        *replay = std::pair{rpm, throttle};
-        map.setOperatingPoint(rpm, throttle);
-    });
-    connect(events, &HostEvents::ticked, &map, [replay, &map, viewer] {
+    connect(viewer, &LogViewerWindow::operatingPoint, &map,
+            host.Guard([replay, &map](double rpm, double throttle) {
+                *replay = std::pair{rpm, throttle};
+                map.setOperatingPoint(rpm, throttle);
+            }));
+    connect(events, &HostEvents::ticked, &map, host.Guard([replay, &map, viewer] {
         if (!*replay) return;
         if (viewer->isVisible()) {
             map.setOperatingPoint((*replay)->first, (*replay)->second);
@@ -110,7 +112,7 @@ void MapViews::FollowReplay(FeatureHost& host) {
             replay->reset();
             map.clearOperatingPoint();
         }
-    });
+    }));
 }
 
 void MapViews::LoadSettings(const ProfileFile& file) {

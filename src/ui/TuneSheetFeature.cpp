@@ -47,8 +47,10 @@ TuneSheetFeature::TuneSheetFeature(FeatureHost& host) {
                      host.Guard([&host, dialog] { dialog->Open(host.ShownFileName()); }));
     QObject::connect(events, &HostEvents::setRestored, dialog,
                      host.Guard([dialog](const QString& path) { dialog->SetRestorePoint(path); }));
-    QObject::connect(events, &HostEvents::setMatchesFile, dialog, [dialog] { dialog->SetRestorePoint({}); });
-    QObject::connect(events, &HostEvents::fileNameCleared, dialog, [dialog] { dialog->SetRestorePoint({}); });
+    QObject::connect(events, &HostEvents::setMatchesFile, dialog,
+                     host.Guard([dialog] { dialog->SetRestorePoint({}); }));
+    QObject::connect(events, &HostEvents::fileNameCleared, dialog,
+                     host.Guard([dialog] { dialog->SetRestorePoint({}); }));
 }
 
 }  // namespace ign

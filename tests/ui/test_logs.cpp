@@ -596,7 +596,13 @@ private slots:
         QVERIFY(w->findChild<QAction*>("ViewHeatMap") != nullptr);
         w->MenuReadClick();
         QCOMPARE(Transferred(), ign::MessageId::VerifyOk);
-        QVERIFY(ControlOf<QAction>(*w, "MenuUndo")->isEnabled());
+        const ign::Byte before = w->Parameters().ignition.OMEZ1;
+        w->Document().Apply(ign::ChangeCause::Edit, [](ign::ParameterSet& set) {
+            set.ignition.OMEZ1 = static_cast<ign::Byte>(set.ignition.OMEZ1 + 1);
+            return true;
+        });
+        ControlOf<QAction>(*w, "MenuUndo")->trigger();
+        QCOMPARE(w->Parameters().ignition.OMEZ1, before);
         QCOMPARE(Logs().size(), 0);
         w->close();
         QVERIFY(settings->Text().contains("[DATALOG]\r\nAutoRecord=1\r\n"));
