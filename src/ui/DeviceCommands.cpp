@@ -2,6 +2,7 @@
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
 #include "QuickLinkFeature.h"
+#include "ReadBeforeProgram.h"
 #include "RestorePointRecorder.h"
 
 namespace ign {
@@ -28,17 +29,7 @@ void TFormHlav::MenuVerifyClick() {
 
 void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
-    if (restorePoints_ != nullptr && restorePoints_->Settings().readBeforeProgram) {
-        // A port that is not open gives the Program its usual error at once.
-        if (port_->IsOpen()) {
-            // The line is lent to the read aside: what the unit holds is for the Program to say.
-            quickLink_->UnitUnknown();
-            beforeProgram_.line = Line();
-            beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, Line());
-            return;
-        }
-    }
-    StartProgram();
+    readBefore_->Program();
 }
 
 void TFormHlav::StartProgram() {

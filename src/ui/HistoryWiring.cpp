@@ -5,7 +5,7 @@
 #include "Hlav.h"
 #include "NewTexts.h"
 #include "ParameterFile.h"
-#include "PortTest.h"
+#include "PortProbeRun.h"
 #include "RestorePointRecorder.h"
 #include "StatusRoom.h"
 #include "UnitMatchField.h"
@@ -64,30 +64,13 @@ void TFormHlav::WireHistory() {
     connect(this, &TFormHlav::fileNameCleared, field, &UnitMatchField::NoFile);
     connect(this, &TFormHlav::portChanged, field, &UnitMatchField::UnitUnknown);
     // The unit may say who it is without a Read: the points of a Program then name it too.
-    connect(portTest_.get(), &PortTest::unitIdentified, restorePoints_,
+    connect(portProbe_.get(), &PortProbeRun::unitIdentified, restorePoints_,
             [this](const QString& version, bool onWindowsPort) {
                 if (onWindowsPort) restorePoints_->UnitIdentified(version);
             });
     connect(compare_.get(), &CompareWindow::unitIdentified, restorePoints_,
             &RestorePointRecorder::UnitIdentified);
     connect(this, &TFormHlav::languageChanged, window, &HistoryWindow::Retranslate);
-}
-
-// The unit read aside before a Program: its point, then the Program itself,
-// unless the port changed meanwhile.
-void TFormHlav::SideReadTick() {
-    if (Line() != beforeProgram_.line) {
-        beforeProgram_.read.reset();
-        return;
-    }
-    SideRead& read = *beforeProgram_.read;
-    read.tick();
-    const SideRead::Outcome outcome = read.outcome();
-    if (outcome == SideRead::Outcome::Running) return;
-    if (outcome == SideRead::Outcome::Completed)
-        restorePoints_->UnitBeforeProgram(beforeProgram_.set, read.link().identification().version);
-    beforeProgram_.read.reset();
-    StartProgram();
 }
 
 // A restore point back into the window, as Open reads a file: one step, the

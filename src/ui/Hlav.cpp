@@ -20,10 +20,11 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
-#include "PortTest.h"
+#include "PortProbeRun.h"
 #include "ProgressArea.h"
 #include "QtTranslations.h"
 #include "QuickLinkFeature.h"
+#include "ReadBeforeProgram.h"
 #include "RestorePointRecorder.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
@@ -284,9 +285,11 @@ void TFormHlav::BuildEditFeatures() {
     actions_.Edit->addSeparator();
     auto* compare = actions_.Edit->addAction(NewTextOf("MenuCompare", 0));
     compare->setObjectName(QStringLiteral("MenuCompare"));
-    compare_ = std::make_unique<CompareWindow>(
-        CompareWindow::Owner{document_, link_, [this] { return Line(); }, [this] { return languageCode_; }},
-        this);
+    compare_ =
+        std::make_unique<CompareWindow>(CompareWindow::Owner{document_, link_, [this] { return Line(); },
+                                                             [this] { return port_->Lend(Lending::Aside); },
+                                                             [this] { return languageCode_; }},
+                                        this);
     connect(compare, &QAction::triggered, compare_.get(), &CompareWindow::Open);
     connect(this, &TFormHlav::languageChanged, compare_.get(), &CompareWindow::Retranslate);
     connect(timer_, &QTimer::timeout, compare_.get(),
@@ -367,12 +370,8 @@ void TFormHlav::LinkTick() {
     SerialLine* const before = Line();
     port_->Tick();
     if (Line() != before) emit portChanged();
-    // A command given while the unit is read aside replaces the Program that waits for it.
-    if (beforeProgram_.read != nullptr && !link_.idle()) beforeProgram_.read.reset();
-    if (beforeProgram_.read != nullptr)
-        SideReadTick();
-    else
-        link_.tick();
+    link_.tick();
+    readBefore_->Tick();
     ShowConnection();
 }
 

@@ -8,7 +8,6 @@
 #include "ProfileFile.h"
 #include "SerialLine.h"
 #include "Settings.h"
-#include "SideRead.h"
 #include "WindowActions.h"
 
 #include <QMainWindow>
@@ -52,7 +51,8 @@ class CompareWindow;
 class UndoCommands;
 class ConnectionField;
 class PortDialog;
-class PortTest;
+class PortProbeRun;
+class ReadBeforeProgram;
 class QtTranslations;
 
 // The main window. It owns the parameter set (through its document), the
@@ -169,6 +169,9 @@ public:
     // Shows the port dialog and returns its result (QDialog::Accepted when OK); a test fills it in instead.
     using PortDialogRunner = std::function<int(PortDialog&)>;
     void SetPortDialogRunner(PortDialogRunner runner) { portDialogRunner_ = std::move(runner); }
+    // The clock the port's retries and its protocol watch go by, in ms; a steady clock unless a test sets
+    // one.
+    void SetPortClock(PortConnection::Clock clock) { port_->SetClock(std::move(clock)); }
     // The Com menu's port dialog (Port.cpp).
     void MenuPortsClick();
 
@@ -277,9 +280,8 @@ private:
     // File, "Tune sheet...": the sheet of the set with its note (TuneSheetWiring.cpp).
     void WireTuneSheet();
     void RestoreFromPoint(const QString& path);
-    // Program proper, and the read of the unit aside that may come before it (ReadBeforeProgram).
+    // Program proper, after the read of the unit aside that may come before it (ReadBeforeProgram).
     void StartProgram();
-    void SideReadTick();
 
     // LinkView: what the device link shows (LinkDisplay.cpp).
     void showStatus(MessageId id) override;
@@ -312,7 +314,7 @@ private:
     std::unique_ptr<PortConnection> port_;
     ConnectionField* connectionField_ = nullptr;
     // Follows the link while it tests: it goes before the link and the port do.
-    std::unique_ptr<PortTest> portTest_;
+    std::unique_ptr<PortProbeRun> portProbe_;
     // Follows the link, so it goes before the link does.
     std::unique_ptr<LogFeature> logs_;
     // Follows the link too.
@@ -343,12 +345,8 @@ private:
     std::unique_ptr<UndoCommands> undo_;
     std::unique_ptr<CompareWindow> compare_;
     RestorePointRecorder* restorePoints_ = nullptr;
-    // The unit read aside between a Program's click and its start, with ReadBeforeProgram.
-    struct ReadAside {
-        ParameterSet set{};
-        SerialLine* line = nullptr;  // the line it reads over; another one ends it
-        std::unique_ptr<SideRead> read;
-    } beforeProgram_;
+    // The unit read aside between a Program's click and its start; it borrows the port's line.
+    std::unique_ptr<ReadBeforeProgram> readBefore_;
     MapViews* mapViews_ = nullptr;
 };
 
