@@ -116,8 +116,8 @@ private slots:
             f.now += 5000;
             f.port.Tick();
             QCOMPARE(f.opened, holdsRetries ? 1 : 2);
-            static_cast<Line*>(line)->open = true;
             if (holdsRetries) {
+                static_cast<Line*>(line)->open = true;  // still the port's line: it was not reopened
                 loan.Return();
                 QVERIFY(!loan);
                 QCOMPARE(loan.Line(), nullptr);
