@@ -119,6 +119,7 @@ void Link::AnswerPoll() {
 }
 
 void Link::tick() {
+    if (stillWhileIdle_ && idle()) return;
     ++ticks_;
     showMonitorFrame(false);
     PollPort();

@@ -86,6 +86,11 @@ public:
     // How often the line was set: a port opened, reopened, changed or lent counts.
     std::uint64_t lineChanges() const { return lineChanges_; }
     SerialLine* line() const { return line_; }
+    // While the line's owner has lent it to a read that goes before the
+    // link's next command, an idle link keeps still: its tick counts nothing,
+    // shows no frame again and reads nothing, as if it were not ticked. A
+    // command of its own goes out at once and ticks as ever.
+    void keepStillWhileIdle(bool still) { stillWhileIdle_ = still; }
     // Makes view the only one that follows the link (none when null).
     void setView(LinkView* view);
     // Views follow the link until they are removed; each is told once per event.
@@ -176,6 +181,7 @@ private:
     bool answerPaced_ = false;
     BlockPlan* plan_ = nullptr;
     std::uint64_t lineChanges_ = 0;
+    bool stillWhileIdle_ = false;
     Monitor monitor_;
     // Decodes every frame of every read for the views, so the page's own
     // monitor sees only what it always saw.

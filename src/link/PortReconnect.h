@@ -39,6 +39,11 @@ public:
     // transfer runs, so one cut by a lost port ends in its error text rather
     // than going on over a connection that came back half way through.
     void setHold(Hold hold) { hold_ = std::move(hold); }
+    // Another clock from now on: the next attempt is due a retry's time from now by it.
+    void setClock(Clock clock) {
+        clock_ = std::move(clock);
+        nextAttempt_ = clock_() + kRetryMs;
+    }
 
     // The owner chose its port (start, menu, dialog): opens it now. Returns
     // the failure, which the owner reports this once; the retries are silent.

@@ -14,7 +14,7 @@ ParameterSet& Prepared(ParameterSet& set) {
 
 }  // namespace
 
-SideRead::SideRead(ParameterSet& set, SerialLine* line) : link_(Prepared(set), line, this) {
+SideRead::SideRead(ParameterSet& set, SerialLine* line) : gate_(line), link_(Prepared(set), &gate_, this) {
     link_.StartRead();
 }
 
@@ -31,7 +31,7 @@ void SideRead::readCompleted() {
     completed_ = true;
     // The verify that follows every Read starts right after this: without a
     // line none of its requests goes out, and nobody ticks the link again.
-    link_.setLine(nullptr);
+    gate_.shut();
 }
 
 }  // namespace ign

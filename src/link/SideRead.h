@@ -5,6 +5,7 @@
 #include "ParameterSet.h"
 #include "SerialLine.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ign {
@@ -14,7 +15,8 @@ namespace ign {
 // the unit's identification as they were. The set is the first start's set
 // of machine 0 under what arrives, validated, as every Read leaves it. It
 // runs a link of its own on the line it is given, from its first frame on;
-// the owner ticks it until it is no longer Running.
+// the owner ticks it until it is no longer Running. Once the read is
+// complete nothing more goes over the line.
 class SideRead : private LinkView {
 public:
     enum class Outcome : std::uint8_t { Running, Completed, Failed };
@@ -30,8 +32,27 @@ public:
     Link& link() { return link_; }
 
 private:
+    // The line as the read's link sees it: shut once the read is complete.
+    class Gate final : public SerialLine {
+    public:
+        explicit Gate(SerialLine* line) : line_(line) {}
+        void shut() { line_ = nullptr; }
+        bool isOpen() const override { return line_ != nullptr && line_->isOpen(); }
+        std::size_t bytesQueued() override { return line_ != nullptr ? line_->bytesQueued() : 0; }
+        std::size_t read(Byte* buffer, std::size_t maxBytes) override {
+            return line_ != nullptr ? line_->read(buffer, maxBytes) : 0;
+        }
+        void write(const Byte* frame, std::size_t size) override {
+            if (line_ != nullptr) line_->write(frame, size);
+        }
+
+    private:
+        SerialLine* line_;
+    };
+
     void readCompleted() override;
 
+    Gate gate_;
     Link link_;
     bool completed_ = false;
 };

@@ -15,6 +15,7 @@ CompareFeature::CompareFeature(FeatureHost& host) {
     PortConnection& port = host.LineOwner();
     window_ = std::make_unique<CompareWindow>(
         CompareWindow::Owner{host.Document(), host.DeviceLink(), [&port] { return port.Line(); },
+                             [&port] { return port.Lend(Lending::Aside); },
                              [&host] { return host.Language(); }},
         &host.Window());
     CompareWindow* window = window_.get();

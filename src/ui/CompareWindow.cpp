@@ -242,19 +242,21 @@ bool CompareWindow::StartUnitRead(int side) {
         Say(Text("CompareUnitBusy"));
         return false;
     }
-    SerialLine* line = owner_.line();
-    if (line == nullptr) {
+    if (owner_.line() == nullptr) {
         Say(Text("CompareNoPort"));
+        return false;
+    }
+    // The window's link goes without its line while the read has it, so the
+    // two never take each other's answers.
+    loan_ = owner_.lend();
+    if (!loan_) {
+        Say(Text("CompareUnitBusy"));
         return false;
     }
     Side& reading = sides_[static_cast<std::size_t>(side)];
     reading = Side{Source::Unit, {}, {}, false, {}};
-    // The window's link goes without its line while the read has it, so the
-    // two never take each other's answers.
-    lent_ = line;
-    owner_.link.setLine(nullptr);
     readSide_ = side;
-    read_ = std::make_unique<SideRead>(reading.set, line);
+    read_ = std::make_unique<SideRead>(reading.set, &loan_);
     progress_->setValue(0);
     progress_->show();
     ReadTick();
@@ -273,11 +275,10 @@ void CompareWindow::ShowUnitChoice() {
 void CompareWindow::ReadTick() {
     ShowUnitChoice();
     if (read_ == nullptr) return;
-    // The port was changed or closed: the line lent may be gone, and is not touched again.
-    if (owner_.line() != lent_) lent_ = nullptr;
-    // The window started a command of its own: it has the line back at once and
-    // sends its request again within a few ticks.
-    if (lent_ == nullptr || !owner_.link.idle()) {
+    // The port was changed or closed, so the line lent is gone; or the window
+    // started a command of its own: it has the line back at once and sends its
+    // request again within a few ticks.
+    if (loan_.Line() == nullptr || !owner_.link.idle()) {
         EndUnitRead(false);
         return;
     }
@@ -290,10 +291,8 @@ void CompareWindow::ReadTick() {
 }
 
 void CompareWindow::EndUnitRead(bool completed) {
-    if (lent_ != nullptr && owner_.line() == lent_ && owner_.link.line() == nullptr)
-        owner_.link.setLine(lent_);
+    loan_.Return();
     if (completed) emit unitIdentified(QString::fromStdString(read_->link().identification().version));
-    lent_ = nullptr;
     read_.reset();
     progress_->hide();
     Side& side = sides_[static_cast<std::size_t>(readSide_)];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineLoan.h"
 #include "ParameterDocument.h"
 #include "SetDifferences.h"
 
@@ -46,6 +47,7 @@ public:
         ParameterDocument& document;
         Link& link;
         std::function<SerialLine*()> line;  // the window's open line, null without one
+        std::function<LineLoan()> lend;     // the line for the read; empty when refused
         std::function<std::uint8_t()> language;
     };
     // Asks for the file of a side; "" when cancelled.
@@ -115,10 +117,10 @@ private:
     PathChooser chooser_;
     int listener_ = 0;
 
-    // The unit's read: the side it fills, the line it borrowed.
+    // The unit's read: the line it borrowed, the side it fills.
+    LineLoan loan_;
     std::unique_ptr<SideRead> read_;
     int readSide_ = 0;
-    SerialLine* lent_ = nullptr;
     bool unitAvailable_ = true;  // as the sources' Unit items show it
 
     std::array<QComboBox*, 2> sources_{};

@@ -3,6 +3,7 @@
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
 #include "QuickLinkFeature.h"
+#include "ReadBeforeProgram.h"
 #include "RestorePointRecorder.h"
 
 namespace ign {
@@ -29,36 +30,7 @@ void TFormHlav::MenuVerifyClick() {
 
 void TFormHlav::MenuProgramClick() {
     PrepareDeviceImage();
-    const HistoryFeature* history = Find<HistoryFeature>();
-    if (history != nullptr && history->ReadBeforeProgram()) {
-        // A port that is not open gives the Program its usual error at once.
-        if (port_->IsOpen()) {
-            // The line is lent to the read aside: what the unit holds is for the Program to say.
-            if (auto* quick = Find<QuickLinkFeature>()) quick->UnitUnknown();
-            beforeProgram_.line = Line();
-            beforeProgram_.read = std::make_unique<SideRead>(beforeProgram_.set, Line());
-            return;
-        }
-    }
-    StartProgram();
-}
-
-// The unit read aside before a Program: its point, then the Program itself,
-// unless the port changed meanwhile.
-void TFormHlav::SideReadTick() {
-    if (Line() != beforeProgram_.line) {
-        beforeProgram_.read.reset();
-        return;
-    }
-    SideRead& read = *beforeProgram_.read;
-    read.tick();
-    const SideRead::Outcome outcome = read.outcome();
-    if (outcome == SideRead::Outcome::Running) return;
-    if (outcome == SideRead::Outcome::Completed)
-        if (auto* history = Find<HistoryFeature>())
-            history->Recorder().UnitBeforeProgram(beforeProgram_.set, read.link().identification().version);
-    beforeProgram_.read.reset();
-    StartProgram();
+    readBefore_->Program();
 }
 
 // A live change's set into the unit, the quick way when that is on.

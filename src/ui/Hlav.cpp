@@ -17,9 +17,10 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
-#include "PortTest.h"
+#include "PortProbeRun.h"
 #include "ProgressArea.h"
 #include "QtTranslations.h"
+#include "ReadBeforeProgram.h"
 #include "SettingsLocation.h"
 #include "Tick.h"
 #include "ToolArea.h"
@@ -345,12 +346,8 @@ void TFormHlav::LinkTick() {
     SerialLine* const before = Line();
     port_->Tick();
     if (Line() != before) emit events_.portChanged();
-    // A command given while the unit is read aside replaces the Program that waits for it.
-    if (beforeProgram_.read != nullptr && !link_.idle()) beforeProgram_.read.reset();
-    if (beforeProgram_.read != nullptr)
-        SideReadTick();
-    else
-        link_.tick();
+    link_.tick();
+    readBefore_->Tick();
     ShowConnection();
 }
 

@@ -9,7 +9,6 @@
 #include "ProfileFile.h"
 #include "SerialLine.h"
 #include "Settings.h"
-#include "SideRead.h"
 #include "WindowActions.h"
 
 #include <QMainWindow>
@@ -49,7 +48,8 @@ class QuitSignals;
 class ToolArea;
 class ConnectionField;
 class PortDialog;
-class PortTest;
+class PortProbeRun;
+class ReadBeforeProgram;
 class QtTranslations;
 
 // The main window, the program's composition root. It owns the parameter set
@@ -146,6 +146,9 @@ public:
     // Shows the port dialog and returns its result (QDialog::Accepted when OK); a test fills it in instead.
     using PortDialogRunner = std::function<int(PortDialog&)>;
     void SetPortDialogRunner(PortDialogRunner runner) { portDialogRunner_ = std::move(runner); }
+    // The clock the port's retries and its protocol watch go by, in ms; a steady clock unless a test sets
+    // one.
+    void SetPortClock(PortConnection::Clock clock) { port_->SetClock(std::move(clock)); }
     // The Com menu's port dialog (Port.cpp).
 
     // Shows a message box titled with the program's name, in front of the window;
@@ -256,9 +259,8 @@ private:
     QString ShownFileName() const override;
     const UnitIdentification& Unit() const override { return unitIdentification_; }
     Feature* FindFeature(const std::function<bool(Feature&)>& matches) override;
-    // Program proper, and the read of the unit aside that may come before it (ReadBeforeProgram).
+    // Program proper, after the read of the unit aside that may come before it (ReadBeforeProgram).
     void StartProgram();
-    void SideReadTick();
 
     // LinkView: what the device link shows (LinkDisplay.cpp).
     void showStatus(MessageId id) override;
@@ -292,7 +294,7 @@ private:
     std::unique_ptr<PortConnection> port_;
     ConnectionField* connectionField_ = nullptr;
     // Follows the link while it tests: it goes before the link and the port do.
-    std::unique_ptr<PortTest> portTest_;
+    std::unique_ptr<PortProbeRun> portProbe_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;
@@ -315,12 +317,8 @@ private:
     QTimer* timer_ = nullptr;
     HintHandler* hintHandler_ = nullptr;
     QtTranslations* qtTranslations_ = nullptr;  // Qt's own dialogs in the window's language
-    // The unit read aside between a Program's click and its start, with ReadBeforeProgram.
-    struct ReadAside {
-        ParameterSet set{};
-        SerialLine* line = nullptr;  // the line it reads over; another one ends it
-        std::unique_ptr<SideRead> read;
-    } beforeProgram_;
+    // The unit read aside between a Program's click and its start; it borrows the port's line.
+    std::unique_ptr<ReadBeforeProgram> readBefore_;
     std::vector<std::pair<StatusPlace, QWidget*>> statusFields_;
     FeatureFilter build_;  // until FormCreate has built the features
     // Last, so they go first: they follow the document, the link and the pages, which must outlive them.

@@ -1,11 +1,15 @@
 #include "ConnectionField.h"
+#include "HistoryFeature.h"
 #include "Hlav.h"
 #include "Messages.h"
 #include "OpenSerialLine.h"
 #include "PortDiagnosis.h"
 #include "PortDialog.h"
-#include "PortTest.h"
+#include "PortProbeRun.h"
 #include "PortTexts.h"
+#include "QuickLinkFeature.h"
+#include "ReadBeforeProgram.h"
+#include "RestorePointRecorder.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -31,13 +35,26 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
         std::make_unique<PortConnection>(link_, std::move(openPort), [steady] { return steady->elapsed(); });
     connectionField_ = new ConnectionField(statusBar());
     AddStatusField(*connectionField_, StatusPlace::Connection);
-    portTest_ = std::make_unique<PortTest>(link_, *port_, nullptr);
-    port_->HoldWhile([this] { return portTest_->Running(); });
+    portProbe_ = std::make_unique<PortProbeRun>(link_, *port_, nullptr);
     // The unit may say who it is without a Read: the points of a Program then name it too.
-    connect(portTest_.get(), &PortTest::unitIdentified, &events_,
+    connect(portProbe_.get(), &PortProbeRun::unitIdentified, &events_,
             [this](const QString& version, bool onWindowsPort) {
                 if (onWindowsPort) emit events_.unitIdentified(version);
             });
+    readBefore_ = std::make_unique<ReadBeforeProgram>(
+        link_, *port_,
+        ReadBeforeProgram::Hooks{[this] {
+                                     const HistoryFeature* history = Find<HistoryFeature>();
+                                     return history != nullptr && history->ReadBeforeProgram();
+                                 },
+                                 [this] {
+                                     if (auto* quick = Find<QuickLinkFeature>()) quick->UnitUnknown();
+                                 },
+                                 [this](const ParameterSet& set, const std::string& version) {
+                                     if (auto* history = Find<HistoryFeature>())
+                                         history->Recorder().UnitBeforeProgram(set, version);
+                                 },
+                                 [this] { StartProgram(); }});
 
     QMenu* menu = actions_.Com;
     menu->addSeparator();
@@ -65,7 +82,7 @@ void TFormHlav::ShowPortFailure(PortFacts facts) {
 }
 
 void TFormHlav::ClosePort() {
-    beforeProgram_.read.reset();  // a Program waiting for its read aside is dropped with the port
+    readBefore_->Drop();  // a Program waiting for its read aside is dropped with the port
     port_->Close();
 }
 
@@ -75,10 +92,10 @@ void TFormHlav::MenuPortsClick() {
     const std::array<QString, PortDialog::kComs> before{FromStored(settings_.com1Port),
                                                         FromStored(settings_.com2Port)};
     PortDialog dialog(
-        SystemPorts(), before, languageCode_, *portTest_, [this] { return !link_.idle(); }, this);
+        SystemPorts(), before, languageCode_, *portProbe_, [this] { return !link_.idle(); }, this);
     const int result = portDialogRunner_ ? portDialogRunner_(dialog) : dialog.exec();
     // A test still running would hold the port the choice may be about to open.
-    portTest_->Stop();
+    portProbe_->Stop();
     if (result != QDialog::Accepted) return;
     const std::array<QString, PortDialog::kComs> chosen = dialog.Chosen();
     settings_.com1Port = chosen[0].toLocal8Bit().toStdString();

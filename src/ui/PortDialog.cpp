@@ -3,7 +3,7 @@
 #include "ApplyLanguage.h"
 #include "NewTexts.h"
 #include "OpenSerialLine.h"
-#include "PortTest.h"
+#include "PortProbeRun.h"
 #include "PortTexts.h"
 
 #include <QComboBox>
@@ -26,7 +26,7 @@ QString Numbered(const char* name, int com) { return QString::fromLatin1(name) +
 }  // namespace
 
 PortDialog::PortDialog(std::vector<PortDescription> ports, const std::array<QString, kComs>& chosen,
-                       std::uint8_t language, PortTest& test, std::function<bool()> busy, QWidget* parent)
+                       std::uint8_t language, PortProbeRun& test, std::function<bool()> busy, QWidget* parent)
     : QDialog(parent), ports_(std::move(ports)), language_(language), test_(test), busy_(std::move(busy)) {
     setObjectName(QStringLiteral("PortDialog"));
     setWindowTitle(QStringLiteral("Ports"));
@@ -49,12 +49,12 @@ PortDialog::PortDialog(std::vector<PortDescription> ports, const std::array<QStr
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    connect(&test_, &PortTest::said, this, [this](const QString& text) {
+    connect(&test_, &PortProbeRun::said, this, [this](const QString& text) {
         if (testing_ < 0) return;
         rows_[static_cast<std::size_t>(testing_)].result->setText(text);
         FitAnswers();
     });
-    connect(&test_, &PortTest::finished, this, [this] {
+    connect(&test_, &PortProbeRun::finished, this, [this] {
         testing_ = -1;
         UpdateTestButtons();
     });

@@ -18,7 +18,7 @@ class QTimer;
 
 namespace ign {
 
-class PortTest;
+class PortProbeRun;
 
 // Which system port each of the menu's Com 1 and Com 2 means: a list of the
 // ports the system has, the simulated unit, and a field for any path. Its
@@ -33,7 +33,7 @@ public:
     // ports: the system's, as the list offers them; chosen: what Com 1 and
     // Com 2 name now; busy: whether a transfer runs, when the tests must wait.
     PortDialog(std::vector<PortDescription> ports, const std::array<QString, kComs>& chosen,
-               std::uint8_t language, PortTest& test, std::function<bool()> busy, QWidget* parent);
+               std::uint8_t language, PortProbeRun& test, std::function<bool()> busy, QWidget* parent);
 
     // The names as they stand in the fields.
     std::array<QString, kComs> Chosen() const;
@@ -53,7 +53,7 @@ private:
 
     std::vector<PortDescription> ports_;
     std::uint8_t language_;
-    PortTest& test_;
+    PortProbeRun& test_;
     std::function<bool()> busy_;
     std::array<ComRow, kComs> rows_;
     int testing_ = -1;  // the Com whose port is under test

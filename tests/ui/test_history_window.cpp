@@ -370,11 +370,17 @@ private slots:
         const ign::ParameterSet edited = w->Parameters();
         QCOMPARE(w->DeviceLink().state().TransferMode,
                  ign::TransferMode::None);  // the read aside comes first
+        // Meanwhile the window's link keeps still with its line: the Read's result stays as long as it was.
+        const ign::Byte countdown = w->DeviceLink().state().StatusHideTicks;
+        QVERIFY(countdown > 0);
         int ticks = 0;
         while (w->DeviceLink().state().TransferMode != ign::TransferMode::Program && ticks++ < 100) {
             unit->advance(ign::kTickMs);
             w->Timer1Timer();
             QCOMPARE(w->Parameters(), edited);
+            QCOMPARE(w->DeviceLink().line(), w->Line());
+            if (w->DeviceLink().state().TransferMode == ign::TransferMode::None)
+                QCOMPARE(w->DeviceLink().state().StatusHideTicks, countdown);
         }
         QCOMPARE(PointBytes("2026-03-14_09-05-07_unit-before-program_SIM12.ign"), held);
         RunTransfer();
@@ -382,6 +388,18 @@ private slots:
         QVERIFY(
             std::equal(edited.image.bytes.begin(), edited.image.bytes.begin() + 210, unit->memory().begin()));
         QCOMPARE(PointBytes("2026-03-14_09-05-07_program_SIM12.ign"), Written(w->Parameters()));
+    }
+
+    // The line is not lent for a read aside while a transfer runs: the
+    // Program replaces the transfer at once, as any command does.
+    void programDuringATransferIsNotHeldForTheReadAside() {
+        Open("[HISTORY]\r\nReadBeforeProgram=1\r\n");
+        w->MenuReadClick();
+        w->MenuProgramClick();
+        QCOMPARE(w->DeviceLink().state().TransferMode, ign::TransferMode::Program);
+        RunTransfer();
+        QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
+        QCOMPARE(w->DeviceLink().line(), w->Line());
     }
 
     // Retention runs at start by [HISTORY]; the window lists newest first,

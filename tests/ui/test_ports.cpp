@@ -12,13 +12,13 @@
 #include "SimulatorSerialLine.h"
 #include "ThrowawaySettings.h"
 #include "UnitSimProcess.h"
+#include "WindowFixture.h"
 #include "WindowTest.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -91,14 +91,11 @@ struct StatusRecord : ign::LinkView {
 
 }  // namespace
 
-class TestPorts : public QObject {
+class TestPorts : public QObject, private WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<ThrowawaySettings> settings;
-    std::unique_ptr<TFormHlav> w;
     QStringList opened;
-    std::vector<qint64> attempts;  // when the window tried to open its port, ms
-    QElapsedTimer clock;
+    std::vector<qint64> attempts;  // when the window tried to open its port, ms of the port's clock
 
     TFormHlav::LineOpener Simulators() {
         return [this](const QString& name) -> std::unique_ptr<ign::SerialLine> {
@@ -110,15 +107,10 @@ class TestPorts : public QObject {
     // The system's ports as the program opens them, every attempt noted.
     ign::PortConnection::Opener CountedSystemPorts() {
         return [this](const QString& name, ign::PortFacts& why) {
-            attempts.push_back(clock.elapsed());
+            attempts.push_back(portNow);
             return ign::OpenSerialLine(name, why);
         };
     }
-    template <typename T = QWidget>
-    T* Get(const char* name) {
-        return ControlOf<T>(*w, name);
-    }
-    QString Status() { return Get<QLabel>("LabelHlaseni")->text(); }
     void TypeOmez1(const char* text) {
         auto* omez = Get<QSpinBox>("EditOmez1");
         omez->setFocus();
@@ -136,12 +128,8 @@ private slots:
     void init() {
         opened.clear();
         attempts.clear();
-        clock.start();
     }
-    void cleanup() {
-        w.reset();
-        settings.reset();
-    }
+    void cleanup() { Close(); }
 
     void dialogChoiceIsUsedAtOnceAndStoredAtClose() {
         const QByteArray start =
@@ -212,7 +200,7 @@ private slots:
                                                        "\r\n[PORTS]\r\nCOM1=/dev/ttyUSB0\r\n");
         auto refused = [this](const QString& name,
                               ign::PortFacts& facts) -> std::unique_ptr<ign::SerialLine> {
-            attempts.push_back(clock.elapsed());
+            attempts.push_back(portNow);
             facts.port = name.toStdString();
             facts.accessDenied = true;
             facts.user = "tuner";
@@ -227,11 +215,12 @@ private slots:
         QVERIFY2(boxes[0].informative.startsWith(why), qPrintable(boxes[0].informative));
         QVERIFY(boxes[0].informative.endsWith("\nsudo usermod -aG dialout tuner"));
         QVERIFY(boxes[0].linesWhole);
+        UsePortClock();
         w->show();
         QCOMPARE(Field(*w), field);
 
         // About once a second, on the window's own timer, and never a box again.
-        const QList<Box> later = BoxesFrom([] { QTest::qWait(3300); });
+        const QList<Box> later = BoxesFrom([this] { Pass(3300); });
         QCOMPARE(later.size(), 0);
         QVERIFY2(attempts.size() >= 3 && attempts.size() <= 5, qPrintable(QString::number(attempts.size())));
         for (std::size_t i = 1; i < attempts.size(); ++i)
@@ -314,20 +303,21 @@ private slots:
         w = std::make_unique<TFormHlav>([&script](const QString&) -> std::unique_ptr<ign::SerialLine> {
             return std::make_unique<ScriptedLine>(script);
         });
+        UsePortClock();
+        Get<QTimer>("Timer1")->stop();
         w->show();
-        QTimer talk;
-        QObject::connect(&talk, &QTimer::timeout, [&script] {
+        const auto talk = [&script] {
             for (ign::Byte b : {0x13, 0xE6, 0x7F, 0x00, 0xB1}) script.queued.push_back(b);
-        });
-        talk.start(40);
-        QTest::qWait(2500);
+        };
+        Pass(2500, talk);
         QCOMPARE(Field(*w), QString());
         const QString nonsense =
             "The device on noise does not speak the unit's protocol (wrong port or wrong speed?)";
-        QTRY_COMPARE_WITH_TIMEOUT(Field(*w), nonsense, 1500);
-        talk.stop();
+        for (int ms = 0; ms < 1500 && Field(*w) != nonsense; ms += ign::kTickMs) Pass(ign::kTickMs, talk);
+        QCOMPARE(Field(*w), nonsense);
         for (ign::Byte b : Sealed({0xB0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) script.queued.push_back(b);
-        QTRY_COMPARE_WITH_TIMEOUT(Field(*w), QString(), 500);
+        for (int ms = 0; ms < 500 && !Field(*w).isEmpty(); ms += ign::kTickMs) Pass(ign::kTickMs);
+        QCOMPARE(Field(*w), QString());
         QVERIFY(script.written.empty());  // the watch only listens
     }
 
@@ -341,6 +331,7 @@ private slots:
         StartUnit(sim, link);
         settings = std::make_unique<ThrowawaySettings>("[PORTS]\r\nCOM1=" + link.toLocal8Bit() + "\r\n");
         w = std::make_unique<TFormHlav>(CountedSystemPorts());
+        UsePortClock();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QVERIFY(w->Port().IsOpen());
@@ -352,14 +343,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Field(*w), QStringLiteral("Disconnected"), 3000);
         Keep(*w, "disconnected");
         const std::size_t before = attempts.size();
-        QTest::qWait(3200);
+        Pass(3200);
         QVERIFY2(attempts.size() - before >= 2 && attempts.size() - before <= 4,
                  qPrintable(QString::number(attempts.size() - before)));
         QCOMPARE(Get<QSpinBox>("EditOmez1")->value(), 9000);
         QCOMPARE(w->Parameters().ignition.OMEZ1, ign::Byte{90});
 
         StartUnit(sim, link);
-        QTRY_VERIFY_WITH_TIMEOUT(w->Port().IsOpen(), 3000);
+        // The unit takes its own time to be there again; the retries go by the port's clock.
+        QTRY_VERIFY_WITH_TIMEOUT((Pass(ign::kTickMs), w->Port().IsOpen()), 3000);
         QCOMPARE(Field(*w), QString());
         Get<QAction>("MenuRead")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(Status(), QStringLiteral("Verify OK"), 15000);

@@ -1,4 +1,4 @@
-#include "PortTest.h"
+#include "PortProbeRun.h"
 
 #include "Link.h"
 #include "PortConnection.h"
@@ -10,19 +10,20 @@
 
 namespace ign {
 
-PortTest::PortTest(Link& link, const PortConnection& connection, QObject* parent)
+PortProbeRun::PortProbeRun(Link& link, PortConnection& connection, QObject* parent)
     : QObject(parent), link_(link), connection_(connection) {
     timer_.setInterval(kTickMs);
-    connect(&timer_, &QTimer::timeout, this, &PortTest::Step);
+    connect(&timer_, &QTimer::timeout, this, &PortProbeRun::Step);
 }
 
-PortTest::~PortTest() { link_.removeView(this); }
+PortProbeRun::~PortProbeRun() { link_.removeView(this); }
 
-void PortTest::Start(const QString& portName, std::uint8_t language) {
+void PortProbeRun::Start(const QString& portName, std::uint8_t language) {
     if (Running()) return;
     portName_ = portName.trimmed();
     language_ = language;
-    if (!link_.idle()) {
+    loan_ = connection_.Lend(Lending::Probe);
+    if (!loan_) {
         emit said(QString::fromUtf8(PortTextOf(PortText::ProbeBusyLink, language_)));
         emit finished();
         return;
@@ -47,21 +48,20 @@ void PortTest::Start(const QString& portName, std::uint8_t language) {
     timer_.start();
 }
 
-void PortTest::Send(const Frame& frame) {
+void PortProbeRun::Send(const Frame& frame) {
     if (ownLine_ != nullptr) {
         ownLine_->write(frame.data(), frame.size());
         return;
     }
     // The window's line carries the test only while the link has nothing of its own to say.
-    SerialLine* line = link_.line();
-    if (line != nullptr && link_.idle()) line->write(frame.data(), frame.size());
+    if (link_.idle()) loan_.write(frame.data(), frame.size());
 }
 
-void PortTest::received(const Byte* bytes, std::size_t count) {
+void PortProbeRun::received(const Byte* bytes, std::size_t count) {
     if (probe_) probe_->received(bytes, count);
 }
 
-void PortTest::Step() {
+void PortProbeRun::Step() {
     if (!probe_) return;
     if (ownLine_ != nullptr) {
         std::array<Byte, kReceiveBufferSize> buffer{};
@@ -75,14 +75,15 @@ void PortTest::Step() {
     Finish(QString::fromStdString(ProbeOutcomeText(*probe_, outcome, portName_.toStdString(), language_)));
 }
 
-void PortTest::Stop() {
+void PortProbeRun::Stop() {
     timer_.stop();
     link_.removeView(this);
     ownLine_.reset();
     probe_.reset();
+    loan_.Return();
 }
 
-void PortTest::Finish(const QString& text) {
+void PortProbeRun::Finish(const QString& text) {
     Stop();
     emit said(text);
     emit finished();

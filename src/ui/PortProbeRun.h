@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineLoan.h"
 #include "LinkView.h"
 #include "PortProbe.h"
 #include "SerialLine.h"
@@ -20,16 +21,16 @@ class PortConnection;
 
 // The port dialog's "Test": asks the chosen port for the unit's
 // identification and says what came back, within two seconds. On the port
-// the window has open it goes through the window's own connection (its
-// bytes reach the test as they reach every view of the link); any other port
-// it opens for the time of the test. It sends read requests only and
-// touches nothing of the window.
-class PortTest : public QObject, private LinkView {
+// the window has open it borrows the window's line (its bytes reach the test
+// as they reach every view of the link); any other port it opens for the
+// time of the test, holding the window's retries meanwhile. It sends read
+// requests only and touches nothing of the window.
+class PortProbeRun : public QObject, private LinkView {
     Q_OBJECT
 
 public:
-    PortTest(Link& link, const PortConnection& connection, QObject* parent);
-    ~PortTest() override;
+    PortProbeRun(Link& link, PortConnection& connection, QObject* parent);
+    ~PortProbeRun() override;
 
     // Starts a test of the port; says at once what it says while testing,
     // or why the port cannot be tested.
@@ -52,7 +53,8 @@ private:
     void received(const Byte* bytes, std::size_t count) override;
 
     Link& link_;
-    const PortConnection& connection_;
+    PortConnection& connection_;
+    LineLoan loan_;  // held while the test runs
     QTimer timer_;
     QElapsedTimer clock_;
     QString portName_;
