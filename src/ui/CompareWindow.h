@@ -14,6 +14,7 @@
 #include <vector>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -96,6 +97,7 @@ private:
     };
 
     void BuildControls();
+    QHBoxLayout* MakeSidesRow();
     void SourceChosen(int side, int index);
     bool LoadFile(Side& side, Source source, const QString& path);
     bool StartUnitRead(int side);
