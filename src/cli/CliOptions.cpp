@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string_view>
@@ -148,109 +149,120 @@ std::string_view OptionName(std::string_view arg, std::optional<std::string>& in
     return arg;
 }
 
-}  // namespace
+// One option as the command line gives it: its name, a value written into it
+// ("--name=value"), and the arguments after it, where its value may stand.
+struct OptionArgument {
+    const std::vector<std::string>& args;
+    std::size_t& index;
+    std::string_view name;
+    std::optional<std::string> inlineValue;
+    std::string& error;
 
-bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error) {
-    std::vector<std::string> positional;
-    unsigned given = 0;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            positional.push_back(arg);
-            continue;
-        }
-        std::optional<std::string> inlineValue;
-        const std::string_view name = OptionName(arg, inlineValue);
-        auto value = [&](std::string& out) {
-            if (inlineValue) {
-                out = *inlineValue;
-            } else if (i + 1 < args.size()) {
-                out = args[++i];
-            } else {
-                error = std::string(name) + " needs a value";
-                return false;
-            }
-            return true;
-        };
-        auto flag = [&] {
-            if (!inlineValue) return true;
-            error = std::string(name) + " takes no value";
-            return false;
-        };
-        std::string text;
-        if (name == "--") {
-            optionsEnded = true;
-        } else if (name == "--help" || name == "-h") {
-            if (!flag()) return false;
-            options.help = true;
-        } else if (name == "--version") {
-            if (!flag()) return false;
-            options.version = true;
-        } else if (name == "--lang") {
-            if (!value(text)) return false;
-            if (!ParseLanguage(text, options.language)) {
-                error = "unknown language '" + text + "' (en, cs or de)";
-                return false;
-            }
-        } else if (name == "--port") {
-            if (!value(options.port)) return false;
-            given |= kPort;
-            options.portOperand = positional.empty() ? 0 : positional.size() - 1;
-        } else if (name == "-o" || name == "--output") {
-            if (!value(options.output)) return false;
-            given |= kOutput;
-        } else if (name == "--base") {
-            if (!value(options.base)) return false;
-            given |= kBase;
-        } else if (name == "--csv") {
-            if (!flag()) return false;
-            options.csv = true;
-            given |= kCsv;
-        } else if (name == "--msl") {
-            if (!flag()) return false;
-            options.msl = true;
-            given |= kMsl;
-        } else if (name == "--against") {
-            if (!value(options.against)) return false;
-            given |= kAgainst;
-        } else if (name == "--note") {
-            if (!value(text)) return false;
-            options.note = text;
-            given |= kNote;
-        } else if (name == "--paper") {
-            if (!value(options.paper)) return false;
-            if (options.paper != "a4" && options.paper != "letter") {
-                error = "unknown paper '" + options.paper + "' (a4 or letter)";
-                return false;
-            }
-            given |= kPaper;
-        } else if (name == "--answer-paced") {
-            if (!flag()) return false;
-            options.answerPaced = true;
-            given |= kAnswerPaced;
-        } else if (name == "--changed-from") {
-            if (!value(options.changedFrom)) return false;
-            given |= kChangedFrom;
-        } else if (name == "--verify-all") {
-            if (!flag()) return false;
-            options.verifyAll = true;
-            given |= kVerifyAll;
-        } else if (name == "--seconds") {
-            double seconds = 0;
-            if (!value(text)) return false;
-            if (!ParseSeconds(text, seconds)) {
-                error = "bad value for --seconds: '" + text + "'";
-                return false;
-            }
-            options.seconds = seconds;
-            given |= kSeconds;
+    bool Value(std::string& out) {
+        if (inlineValue) {
+            out = *inlineValue;
+        } else if (index + 1 < args.size()) {
+            out = args[++index];
         } else {
-            error = "unknown option " + arg;
+            error = std::string(name) + " needs a value";
             return false;
         }
+        return true;
     }
+    bool Flag() {
+        if (!inlineValue) return true;
+        error = std::string(name) + " takes no value";
+        return false;
+    }
+};
 
+enum class Applied { NotThis, Done, Failed };
+
+// The options that take no value.
+Applied ApplyFlag(OptionArgument& option, CliOptions& options, unsigned& given) {
+    constexpr std::array<std::string_view, 7> kFlags{
+        "--help", "-h", "--version", "--csv", "--msl", "--answer-paced", "--verify-all"};
+    const std::string_view name = option.name;
+    if (std::find(kFlags.begin(), kFlags.end(), name) == kFlags.end()) return Applied::NotThis;
+    if (!option.Flag()) return Applied::Failed;
+    if (name == "--help" || name == "-h") {
+        options.help = true;
+    } else if (name == "--version") {
+        options.version = true;
+    } else if (name == "--csv") {
+        options.csv = true;
+        given |= kCsv;
+    } else if (name == "--msl") {
+        options.msl = true;
+        given |= kMsl;
+    } else if (name == "--answer-paced") {
+        options.answerPaced = true;
+        given |= kAnswerPaced;
+    } else {
+        options.verifyAll = true;
+        given |= kVerifyAll;
+    }
+    return Applied::Done;
+}
+
+// The options that take a value; `operands` is the number of operands before
+// this option.
+Applied ApplyValued(OptionArgument& option, CliOptions& options, unsigned& given, std::size_t operands) {
+    const std::string_view name = option.name;
+    std::string& error = option.error;
+    std::string text;
+    if (name == "--lang") {
+        if (!option.Value(text)) return Applied::Failed;
+        if (!ParseLanguage(text, options.language)) {
+            error = "unknown language '" + text + "' (en, cs or de)";
+            return Applied::Failed;
+        }
+    } else if (name == "--port") {
+        if (!option.Value(options.port)) return Applied::Failed;
+        given |= kPort;
+        options.portOperand = operands == 0 ? 0 : operands - 1;
+    } else if (name == "-o" || name == "--output") {
+        if (!option.Value(options.output)) return Applied::Failed;
+        given |= kOutput;
+    } else if (name == "--base") {
+        if (!option.Value(options.base)) return Applied::Failed;
+        given |= kBase;
+    } else if (name == "--against") {
+        if (!option.Value(options.against)) return Applied::Failed;
+        given |= kAgainst;
+    } else if (name == "--note") {
+        if (!option.Value(text)) return Applied::Failed;
+        options.note = text;
+        given |= kNote;
+    } else if (name == "--paper") {
+        if (!option.Value(options.paper)) return Applied::Failed;
+        if (options.paper != "a4" && options.paper != "letter") {
+            error = "unknown paper '" + options.paper + "' (a4 or letter)";
+            return Applied::Failed;
+        }
+        given |= kPaper;
+    } else if (name == "--changed-from") {
+        if (!option.Value(options.changedFrom)) return Applied::Failed;
+        given |= kChangedFrom;
+    } else if (name == "--seconds") {
+        double seconds = 0;
+        if (!option.Value(text)) return Applied::Failed;
+        if (!ParseSeconds(text, seconds)) {
+            error = "bad value for --seconds: '" + text + "'";
+            return Applied::Failed;
+        }
+        options.seconds = seconds;
+        given |= kSeconds;
+    } else {
+        return Applied::NotThis;
+    }
+    return Applied::Done;
+}
+
+// The command and its operands, once every option is read: whether the
+// options fit the command and the operands are there.
+bool CheckCommand(std::vector<std::string>& positional, unsigned given, CliOptions& options,
+                  std::string& error) {
     if (positional.empty()) {
         if (options.help || options.version) return true;
         error = "no command given";
@@ -308,6 +320,35 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error) {
+    std::vector<std::string> positional;
+    unsigned given = 0;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            positional.push_back(arg);
+            continue;
+        }
+        OptionArgument option{args, i, {}, std::nullopt, error};
+        option.name = OptionName(arg, option.inlineValue);
+        if (option.name == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        Applied applied = ApplyFlag(option, options, given);
+        if (applied == Applied::NotThis) applied = ApplyValued(option, options, given, positional.size());
+        if (applied == Applied::Failed) return false;
+        if (applied == Applied::NotThis) {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    return CheckCommand(positional, given, options, error);
 }
 
 std::string UsageText(Command command) {

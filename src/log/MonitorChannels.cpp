@@ -63,10 +63,4 @@ void AppendChannelValue(std::string& out, const MonitorChannel& channel, double 
     out.append(text, result.ptr);
 }
 
-std::string FormatChannelValue(const MonitorChannel& channel, double value) {
-    std::string out;
-    AppendChannelValue(out, channel, value);
-    return out;
-}
-
 }  // namespace ign

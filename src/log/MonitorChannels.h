@@ -48,10 +48,9 @@ struct MonitorChannel {
 std::span<const MonitorChannel> MonitorChannels();
 const MonitorChannel& ChannelInfo(Channel channel);
 
-// A value as written in a column: a point for the decimals whatever the
-// locale, no digits after it for whole numbers.
-std::string FormatChannelValue(const MonitorChannel& channel, double value);
-// The same, appended to `out` without a temporary.
+// A value as written in a column, appended to `out` without a temporary: a
+// point for the decimals whatever the locale, no digits after it for whole
+// numbers.
 void AppendChannelValue(std::string& out, const MonitorChannel& channel, double value);
 
 }  // namespace ign

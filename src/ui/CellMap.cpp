@@ -89,6 +89,38 @@ QString CellMap::cellText(int row, int column) const {
         .arg(std::lround(f->richShare() * 100));
 }
 
+CellMap::CellLook CellMap::Look(int r, int c, double longest) const {
+    const int rich = table_ ? table_->settings().richAboveMv : 450;
+    Rgb background = kWhite;
+    CellFigures figures;
+    bool strong = false;
+    if (table_) {
+        if (const std::optional<CellFigures> f = table_->figures(r, c)) {
+            figures = *f;
+            strong = true;
+        }
+    }
+    const CellComparison* compared =
+        comparison_ && figure_ == Figure::Lambda ? &comparison_->cell(r, c) : nullptr;
+    if (compared != nullptr) {
+        strong = compared->differenceMv.has_value();
+        // Richer after the change red, leaner blue; 100 mV either way is the scale's far end.
+        if (strong) {
+            const double d = std::clamp(*compared->differenceMv, -100.0, 100.0);
+            background = HeatColour(static_cast<int>(
+                std::lround(kHeatNeutral +
+                            d / 100 * (d > 0 ? kHeatRichEnd - kHeatNeutral : kHeatNeutral - kHeatLeanEnd))));
+        }
+    } else if (strong && figure_ == Figure::Lambda) {
+        // Richer than the threshold red, leaner blue, as the map's own scale colours them.
+        background = HeatColour(static_cast<int>(std::lround(100 + (figures.meanLambdaMv() - rich) / 4)));
+    } else if (strong && longest > 0) {
+        // Time in green, so that it never reads as a leaner or richer cell.
+        background = TimeColour(figures.timeS / longest);
+    }
+    return {background, strong};
+}
+
 void CellMap::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
@@ -112,7 +144,6 @@ void CellMap::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(0, headH + r * ch, headW - 4, ch), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(kMapThrottleAxis[static_cast<std::size_t>(r)]) + QLatin1Char('%'));
     p.setFont(small);
-    const int rich = table_ ? table_->settings().richAboveMv : 450;
     struct CellText {
         QRectF cell;
         QString text;
@@ -123,34 +154,11 @@ void CellMap::paintEvent(QPaintEvent*) {
     for (int r = 0; r < kMapSize; ++r) {
         for (int c = 0; c < kMapSize; ++c) {
             const QRectF cell(headW + c * cw, headH + r * ch, cw, ch);
-            Rgb background = kWhite;
-            CellFigures figures;
-            bool strong = false;
-            if (table_) {
-                if (const std::optional<CellFigures> f = table_->figures(r, c)) {
-                    figures = *f;
-                    strong = true;
-                }
-            }
+            const CellLook look = Look(r, c, longest);
+            const Rgb background = look.background;
+            const bool strong = look.strong;
             const CellComparison* compared =
                 comparison_ && figure_ == Figure::Lambda ? &comparison_->cell(r, c) : nullptr;
-            if (compared != nullptr) {
-                strong = compared->differenceMv.has_value();
-                // Richer after the change red, leaner blue; 100 mV either way is the scale's far end.
-                if (strong) {
-                    const double d = std::clamp(*compared->differenceMv, -100.0, 100.0);
-                    background = HeatColour(static_cast<int>(std::lround(
-                        kHeatNeutral +
-                        d / 100 * (d > 0 ? kHeatRichEnd - kHeatNeutral : kHeatNeutral - kHeatLeanEnd))));
-                }
-            } else if (strong && figure_ == Figure::Lambda) {
-                // Richer than the threshold red, leaner blue, as the map's own scale colours them.
-                background =
-                    HeatColour(static_cast<int>(std::lround(100 + (figures.meanLambdaMv() - rich) / 4)));
-            } else if (strong && longest > 0) {
-                // Time in green, so that it never reads as a leaner or richer cell.
-                background = TimeColour(figures.timeS / longest);
-            }
             p.fillRect(cell, ToQColor(background));
             p.setPen(palette().mid().color());
             p.drawRect(cell);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellStatistics.h"
+#include "HeatColour.h"
 #include "LogComparison.h"
 #include "MapGeometry.h"
 
@@ -44,6 +45,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A cell's colour, and whether its figures are strong enough to show in
+    // full; `longest` is the longest time any cell holds.
+    struct CellLook {
+        Rgb background;
+        bool strong = false;
+    };
+    CellLook Look(int row, int column, double longest) const;
+
     std::optional<CellStatistics> table_;
     std::array<double, kMapSize> speedAxis_{};
     Figure figure_ = Figure::Lambda;

@@ -64,8 +64,8 @@ CompareWindow::~CompareWindow() {
     owner_.document.StopListening(listener_);
 }
 
-void CompareWindow::BuildControls() {
-    auto* layout = new QVBoxLayout(this);
+// Each side: where its set comes from, and the file's path.
+QHBoxLayout* CompareWindow::MakeSidesRow() {
     auto* sidesRow = new QHBoxLayout;
     for (std::size_t i = 0; i < sides_.size(); ++i) {
         auto* group = new QGroupBox(this);
@@ -84,7 +84,12 @@ void CompareWindow::BuildControls() {
         connect(sources_[i], &QComboBox::activated, this,
                 [this, side](int index) { SourceChosen(side, index); });
     }
-    layout->addLayout(sidesRow);
+    return sidesRow;
+}
+
+void CompareWindow::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(MakeSidesRow());
 
     auto* statusRow = new QHBoxLayout;
     status_ = new QLabel(this);

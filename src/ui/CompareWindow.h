@@ -15,6 +15,7 @@
 #include <vector>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -98,6 +99,7 @@ private:
     };
 
     void BuildControls();
+    QHBoxLayout* MakeSidesRow();
     void SourceChosen(int side, int index);
     bool LoadFile(Side& side, Source source, const QString& path);
     bool StartUnitRead(int side);

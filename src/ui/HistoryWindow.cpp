@@ -165,45 +165,10 @@ HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setModel(model_);
+    SetColumnWidths();
     const QFontMetrics metrics = list_->fontMetrics();
-    list_->setColumnWidth(RestorePointModel::TimeColumn,
-                          metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00__")));
-    // Room for the longest reason of any language, so that a switch cuts none off.
-    int reasonWidth = 0;
-    for (int reason = 0; reason < kRestoreReasonCount; ++reason)
-        for (std::uint8_t code = 0; code < kLanguageCount; ++code)
-            reasonWidth =
-                std::max(reasonWidth,
-                         metrics.horizontalAdvance(ReasonCaption(static_cast<RestoreReason>(reason), code)));
-    list_->setColumnWidth(RestorePointModel::ReasonColumn,
-                          reasonWidth + metrics.horizontalAdvance(QStringLiteral("__")));
-    list_->setColumnWidth(RestorePointModel::UnitColumn,
-                          metrics.horizontalAdvance(QStringLiteral("SIM12.V3.____")));
-    int keepWidth = 0;
-    for (std::uint8_t code = 0; code < kLanguageCount; ++code)
-        keepWidth = std::max(keepWidth, metrics.horizontalAdvance(NewTextOf("HistoryColumnKeep", code)));
-    list_->setColumnWidth(RestorePointModel::KeepColumn,
-                          keepWidth + metrics.horizontalAdvance(QStringLiteral("__")));
 
-    auto* filterRow = new QHBoxLayout;
-    auto* filterLabel = new QLabel(QStringLiteral("Find in notes:"), this);
-    filterLabel->setObjectName(QStringLiteral("HistoryFilterLabel"));
-    filter_ = new QLineEdit(this);
-    filter_->setObjectName(QStringLiteral("HistoryFilter"));
-    filter_->setClearButtonEnabled(true);
-    filterLabel->setBuddy(filter_);
-    filterRow->addWidget(filterLabel);
-    filterRow->addWidget(filter_, 1);
-    connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        // What was typed goes beside its point before the point may leave the list.
-        SaveNote();
-        model_->SetFilter(text);
-        // The chosen point stays chosen while it matches; otherwise the first match shows its note.
-        int row = notePoint_ ? model_->RowOf(*notePoint_) : -1;
-        if (row < 0 && model_->rowCount() > 0) row = 0;
-        if (row >= 0) list_->setCurrentIndex(model_->index(row, 0));
-        SelectionChanged();
-    });
+    QHBoxLayout* filterRow = MakeFilterRow();
 
     auto* noteLabel = new QLabel(QStringLiteral("Note:"), this);
     noteLabel->setObjectName(QStringLiteral("HistoryNoteLabel"));
@@ -246,6 +211,58 @@ HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
     layout->addWidget(noteError_);
     layout->addWidget(buttons_);
 
+    ConnectButtons(*take, *folderButton);
+    SelectionChanged();
+    resize(metrics.horizontalAdvance(QLatin1Char('x')) * 100, metrics.height() * 36);
+}
+
+// Each column as wide as its widest text in any language, so that a switch cuts none off.
+void HistoryWindow::SetColumnWidths() {
+    const QFontMetrics metrics = list_->fontMetrics();
+    list_->setColumnWidth(RestorePointModel::TimeColumn,
+                          metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00__")));
+    // Room for the longest reason of any language, so that a switch cuts none off.
+    int reasonWidth = 0;
+    for (int reason = 0; reason < kRestoreReasonCount; ++reason)
+        for (std::uint8_t code = 0; code < kLanguageCount; ++code)
+            reasonWidth =
+                std::max(reasonWidth,
+                         metrics.horizontalAdvance(ReasonCaption(static_cast<RestoreReason>(reason), code)));
+    list_->setColumnWidth(RestorePointModel::ReasonColumn,
+                          reasonWidth + metrics.horizontalAdvance(QStringLiteral("__")));
+    list_->setColumnWidth(RestorePointModel::UnitColumn,
+                          metrics.horizontalAdvance(QStringLiteral("SIM12.V3.____")));
+    int keepWidth = 0;
+    for (std::uint8_t code = 0; code < kLanguageCount; ++code)
+        keepWidth = std::max(keepWidth, metrics.horizontalAdvance(NewTextOf("HistoryColumnKeep", code)));
+    list_->setColumnWidth(RestorePointModel::KeepColumn,
+                          keepWidth + metrics.horizontalAdvance(QStringLiteral("__")));
+}
+
+QHBoxLayout* HistoryWindow::MakeFilterRow() {
+    auto* filterRow = new QHBoxLayout;
+    auto* filterLabel = new QLabel(QStringLiteral("Find in notes:"), this);
+    filterLabel->setObjectName(QStringLiteral("HistoryFilterLabel"));
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("HistoryFilter"));
+    filter_->setClearButtonEnabled(true);
+    filterLabel->setBuddy(filter_);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_, 1);
+    connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // What was typed goes beside its point before the point may leave the list.
+        SaveNote();
+        model_->SetFilter(text);
+        // The chosen point stays chosen while it matches; otherwise the first match shows its note.
+        int row = notePoint_ ? model_->RowOf(*notePoint_) : -1;
+        if (row < 0 && model_->rowCount() > 0) row = 0;
+        if (row >= 0) list_->setCurrentIndex(model_->index(row, 0));
+        SelectionChanged();
+    });
+    return filterRow;
+}
+
+void HistoryWindow::ConnectButtons(QPushButton& take, QPushButton& folderButton) {
     connect(compare_, &QPushButton::clicked, this, [this] {
         if (const RestorePoint* point = Selected())
             emit compareRequested(QString::fromStdString(point->path.string()));
@@ -259,15 +276,13 @@ HistoryWindow::HistoryWindow(std::filesystem::path folder, QWidget* parent)
         if (!SaveNote()) return;
         if (const RestorePoint* point = Selected()) emit keepRequested(*point, !point->name.keep);
     });
-    connect(take, &QPushButton::clicked, this, &HistoryWindow::manualRequested);
-    connect(folderButton, &QPushButton::clicked, this, [this] {
+    connect(&take, &QPushButton::clicked, this, &HistoryWindow::manualRequested);
+    connect(&folderButton, &QPushButton::clicked, this, [this] {
         // The folder may not exist before the first point: the file manager then shows nothing useful.
         std::error_code error;
         std::filesystem::create_directories(store_.Folder(), error);
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(store_.Folder().string())));
     });
-    SelectionChanged();
-    resize(metrics.horizontalAdvance(QLatin1Char('x')) * 100, metrics.height() * 36);
 }
 
 HistoryWindow::~HistoryWindow() { SaveNote(); }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -96,6 +97,9 @@ protected:
 
 private:
     QPushButton* AddButton(const char* name, const char* english);
+    void SetColumnWidths();
+    QHBoxLayout* MakeFilterRow();
+    void ConnectButtons(QPushButton& take, QPushButton& folderButton);
     void SelectionChanged();
 
     RestorePointStore store_;

@@ -33,13 +33,44 @@ struct Row {
 
 }  // namespace
 
+// The page is built top to bottom, left to right: the order of the calls is
+// the order of the widgets, and so the order the Tab key follows.
 IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet1"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(4);
 
-    // The two curves: speed points and their advances, one row per point.
+    int column = AddCurves(editors, *grid);
+
+    QGroupBox* other = MakeOther(editors);
+    QGroupBox* activation = MakeActivation(editors);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(other);
+    middle->addWidget(activation);
+    middle->addStretch(1);
+    grid->addLayout(middle, 0, column++);
+
+    QGroupBox* gas = MakeGas(editors);
+    QGroupBox* outputs = MakeOutputs(editors);
+    QHBoxLayout* unit = MakeUnitRow();
+    auto* right = new QVBoxLayout;
+    right->addWidget(gas);
+    right->addWidget(outputs);
+    right->addLayout(unit);
+    right->addStretch(1);
+    grid->addLayout(right, 0, column);
+
+    grid->addLayout(MakeFileRow(), 1, 0, 1, column + 1);
+    grid->setRowStretch(0, 1);
+
+    connect(machines_, &QComboBox::currentIndexChanged, this, &IgnitionPage::machineChosen);
+    connect(excitation_, &QCheckBox::clicked, this, &IgnitionPage::excitationClicked);
+    connect(gasEnable_, &QCheckBox::clicked, this, &IgnitionPage::gasEnableClicked);
+}
+
+// The two curves: speed points and their advances, one row per point.
+int IgnitionPage::AddCurves(EditorBinding& editors, QGridLayout& grid) {
     struct Curve {
         const char* group;
         const char* title;
@@ -65,10 +96,13 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
                             point + 1, 1);
         }
         rows->setRowStretch(11, 1);
-        grid->addWidget(group, 0, column++);
+        grid.addWidget(group, 0, column++);
     }
+    return column;
+}
 
-    // Trigger width, limiters, clutch, pilot light and the machine list.
+// Trigger width, limiters, clutch, pilot light and the machine list.
+QGroupBox* IgnitionPage::MakeOther(EditorBinding& editors) {
     QGroupBox* other = MakeGroup(this, "GroupBox3", "Other");
     auto* form = new QGridLayout(other);
     form->setVerticalSpacing(2);
@@ -90,7 +124,10 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
     SetHint(*machines_, "Keying system", Tooltip::No);
     editors.Bind(machines_);
     form->addWidget(machines_, row, 0, 1, 2);
+    return other;
+}
 
+QGroupBox* IgnitionPage::MakeActivation(EditorBinding& editors) {
     QGroupBox* activation = MakeGroup(this, "GroupBox4", "Act. by closing");
     SetHint(*activation, "Activation by closing |Checked items means activation by closing", Tooltip::No);
     auto* checks = new QVBoxLayout(activation);
@@ -104,13 +141,10 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
         editors.Bind(box);
         checks->addWidget(box);
     }
+    return activation;
+}
 
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(other);
-    middle->addWidget(activation);
-    middle->addStretch(1);
-    grid->addLayout(middle, 0, column++);
-
+QGroupBox* IgnitionPage::MakeGas(EditorBinding& editors) {
     QGroupBox* gas = MakeGroup(this, "GroupBoxGas", "Gas");
     auto* gasRows = new QGridLayout(gas);
     gasRows->setVerticalSpacing(2);
@@ -121,7 +155,7 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
                             {"LabelGas2", "Gas 2 [%]", "EditGas2"},
                             {"LabelGas3", "Gas Trans.[ms]", "EditGas3"},
                             {"LabelGas4", "Gas Delay [ms]", "EditGas4"}};
-    row = 1;
+    int row = 1;
     for (std::size_t i = 0; i < std::size(kGas); ++i) {
         QLabel* label = MakeLabel(gas, kGas[i].caption, kGas[i].label);
         FieldBox* box = editors.MakeField(kGas[i].edit, gas);
@@ -133,7 +167,10 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
         gasRows->addWidget(label, row, 0);
         gasRows->addWidget(box, row++, 1);
     }
+    return gas;
+}
 
+QGroupBox* IgnitionPage::MakeOutputs(EditorBinding& editors) {
     auto* outputs = new QGroupBox(this);
     outputs->setObjectName(QStringLiteral("GroupBoxOutputs"));
     auto* outputRows = new QVBoxLayout(outputs);
@@ -145,8 +182,11 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
     QCheckBox* tachometer = MakeCheckBox(outputs, "CheckBox6", "Tachometer 2x");
     editors.Bind(tachometer);
     outputRows->addWidget(tachometer);
+    return outputs;
+}
 
-    // The program in the unit: version, date and time, blank until a read.
+// The program in the unit: version, date and time, blank until a read.
+QHBoxLayout* IgnitionPage::MakeUnitRow() {
     auto* unit = new QHBoxLayout;
     constexpr Row kUnit[] = {{"LabelVerze1", "Version|Version of program in ignition", " 0.00 "},
                              {"LabelVerze2", "Date|Date of program in ignition", " 05.02.2002 "},
@@ -162,14 +202,10 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
         unit->addWidget(label);
     }
     unit->addStretch(1);
+    return unit;
+}
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(gas);
-    right->addWidget(outputs);
-    right->addLayout(unit);
-    right->addStretch(1);
-    grid->addLayout(right, 0, column);
-
+QHBoxLayout* IgnitionPage::MakeFileRow() {
     auto* file = new QHBoxLayout;
     QLabel* fileCaption = MakeLabel(this, "File:", "LabelFile1");
     file->addWidget(fileCaption);
@@ -178,12 +214,7 @@ IgnitionPage::IgnitionPage(EditorBinding& editors, QWidget* parent) : QWidget(pa
     fileName_ = MakeLabel(this, "", "LabelFile2");
     fileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     file->addWidget(fileName_, 1);
-    grid->addLayout(file, 1, 0, 1, column + 1);
-    grid->setRowStretch(0, 1);
-
-    connect(machines_, &QComboBox::currentIndexChanged, this, &IgnitionPage::machineChosen);
-    connect(excitation_, &QCheckBox::clicked, this, &IgnitionPage::excitationClicked);
-    connect(gasEnable_, &QCheckBox::clicked, this, &IgnitionPage::gasEnableClicked);
+    return file;
 }
 
 void IgnitionPage::ShowExcitation(bool on) {

@@ -7,6 +7,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 
 namespace ign {
@@ -38,6 +41,14 @@ signals:
     void gasEnableClicked(bool checked);
 
 private:
+    int AddCurves(EditorBinding& editors, QGridLayout& grid);  // the number of columns they take
+    QGroupBox* MakeOther(EditorBinding& editors);
+    QGroupBox* MakeActivation(EditorBinding& editors);
+    QGroupBox* MakeGas(EditorBinding& editors);
+    QGroupBox* MakeOutputs(EditorBinding& editors);
+    QHBoxLayout* MakeUnitRow();
+    QHBoxLayout* MakeFileRow();
+
     QComboBox* machines_ = nullptr;
     QCheckBox* excitation_ = nullptr;
     QCheckBox* gasEnable_ = nullptr;

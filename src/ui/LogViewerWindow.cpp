@@ -60,6 +60,15 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     : QWidget(parent, Qt::Window), sources_(std::move(sources)) {
     setObjectName(QStringLiteral("LogViewerWindow"));
     setWindowTitle(QStringLiteral("Log viewer"));
+    makeTexts();
+    makeControls();
+    layOut();
+    connectControls();
+    setReading(false);
+    showSet();
+}
+
+void LogViewerWindow::makeTexts() {
     truncatedText_ = new OwnText("LogViewerTruncated", "The last line was cut off and is left out.", this);
     cannotOpenText_ = new OwnText("LogViewerCannotOpen", "The file cannot be opened.", this);
     noChannelsText_ =
@@ -85,7 +94,9 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
 
     setText_ = new OwnText("LogViewerSetText", "Set: %1 (%2), %3", this);
     setUnknownText_ = new OwnText("LogViewerSetUnknown", "set unknown", this);
+}
 
+void LogViewerWindow::makeControls() {
     open_ = new QPushButton(QStringLiteral("Open log..."), this);
     open_->setObjectName(QStringLiteral("LogViewerOpen"));
     file_ = new QLabel(this);
@@ -139,7 +150,9 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     delay_->setSuffix(QStringLiteral(" ms"));
     delayLabel_->setBuddy(delay_);
     delay_->setValue(DatalogSettings::kDefaultLambdaDelayMs);
+}
 
+void LogViewerWindow::layOut() {
     auto* first = new QHBoxLayout;
     // The set behind the log and the cell table's delay; then the second log.
     auto* sets = new QHBoxLayout;
@@ -171,7 +184,9 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
     LayOutLogWindow(*this, top, channels_, allChannels_, chart_, cells_);
     chart_->setTimeAxis({0, std::nullopt, axisText_->text()});
     resize(1000, 760);
+}
 
+void LogViewerWindow::connectControls() {
     dialog_ = [this](QWidget& owner, const QString& folder) {
         return QFileDialog::getOpenFileName(&owner, dialogTitle_->text(), folder,
                                             QStringLiteral("Logs (*.msl *.log *.txt);;* (*)"));
@@ -196,8 +211,6 @@ LogViewerWindow::LogViewerWindow(Sources sources, QWidget* parent)
             [this] { chart_->setColumns(channels_->charted()); });
     connect(showTime_, &QRadioButton::toggled, this,
             [this](bool on) { cells_->setFigure(on ? CellMap::Figure::Time : CellMap::Figure::Lambda); });
-    setReading(false);
-    showSet();
 }
 
 LogViewerWindow::~LogViewerWindow() { loading_->stop(); }

@@ -95,6 +95,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The window is built in these steps, in this order.
+    void makeTexts();
+    void makeControls();
+    void layOut();
+    void connectControls();
+
     void askForFile();
     std::optional<LogLoading::Result> read(const QString& path);
     void recompute();

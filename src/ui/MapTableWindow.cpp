@@ -79,6 +79,29 @@ MapTableWindow::MapTableWindow(ParameterDocument& document, Hooks hooks, QWidget
     clampedText_ = new OwnText("MapTableClamped", "Pasted values brought into the range 5 to 250: %1", this);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeTable(), 1);
+    layout->addLayout(MakeTools());
+    layout->addLayout(MakeFills());
+
+    send_ = new QCheckBox(QStringLiteral("Send changes to the unit"), this);
+    send_->setObjectName(QStringLiteral("MapTableSend"));
+    layout->addWidget(send_);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("MapTableNote"));
+    note_->setWordWrap(true);
+    layout->addWidget(note_);
+
+    overlay_ = new OperatingPointOverlay(
+        *table_->viewport(), kMapSize, kMapSize,
+        [this](int row, int column) { return table_->visualRect(table_->model()->index(row, column)); }, {});
+    overlay_->setObjectName(QStringLiteral("MapTableOperatingPoint"));
+    overlay_->setPlacement(MapPlacement(document_));
+
+    Show(document_.Parameters());
+    document_.Listen([this](const ParameterChange& change) { Show(change.after); });
+}
+
+QTableWidget* MapTableWindow::MakeTable() {
     table_ = new QTableWidget(kMapSize, kMapSize, this);
     table_->setObjectName(QStringLiteral("MapTableCells"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -102,16 +125,21 @@ MapTableWindow::MapTableWindow(ParameterDocument& document, Hooks hooks, QWidget
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, table_->viewport(),
             qOverload<>(&QWidget::update));
     table_->installEventFilter(this);
-    layout->addWidget(table_, 1);
+    return table_;
+}
 
-    auto button = [this](const char* name, const char* caption, void (MapTableWindow::*run)()) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::TabFocus);
-        connect(b, &QPushButton::clicked, this, run);
-        return b;
-    };
+QPushButton* MapTableWindow::MakeButton(const char* name, const char* caption,
+                                        void (MapTableWindow::*run)()) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::TabFocus);
+    connect(b, &QPushButton::clicked, this, run);
+    return b;
+}
+
+// The steps, the factor and the value, with the buttons that apply them.
+QGridLayout* MapTableWindow::MakeTools() {
     auto* tools = new QGridLayout;
     auto* minus = new QPushButton(QStringLiteral("-"), this);
     minus->setObjectName(QStringLiteral("MapTableMinus"));
@@ -138,7 +166,7 @@ MapTableWindow::MapTableWindow(ParameterDocument& document, Hooks hooks, QWidget
     factor_->setValue(1.0);
     tools->addWidget(factorLabel, 0, 2, Qt::AlignRight);
     tools->addWidget(factor_, 0, 3);
-    tools->addWidget(button("MapTableMultiply", "Multiply", &MapTableWindow::Multiply), 0, 4);
+    tools->addWidget(MakeButton("MapTableMultiply", "Multiply", &MapTableWindow::Multiply), 0, 4);
 
     auto* valueLabel = new QLabel(QStringLiteral("Value:"), this);
     valueLabel->setObjectName(QStringLiteral("MapTableValueLabel"));
@@ -148,34 +176,19 @@ MapTableWindow::MapTableWindow(ParameterDocument& document, Hooks hooks, QWidget
     value_->setValue(kHeatNeutral);
     tools->addWidget(valueLabel, 1, 2, Qt::AlignRight);
     tools->addWidget(value_, 1, 3);
-    tools->addWidget(button("MapTableSet", "Set", &MapTableWindow::SetValue), 1, 4);
+    tools->addWidget(MakeButton("MapTableSet", "Set", &MapTableWindow::SetValue), 1, 4);
+    return tools;
+}
 
+QHBoxLayout* MapTableWindow::MakeFills() {
     auto* fills = new QHBoxLayout;
-    fills->addWidget(button("MapTableFill", "Fill", &MapTableWindow::FillBilinear));
-    fills->addWidget(button("MapTableFillRows", "Fill rows", &MapTableWindow::FillRows));
-    fills->addWidget(button("MapTableFillColumns", "Fill columns", &MapTableWindow::FillColumns));
-    fills->addWidget(button("MapTableSmooth", "Smooth", &MapTableWindow::Smooth));
-    fills->addWidget(button("MapTableCopy", "Copy", &MapTableWindow::Copy));
-    fills->addWidget(button("MapTablePaste", "Paste", &MapTableWindow::Paste));
-    layout->addLayout(tools);
-    layout->addLayout(fills);
-
-    send_ = new QCheckBox(QStringLiteral("Send changes to the unit"), this);
-    send_->setObjectName(QStringLiteral("MapTableSend"));
-    layout->addWidget(send_);
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("MapTableNote"));
-    note_->setWordWrap(true);
-    layout->addWidget(note_);
-
-    overlay_ = new OperatingPointOverlay(
-        *table_->viewport(), kMapSize, kMapSize,
-        [this](int row, int column) { return table_->visualRect(table_->model()->index(row, column)); }, {});
-    overlay_->setObjectName(QStringLiteral("MapTableOperatingPoint"));
-    overlay_->setPlacement(MapPlacement(document_));
-
-    Show(document_.Parameters());
-    document_.Listen([this](const ParameterChange& change) { Show(change.after); });
+    fills->addWidget(MakeButton("MapTableFill", "Fill", &MapTableWindow::FillBilinear));
+    fills->addWidget(MakeButton("MapTableFillRows", "Fill rows", &MapTableWindow::FillRows));
+    fills->addWidget(MakeButton("MapTableFillColumns", "Fill columns", &MapTableWindow::FillColumns));
+    fills->addWidget(MakeButton("MapTableSmooth", "Smooth", &MapTableWindow::Smooth));
+    fills->addWidget(MakeButton("MapTableCopy", "Copy", &MapTableWindow::Copy));
+    fills->addWidget(MakeButton("MapTablePaste", "Paste", &MapTableWindow::Paste));
+    return fills;
 }
 
 void MapTableWindow::Open() {

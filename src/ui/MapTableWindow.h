@@ -9,9 +9,12 @@
 
 class QCheckBox;
 class QDoubleSpinBox;
+class QGridLayout;
+class QHBoxLayout;
 class QKeyEvent;
 class QSpinBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace ign {
@@ -59,6 +62,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QTableWidget* MakeTable();
+    QPushButton* MakeButton(const char* name, const char* caption, void (MapTableWindow::*run)());
+    QGridLayout* MakeTools();
+    QHBoxLayout* MakeFills();
     // Runs one operation on the map as it is, as one change of the set.
     void Run(const std::function<MapChange(const JetMap&)>& operation);
     MapRect Selection() const;

@@ -132,11 +132,6 @@ void OperatingPointOverlay::setTrailMs(std::int64_t trailMs) {
     Restage();
 }
 
-void OperatingPointOverlay::setCellOverlay(CellPainter painter) {
-    cellPainter_ = std::move(painter);
-    update();
-}
-
 void OperatingPointOverlay::setMarkerStyle(const QColor& colour, const QString& tag) {
     markerColour_ = colour;
     tag_ = tag;
@@ -251,15 +246,8 @@ bool OperatingPointOverlay::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void OperatingPointOverlay::paintEvent(QPaintEvent* event) {
+void OperatingPointOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (cellPainter_) {
-        for (int row = 0; row < rows_; ++row)
-            for (int column = 0; column < columns_; ++column) {
-                const QRect cell = cellRect_(row, column);
-                if (event->rect().intersects(cell)) cellPainter_(painter, cell, row, column);
-            }
-    }
     const Scene& s = shown_;
     // No part of the marker over the text of any cell.
     painter.setClipRegion(Free());

@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-class QPainter;
 class QTimer;
 
 namespace ign {
@@ -41,9 +40,6 @@ public:
     // A cell's rectangle in the host's coordinates; also the part of a cell
     // its text may take (by default the cell within a border of 3 pixels).
     using CellRect = std::function<QRect(int row, int column)>;
-    // Drawn over each cell before the marker: the hook for what a view marks
-    // per cell (hits, statistics).
-    using CellPainter = std::function<void(QPainter&, const QRect& cell, int row, int column)>;
     using Clock = std::function<std::int64_t()>;
 
     OperatingPointOverlay(QWidget& host, int rows, int columns, CellRect cellRect, Placement placement);
@@ -54,7 +50,6 @@ public:
     void setPlacement(Placement placement);
     void setTrailMs(std::int64_t trailMs);
     std::int64_t trailMs() const { return trail_.trailMs(); }
-    void setCellOverlay(CellPainter painter);
     // The marker in a colour of its own with a word beside it, for a point
     // that is not the live one (a log played back); black and no word by default.
     void setMarkerStyle(const QColor& colour, const QString& tag);
@@ -113,7 +108,6 @@ private:
     CellRect cellRect_;
     CellRect textRect_;
     Placement placement_;
-    CellPainter cellPainter_;
     Clock clock_;
     QColor markerColour_{Qt::black};
     QString tag_;

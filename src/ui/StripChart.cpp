@@ -185,13 +185,10 @@ void StripChart::paintEvent(QPaintEvent*) {
     }
 }
 
-void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index) {
-    if (column < 0 || static_cast<std::size_t>(column) >= data_->columns.size()) return;
-    const LogData::Column& c = data_->columns[static_cast<std::size_t>(column)];
-    const QColor colour(kLaneColours[static_cast<std::size_t>(index) % kLaneColours.size()]);
-    p.setPen(palette().mid().color());
-    p.drawLine(0, lane.bottom(), width(), lane.bottom());
-
+// The lane's curves: the channel, and under it the second log's channel of the
+// same name, on its own clock; the scale they share.
+StripChart::LaneScale StripChart::drawCurves(QPainter& p, const QRect& lane, const LogData::Column& c,
+                                             const QColor& colour) {
     const std::size_t n = std::min(data_->timeS.size(), c.values.size());
     const std::span<const double> x(data_->timeS.data(), n);
     const std::span<const float> y(c.values.data(), n);
@@ -250,7 +247,23 @@ void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index)
     p.setPen(QPen(colour, 1));
     p.drawPath(pathOf(x, y, points, 0));
     p.restore();
+    return {lo, hi, any};
+}
 
+void StripChart::drawLane(QPainter& p, const QRect& lane, int column, int index) {
+    if (column < 0 || static_cast<std::size_t>(column) >= data_->columns.size()) return;
+    const LogData::Column& c = data_->columns[static_cast<std::size_t>(column)];
+    const QColor colour(kLaneColours[static_cast<std::size_t>(index) % kLaneColours.size()]);
+    p.setPen(palette().mid().color());
+    p.drawLine(0, lane.bottom(), width(), lane.bottom());
+
+    const auto [lo, hi, any] = drawCurves(p, lane, c, colour);
+
+    const std::size_t n = std::min(data_->timeS.size(), c.values.size());
+    const int pairedColumn = overlay_ != nullptr ? overlay_->columnIndex(c.name) : -1;
+    const LogData::Column* paired =
+        pairedColumn >= 0 ? &overlay_->columns[static_cast<std::size_t>(pairedColumn)] : nullptr;
+    const std::size_t m = paired != nullptr ? std::min(overlay_->timeS.size(), paired->values.size()) : 0;
     // Name and value: at the cursor, or the last in view.
     std::size_t row = n;
     const double at = cursor_.value_or(t1_);

@@ -75,6 +75,13 @@ private:
     double timeAt(double x) const;
     double xAt(double timeS) const;
     void drawLane(QPainter& painter, const QRect& lane, int column, int index);
+    struct LaneScale {
+        float lo = 0;
+        float hi = 0;
+        bool any = false;  // any value in view
+    };
+    LaneScale drawCurves(QPainter& painter, const QRect& lane, const LogData::Column& column,
+                         const QColor& colour);
     void moveCursorTo(double x);
     void stepCursor(int rows);
     void drawMarkers(QPainter& painter, int plotHeight);

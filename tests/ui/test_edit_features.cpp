@@ -19,6 +19,7 @@
 #include "UndoCommands.h"
 #include "Validation.h"
 #include "WindowTest.h"
+#include "WindowTicks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -119,12 +120,7 @@ class TestEditFeatures : public QObject {
         return ControlOf<T>(*w, name);
     }
     CompareWindow& Compare() { return w->Find<ign::CompareFeature>()->Window(); }
-    void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            unit->advance(ign::kTickMs);
-            w->Timer1Timer();
-        }
-    }
+    void Tick(int count = 1) { TickWindow(*unit, *w, count); }
     void RunTransfer() {
         for (int i = 0; i < 600 && !w->DeviceLink().idle(); ++i) Tick();
     }

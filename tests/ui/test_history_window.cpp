@@ -16,6 +16,7 @@
 #include "UnitMatch.h"
 #include "Validation.h"
 #include "WindowTest.h"
+#include "WindowTicks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -111,15 +112,7 @@ class TestHistoryWindow : public QObject {
         if (w) Recorder()->Flush();
         return FileBytes(fs::path(settings->HistoryPath().toStdString()) / name.toStdString());
     }
-    int RunTransfer() {
-        int ticks = 0;
-        while (w->DeviceLink().state().TransferMode != ign::TransferMode::None && ticks < 600) {
-            unit->advance(ign::kTickMs);
-            w->Timer1Timer();
-            ++ticks;
-        }
-        return ticks;
-    }
+    int RunTransfer() { return RunWindowTransfer(*unit, *w); }
     void Read() {
         w->MenuReadClick();
         RunTransfer();
@@ -375,8 +368,7 @@ private slots:
         QVERIFY(countdown > 0);
         int ticks = 0;
         while (w->DeviceLink().state().TransferMode != ign::TransferMode::Program && ticks++ < 100) {
-            unit->advance(ign::kTickMs);
-            w->Timer1Timer();
+            TickWindow(*unit, *w);
             QCOMPARE(w->Parameters(), edited);
             QCOMPARE(w->DeviceLink().line(), w->Line());
             if (w->DeviceLink().state().TransferMode == ign::TransferMode::None)
@@ -488,8 +480,7 @@ private slots:
             auto* test = ControlOf<QAbstractButton>(dialog, "ButtonTest1");
             test->click();
             for (int i = 0; i < 100 && !test->isEnabled(); ++i) {
-                unit->advance(ign::kTickMs);
-                w->Timer1Timer();
+                TickWindow(*unit, *w);
                 QTest::qWait(20);
             }
             return int(QDialog::Rejected);

@@ -28,6 +28,7 @@
 #include "ThrowawaySettings.h"
 #include "Watchdog.h"
 #include "WindowTest.h"
+#include "WindowTicks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -103,13 +104,7 @@ class TestLogs : public QObject {
         w->show();
     }
     ign::LogRecorder& Recorder() { return w->Find<ign::LogFeature>()->recorder(); }
-    void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            unit->advance(ign::kTickMs);
-            nowMs += ign::kTickMs;
-            w->Timer1Timer();
-        }
-    }
+    void Tick(int count = 1) { TickWindow(*unit, *w, count, &nowMs); }
     void TickSeconds(double s) { Tick(static_cast<int>(s * 1000 / ign::kTickMs)); }
     QStringList Logs() {
         return QDir(settings->DataPath() + "/ignition-programmer/logs")

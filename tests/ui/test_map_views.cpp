@@ -17,6 +17,7 @@
 #include "UnitMatch.h"
 #include "Validation.h"
 #include "WindowTest.h"
+#include "WindowTicks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -79,17 +80,8 @@ class TestMapViews : public QObject {
     T* Get(const char* name) {
         return ControlOf<T>(*w, name);
     }
-    void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            unit->advance(ign::kTickMs);
-            w->Timer1Timer();
-        }
-    }
-    int RunTransfer() {
-        int ticks = 0;
-        while (w->DeviceLink().state().TransferMode != ign::TransferMode::None && ticks++ < 600) Tick();
-        return ticks;
-    }
+    void Tick(int count = 1) { TickWindow(*unit, *w, count); }
+    int RunTransfer() { return RunWindowTransfer(*unit, *w); }
     ign::MapTableWindow& Table() {
         auto* table = Get<ign::MapTableWindow>("MapTableWindow");
         if (!table->isVisible()) Get<QAction>("ViewMapTable")->trigger();

@@ -19,6 +19,7 @@
 #include <unistd.h>
 #if !defined(_WIN32)
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #endif
 
 #include <chrono>
@@ -36,6 +37,28 @@ namespace {
 TFormHlav::LineOpener QuietPorts() {
     return [](const QString&) { return std::make_unique<QuietLine>(); };
 }
+
+#if !defined(_WIN32)
+// Whether a program's main thread waits in an event loop with the quit
+// signals blocked for their watch. During the start-up only a message box
+// runs an event loop: with a port that cannot be opened, the opening error's.
+bool WaitsForEvents(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return false;
+    bool blocked = false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigBlk:"))
+            blocked = (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1U;
+    QFile call(QStringLiteral("/proc/%1/syscall").arg(pid));
+    if (!blocked || !call.open(QIODevice::ReadOnly)) return false;
+    bool number = false;
+    const long id = call.readAll().split(' ').value(0).trimmed().toLong(&number);
+#if defined(SYS_poll)
+    if (number && id == SYS_poll) return true;
+#endif
+    return number && id == SYS_ppoll;
+}
+#endif
 
 // Ends the whole test program when what it guards has not finished in time,
 // so that a hang shows as a failure instead of a test that never ends.
@@ -254,7 +277,7 @@ void TestStartAndQuit::aQuitSignalClosesAnOpenMessageBoxAndTheWindow() {
     TFormHlav w(QuietPorts());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTimer::singleShot(100, [] { std::raise(SIGTERM); });
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });  // runs in the open box's own event loop
     const Watchdog dog(std::chrono::seconds(20));
     w.MenuAboutClick();  // returns only once its box is gone
     QVERIFY(!w.isVisible());
@@ -263,19 +286,19 @@ void TestStartAndQuit::aQuitSignalClosesAnOpenMessageBoxAndTheWindow() {
 
 void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes_data() {
     QTest::addColumn<QByteArray>("port");
-    QTest::addColumn<int>("delayMs");  // -1: pending when the program starts
+    QTest::addColumn<bool>("pendingAtStart");  // else sent once the program waits in its first event loop
     QTest::addColumn<bool>("saveRefused");
-    QTest::newRow("before the window shows") << QByteArray("simulator") << -1 << false;
-    QTest::newRow("while Com opening error is open") << QByteArray("/dev/no-such-port") << 1500 << false;
+    QTest::newRow("before the window shows") << QByteArray("simulator") << true << false;
+    QTest::newRow("while Com opening error is open") << QByteArray("/dev/no-such-port") << false << false;
     QTest::newRow("while Com opening error is open, save refused")
-        << QByteArray("/dev/no-such-port") << 1500 << true;
+        << QByteArray("/dev/no-such-port") << false << true;
 }
 
 void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
     IGN_SKIP_ON_WINDOWS("no quit signals: a session's end comes to the window as a message");
 #if !defined(_WIN32)
     QFETCH(QByteArray, port);
-    QFETCH(int, delayMs);
+    QFETCH(bool, pendingAtStart);
     QFETCH(bool, saveRefused);
     QTemporaryDir home;
     const QString folder = home.filePath(QStringLiteral("ignition-programmer"));
@@ -297,8 +320,8 @@ void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
     env.insert("XDG_DATA_HOME", home.filePath(QStringLiteral("data")));
     env.insert("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")));
     program.setProcessEnvironment(env);
-    program.setChildProcessModifier([delayMs, saveRefused] {
-        if (delayMs < 0) {
+    program.setChildProcessModifier([pendingAtStart, saveRefused] {
+        if (pendingAtStart) {
             // Blocked and pending across exec: it is there before the program's first line runs.
             sigset_t term;
             sigemptyset(&term);
@@ -317,9 +340,10 @@ void TestStartAndQuit::quitSignalEndsTheProgramAsACloseDoes() {
     });
     program.start(QStringLiteral(IGN_PROGRAMMER), {});
     QVERIFY(program.waitForStarted());
-    if (delayMs >= 0) {
-        QTest::qWait(delayMs);
-        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    if (!pendingAtStart) {
+        const qint64 pid = program.processId();
+        QVERIFY(QTest::qWaitFor([pid] { return WaitsForEvents(pid); }, 15000));
+        ::kill(static_cast<pid_t>(pid), SIGTERM);
     }
     // A program that waits for somebody to click OK never gets here.
     const bool ended = program.waitForFinished(15000);

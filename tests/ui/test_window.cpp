@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "New.h"
+#include "PendingEvents.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
 
@@ -629,7 +630,7 @@ private slots:
         Hover(bar, bar->actionGeometry(titles[title]).center());
         QTRY_COMPARE(bar->activeAction(), titles[title]);
         QTRY_COMPARE(w->statusBar()->currentMessage(), hint);
-        QTest::qWait(30);  // and it stays
+        QVERIFY(RunPendingEvents());  // and it stays
         QCOMPARE(w->statusBar()->currentMessage(), hint);
     }
 
@@ -665,7 +666,7 @@ private slots:
         auto* opened = Get<QMenu>(menu.toLatin1().constData());
         QTRY_VERIFY(opened->isVisible());
         QTRY_COMPARE(w->statusBar()->currentMessage(), first);
-        QTest::qWait(30);
+        QVERIFY(RunPendingEvents());
         QCOMPARE(w->statusBar()->currentMessage(), first);
         QTest::keyClick(opened, Qt::Key_Down);
         QTRY_COMPARE(w->statusBar()->currentMessage(), second);

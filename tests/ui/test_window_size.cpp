@@ -3,6 +3,7 @@
 // scale factor (QT_SCALE_FACTOR 1, 1.5 and 2; CTest runs it three times).
 #include "Application.h"
 #include "Hlav.h"
+#include "PendingEvents.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
 
@@ -52,7 +53,7 @@ class TestWindowSize : public QObject {
         qFatal("no screen %s", qPrintable(name));
     }
     // The scroll area shows or hides its bars a moment after their ranges change.
-    static void Settle() { QTest::qWait(20); }
+    static void Settle() { QVERIFY(RunPendingEvents()); }
     bool Scrolls(Qt::Orientation direction) const {
         return (direction == Qt::Horizontal ? area->horizontalScrollBar() : area->verticalScrollBar())
             ->isVisible();
