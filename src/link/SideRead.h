@@ -32,6 +32,7 @@ public:
 private:
     void readCompleted() override;
 
+    ParameterSet& set_;
     Link link_;
     bool completed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
+#include "MonitorPage.h"
 #include "QuickLinkFeature.h"
 #include "RestorePointRecorder.h"
 
@@ -8,12 +9,12 @@ namespace ign {
 
 void TFormHlav::PrepareDeviceImage() {
     document_.EditCycle();
-    document_.PackImage();
+    link_.Use(Parameters());
 }
 
 void TFormHlav::MenuReadClick() {
     // The editors are not taken: what comes from the unit replaces them anyway.
-    link_.StartRead();
+    link_.StartRead(Parameters());
     // The set no longer comes from the file; its path stays for the dialogs.
     ignitionPage_->ClearFileName();
     emit fileNameCleared();
@@ -86,14 +87,14 @@ void TFormHlav::CSpinButtonDownClick(int column) {
 // The calibrations take the voltage the unit reports now; the editors are not read,
 // and a voltage out of the point's range does nothing at all.
 void TFormHlav::BitBtnTps0Click() {
-    const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
+    const std::uint16_t measured = monitorPage_->monitor().MeasuredTpsMv();
     if (document_.Apply(ChangeCause::SetTps,
                         [measured](ParameterSet& set) { return SetTps0(set.injection, measured); }))
         LiveProgram();
 }
 
 void TFormHlav::BitBtnTps100Click() {
-    const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
+    const std::uint16_t measured = monitorPage_->monitor().MeasuredTpsMv();
     if (document_.Apply(ChangeCause::SetTps,
                         [measured](ParameterSet& set) { return SetTps100(set.injection, measured); }))
         LiveProgram();

@@ -20,6 +20,7 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
+#include "PageEditors.h"
 #include "PortTest.h"
 #include "ProgressArea.h"
 #include "QtTranslations.h"
@@ -68,6 +69,8 @@ TFormHlav::TFormHlav(LineOpener openLine, QWidget* parent)
           parent) {}
 
 TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent) : QMainWindow(parent) {
+    linkClock_.start();
+    link_.setClock([this] { return linkClock_.elapsed(); });
     WatchForQuit();
     BuildWindow();
     BuildPortParts(std::move(openPort));
@@ -133,6 +136,9 @@ void TFormHlav::BuildWindow() {
     pages_->addTab(injection3Page_, QStringLiteral("Injection 3"));
     monitorPage_ = new MonitorPage(this);
     pages_->addTab(monitorPage_, QStringLiteral("Monitor"));
+    link_.addView(monitorPage_);
+    pageEditors_ = std::make_unique<PageEditors>(editors_, *ignitionPage_);
+    document_.SetEditorsOf(pageEditors_.get());
     // The style's default margins inside the groups take room the pages need.
     for (QGroupBox* group : pages_->findChildren<QGroupBox*>())
         if (QLayout* inside = group->layout()) inside->setContentsMargins(5, 3, 5, 5);

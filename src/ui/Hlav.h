@@ -11,6 +11,7 @@
 #include "SideRead.h"
 #include "WindowActions.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
@@ -43,6 +44,7 @@ class Injection1Page;
 class Injection3Page;
 class MapViews;
 class MonitorPage;
+class PageEditors;
 class OwnText;
 class ProgressArea;
 class QuitSignals;
@@ -60,7 +62,7 @@ class QtTranslations;
 // the pages, the menus and the rows around them, and wires them: every
 // connection is made in ConnectSignals. The pages are classes of their own,
 // the menu commands live in Menu.cpp, FileCommands.cpp and DeviceCommands.cpp.
-class TFormHlav : public QMainWindow, private LinkView, private SetEditors {
+class TFormHlav : public QMainWindow, private LinkView {
     Q_OBJECT
 
 public:
@@ -246,9 +248,6 @@ private:
     void CheckBox5Click(bool checked);
     void CheckBoxGasClick(bool checked);
     void ComboBox1Change(int index);
-    // SetEditors: the editors as the document reads and shows them.
-    void ReadEditors(ParameterSet& set) override;
-    void RefreshEditors(const ParameterSet& set) override;
 
     // FileCommands.cpp and Print.cpp.
     QString AskForPath(QFileDialog& dialog);
@@ -287,10 +286,9 @@ private:
     void setProgress(int position) override;
     void showProgress(bool visible) override;
     void readCompleted() override;
-    void monitorUpdated() override;
     void StoreLanguage(std::uint8_t code);
 
-    ParameterDocument document_{this};
+    ParameterDocument document_;
     std::uint8_t languageCode_ = 0;
     bool useCom2_ = false;
     QString parameterFilePath_;
@@ -308,7 +306,9 @@ private:
     bool starting_ = true;    // until the constructor has run FormCreate
     bool quitRequested_ = false;
     QuitSignals* quitSignals_ = nullptr;
-    Link link_{document_.LinkParameters(), nullptr, this};
+    // Stamps the monitor frames the link reads, from the window's start.
+    QElapsedTimer linkClock_;
+    Link link_{nullptr, this};
     std::unique_ptr<PortConnection> port_;
     ConnectionField* connectionField_ = nullptr;
     // Follows the link while it tests: it goes before the link and the port do.
@@ -320,6 +320,8 @@ private:
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;
+    // What the document reads and refreshes: the editors and what the ignition page shows beside them.
+    std::unique_ptr<PageEditors> pageEditors_;
     WindowActions actions_;
     ToolArea* tools_ = nullptr;
     QScrollArea* client_ = nullptr;

@@ -27,7 +27,7 @@ public:
     QuickLinkFeature(Link& link, QMainWindow& window, QMenu& tools, std::function<std::uint8_t()> language);
 
     // A live change's set into the unit (the editors already taken).
-    void LiveProgram();
+    void LiveProgram(const ParameterSet& set);
     bool QuickOn() const;
     // What the unit holds is unknown: the next live change programs it whole.
     void UnitUnknown() { quick_.forget(); }

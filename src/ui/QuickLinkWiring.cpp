@@ -12,6 +12,6 @@ void TFormHlav::BuildQuickLink() {
     connect(this, &TFormHlav::languageChanged, quickLink_.get(), &QuickLinkFeature::showPending);
 }
 
-void TFormHlav::LiveProgram() { quickLink_->LiveProgram(); }
+void TFormHlav::LiveProgram() { quickLink_->LiveProgram(Parameters()); }
 
 }  // namespace ign
