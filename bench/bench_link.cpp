@@ -76,13 +76,14 @@ bool RunScenario(const QString& simPath, const Scenario& scenario, int monitorMs
     ign::ParameterSet set;
     ign::ApplyMachineDefaults(set);
     ign::ValidateParameters(set);
-    ign::PackDeviceImage(set);
     if (!scenario.program) {
         // Let the unit hold a valid set first, so the Read's verify can pass.
-        ign::Link loader(set, &port);
+        ign::Link loader(&port);
+        loader.Use(set);
         ign::RunTransfer(loader, [&] { loader.StartProgram(); });
     }
-    ign::Link link(set, &line);
+    ign::Link link(&line);
+    link.Use(set);
     const auto outcome =
         ign::RunTransfer(link, [&] { scenario.program ? link.StartProgram() : link.StartRead(); });
     const bool ok = outcome.finished && outcome.status == ign::MessageId::VerifyOk;

@@ -52,7 +52,7 @@ public:
 struct Rig {
     ign::ParameterSet set;
     ign::QtSerialLine port;
-    ign::Link link{set, &port};
+    ign::Link link{&port};
     ign::QuickChanges quick{link};
     ign::AnswerPacer pacer{link};
     Ending ending;
@@ -61,14 +61,15 @@ struct Rig {
     Rig() {
         ign::ApplyMachineDefaults(set);
         ign::ValidateParameters(set);
-        ign::PackDeviceImage(set);
+        link.Use(set);
         link.addView(&ending);
     }
     void live() {
         if (quickOn) {
-            quick.liveChange();
+            quick.liveChange(set);
         } else {
-            link.StartLiveProgram();
+            link.Use(set);
+            link.StartProgram();
         }
     }
     // Runs the event loop with the tick until the link falls idle after act()
@@ -139,7 +140,7 @@ const std::vector<Action>& Actions() {
          10},
         {"full Program+Verify",
          [](Rig& r, int) {
-             ign::PackDeviceImage(r.set);
+             r.link.Use(r.set);
              r.link.StartProgram();
          },
          21},

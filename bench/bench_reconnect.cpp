@@ -76,9 +76,8 @@ int main(int argc, char** argv) {
     QElapsedTimer steady;
     steady.start();
     std::unique_ptr<ign::SerialLine> line;
-    ign::ParameterSet set;
     ign::ProtocolWatcher watcher([&steady] { return steady.elapsed(); });
-    ign::Link linkEngine(set, nullptr, &watcher);
+    ign::Link linkEngine(nullptr, &watcher);
     std::vector<qint64> attemptTimes;
     int frames = 0;
     struct FrameCounter : ign::LinkView {

@@ -6,6 +6,7 @@
 #include "LinkDriver.h"
 #include "LogWriter.h"
 #include "MonitorOutput.h"
+#include "MonitorView.h"
 #include "UnitPort.h"
 
 #include <QDateTime>
@@ -20,25 +21,21 @@ namespace ign::cli {
 
 namespace {
 
-// Prints each monitor frame the link accepts, as text lines or a CSV row.
-class MonitorPrinter final : public LinkView {
+// Prints the monitor frame the window's page would show, as text lines or a CSV row.
+class MonitorPrinter final : public MonitorView {
 public:
-    MonitorPrinter(const Link& link, bool csv, const QElapsedTimer& clock)
-        : link_(link), csv_(csv), clock_(clock) {}
-
-    void monitorUpdated() override {
-        const int type = link_.state().ReceiveBuffer[0] & 0x0F;
-        const Monitor& monitor = link_.monitor();
-        const std::string text =
-            csv_ ? MonitorCsvRow(clock_.elapsed(), type, monitor) : MonitorTextLines(monitor, type);
-        if (!failed_ && !text.empty()) failed_ = !WriteBytes(stdout, text);
-    }
+    MonitorPrinter(bool csv, const QElapsedTimer& clock) : csv_(csv), clock_(clock) {}
 
     // Standard output refused a line (a full disk, a closed reader).
     bool failed() const { return failed_; }
 
 private:
-    const Link& link_;
+    void monitorUpdated(const MonitorFrameEvent& frame) override {
+        const std::string text = csv_ ? MonitorCsvRow(clock_.elapsed(), frame.type, monitor())
+                                      : MonitorTextLines(monitor(), frame.type);
+        if (!failed_ && !text.empty()) failed_ = !WriteBytes(stdout, text);
+    }
+
     bool csv_;
     const QElapsedTimer& clock_;
     bool failed_ = false;
@@ -87,10 +84,9 @@ int RunMonitor(const CliOptions& options) {
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;
     if (options.csv && WriteToStandardOutput(MonitorCsvHeader()) != kExitOk) return kExitUsage;
-    ParameterSet set;
-    Link link(set, line.get());
+    Link link(line.get());
     QElapsedTimer clock;
-    MonitorPrinter printer(link, options.csv, clock);
+    MonitorPrinter printer(options.csv, clock);
     std::optional<MonitorLogger> logger;
     clock.start();
     if (options.msl) {

@@ -88,8 +88,9 @@ int SendChanges(const CliOptions& options, ParameterSet& set) {
     PackDeviceImage(unitSet);
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;
-    Link link(set, line.get());
+    Link link(line.get());
     link.setAnswerPaced(options.answerPaced);
+    link.Use(set);
     QuickChanges quick(link);
     quick.assumeUnitHolds(unitSet.image);
     if (quick.blocksToWrite() == 0 && !options.verifyAll) {
@@ -98,7 +99,7 @@ int SendChanges(const CliOptions& options, ParameterSet& set) {
     }
     TransferResult result;
     if (quick.blocksToWrite() > 0) {
-        result = Transfer(link, options.language, [&] { quick.liveChange(); });
+        result = Transfer(link, options.language, [&] { quick.liveChange(set); });
         if (result.interrupted || result.status != MessageId::VerifyOk || !options.verifyAll)
             return ReportOutcome(result, options.language);
     }
@@ -112,12 +113,12 @@ int SendSet(const CliOptions& options, bool program) {
     ParameterSet set;
     // A file that holds no key would send machine 0's defaults as if they were the user's set.
     if (!LoadInputSetOrReport(options, set, InputNeeds::Keys)) return kExitUsage;
-    PackDeviceImage(set);
     if (program && !options.changedFrom.empty()) return SendChanges(options, set);
     auto line = OpenUnitPort(options);
     if (!line) return kExitUsage;
-    Link link(set, line.get());
+    Link link(line.get());
     link.setAnswerPaced(options.answerPaced);
+    link.Use(set);
     const auto result = Transfer(link, options.language, [&] {
         if (program) {
             link.StartProgram();
@@ -189,16 +190,16 @@ int RunRead(const CliOptions& options) {
     ParameterSet set;
     ApplyMachineDefaults(set);
     ReadCompletion completion;
-    Link link(set, line.get(), &completion);
+    Link link(line.get(), &completion);
     link.setAnswerPaced(options.answerPaced);
-    const auto result = Transfer(link, options.language, [&] { link.StartRead(); });
+    const auto result = Transfer(link, options.language, [&] { link.StartRead(set); });
     int status = kExitOk;
     // A read that arrived whole is kept even when its verify fails: the window
     // shows that set too, and a unit holding values the validation corrects
     // always fails that verify.
     if (completion.completed && !result.interrupted) {
         WriteBytes(stderr, IdentificationText(link.identification(), options.language));
-        status = WriteReadSet(options, set);
+        status = WriteReadSet(options, link.parameters());
     }
     const int outcome = ReportOutcome(result, options.language);
     return status != kExitOk ? status : outcome;

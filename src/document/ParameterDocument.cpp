@@ -1,6 +1,5 @@
 #include "ParameterDocument.h"
 
-#include "DeviceImageCodec.h"
 #include "Validation.h"
 
 #include <array>
@@ -42,7 +41,12 @@ void ParameterDocument::Refresh() {
     if (editors_ != nullptr) editors_->RefreshEditors(set_);
 }
 
-void ParameterDocument::PackImage() { PackDeviceImage(set_); }
+void ParameterDocument::Arrived(ChangeCause cause, const ParameterSet& set) {
+    Apply(cause, [&set](ParameterSet& mine) {
+        mine = set;
+        return true;
+    });
+}
 
 bool ParameterDocument::Step(ChangeCause cause, Show show, const Change& change) {
     const ParameterSet start = set_;

@@ -51,8 +51,9 @@ public:
 // named step: the change is made, the editors show the result where the step
 // asks for that, and then each listener is told the cause with the set before
 // and after, in the order the listeners came. A step that leaves the blocks as
-// they were tells nobody. The image in the set is the unit's copy, packed from
-// the blocks before every send, so the image alone changing is no step.
+// they were tells nobody. The image in the set is the unit's copy as the last
+// read left it; the link packs its own from the blocks before every send, so
+// the image alone changing is no step.
 class ParameterDocument {
 public:
     // Works on the set and says whether the step stands; a step that does not
@@ -68,10 +69,6 @@ public:
 
     void SetEditorsOf(SetEditors* editors) { editors_ = editors; }
     const ParameterSet& Parameters() const { return set_; }
-    // The set itself for the device link, which packs and reads the image
-    // and writes a completed read into the blocks; that read then arrives
-    // here as a step (Arrived).
-    ParameterSet& LinkParameters() { return set_; }
 
     // The set the program starts with; no step, so nobody is told.
     void Begin(const ParameterSet& set) { set_ = told_ = set; }
@@ -90,13 +87,12 @@ public:
     // A change that does not take the editors first (New, Open, the machine
     // list, Set TPS, the two check boxes; undo and restore).
     bool Apply(ChangeCause cause, const Change& change, Show show = Show::Refresh);
-    // The device link has written a completed read into the set: show it and tell.
-    void Arrived(ChangeCause cause) { Apply(cause, {}); }
+    // A set that came whole from elsewhere (a completed read from the unit)
+    // becomes the document's: one step, shown and told.
+    void Arrived(ChangeCause cause, const ParameterSet& set);
 
     // Shows the set again; no step, so nobody is told.
     void Refresh();
-    // The image built from the blocks, as the unit is to hold them.
-    void PackImage();
 
 private:
     bool Step(ChangeCause cause, Show show, const Change& change);

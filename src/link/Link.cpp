@@ -23,7 +23,12 @@ Byte AnswerCode(Byte requestCode) { return static_cast<Byte>(requestCode ^ kAnsw
 
 }  // namespace
 
-Link::Link(ParameterSet& set, SerialLine* line, LinkView* view) : set_(set), line_(line) { setView(view); }
+Link::Link(SerialLine* line, LinkView* view) : line_(line) { setView(view); }
+
+void Link::Use(const ParameterSet& set) {
+    if (&set != &set_) set_ = set;
+    PackDeviceImage(set_);
+}
 
 void Link::setView(LinkView* view) {
     views_.clear();
@@ -46,14 +51,14 @@ void Link::tell(Event event) {
 
 void Link::StartRead() { startCommand(TransferMode::Read, kReadCode, MessageId::ReadStarted); }
 
+void Link::StartRead(const ParameterSet& into) {
+    set_ = into;
+    StartRead();
+}
+
 void Link::StartVerify() { startCommand(TransferMode::Verify, kReadCode, MessageId::VerifyCommand); }
 
 void Link::StartProgram() { startCommand(TransferMode::Program, 0, MessageId::ProgramStarted); }
-
-void Link::StartLiveProgram() {
-    PackDeviceImage(set_);
-    StartProgram();
-}
 
 bool Link::StartPlanned(BlockPlan& plan) {
     const std::optional<int> first = plan.nextWrite();
@@ -121,7 +126,6 @@ void Link::AnswerPoll() {
 void Link::tick() {
     if (stillWhileIdle_ && idle()) return;
     ++ticks_;
-    showMonitorFrame(false);
     PollPort();
     if (state_.AwaitingResponse) {
         if (state_.WaitTicks < 255) ++state_.WaitTicks;
@@ -155,19 +159,10 @@ void Link::PollPort() {
     if (state_.AwaitingResponse) {
         HandleResponse();
     } else {
-        showMonitorFrame(true);
         reportMonitorFrames();
     }
     const std::size_t count = state_.ReceivedCount;
     tell([this, count](LinkView& v) { v.received(state_.ReceiveBuffer.data(), count); });
-}
-
-void Link::showMonitorFrame(bool fresh) {
-    // A short read leaves the previous read's bytes behind it; they are no frame.
-    if (state_.ReceivedCount < kFrameSize) return;
-    if (monitor_.ShowMonitorFrame(state_.ReceiveBuffer.data()) && fresh) {
-        tell([](LinkView& v) { v.monitorUpdated(); });
-    }
 }
 
 void Link::reportMonitorFrames() {
@@ -177,15 +172,16 @@ void Link::reportMonitorFrames() {
     // the one the page shows.
     const Byte* bytes = state_.ReceiveBuffer.data();
     const std::size_t count = state_.ReceivedCount;
-    std::optional<std::int64_t> now;
+    std::optional<std::int64_t> stamp;
     for (std::size_t at = 0; at + kFrameSize <= count;) {
-        const Byte* frame = bytes + at;
-        if (!frameDecoder_.ShowMonitorFrame(frame)) {
+        const std::optional<MonitorFrame> frame = ParseMonitorFrame(bytes + at);
+        if (!frame) {
             ++at;
             continue;
         }
-        if (!now) now = clock_ ? clock_() : ticks_ * kTickMs;
-        MonitorFrameEvent event{frame[0] & 0x0F, frameDecoder_.readings(), *now, at == 0};
+        frameDecoder_.Take(*frame);
+        if (!stamp) stamp = now();
+        MonitorFrameEvent event{frame->type, frameDecoder_.readings(), *stamp, at == 0, *frame};
         tell([&event](LinkView& v) { v.monitorFrame(event); });
         at += kFrameSize;
     }
@@ -223,7 +219,7 @@ void Link::handleRead(const Byte* frame, int block) {
     identification_ = DecodeUnitIdentification(set_.image);
     ValidateParameters(set_);
     tell([](LinkView& v) { v.readCompleted(); });
-    PackDeviceImage(set_);
+    Use(set_);
     startVerifyAfterTransfer();
 }
 

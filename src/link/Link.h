@@ -65,7 +65,8 @@ struct LinkDisplay {
 
 // Read, Verify and Program over a serial line, one 10-byte block per frame.
 // Stepped by tick() every 55 ms; it has no clock and never waits. It works on
-// the owner's parameter set and tells every LinkView that follows it what
+// a set of its own: the one it was last handed to send and compare with, or
+// the one a Read fills. It tells every LinkView that follows it what
 // happened, in the order the views were added.
 class Link {
 public:
@@ -77,7 +78,7 @@ public:
 
     // line and view may be null: no line sends and reads nothing, so every
     // transfer runs into its error text.
-    explicit Link(ParameterSet& set, SerialLine* line = nullptr, LinkView* view = nullptr);
+    explicit Link(SerialLine* line = nullptr, LinkView* view = nullptr);
 
     void setLine(SerialLine* line) {
         line_ = line;
@@ -98,19 +99,26 @@ public:
     void removeView(LinkView* view);
     // The clock that stamps monitor frames, in ms; without one, the ticks so far times kTickMs.
     void setClock(std::function<std::int64_t()> nowMs) { clock_ = std::move(nowMs); }
+    // The time by that clock.
+    std::int64_t now() const { return clock_ ? clock_() : ticks_ * kTickMs; }
     // No transfer runs and no request waits for its answer: a new command
     // would start afresh rather than replace one, and a driver may stop ticking.
     bool idle() const { return state_.TransferMode == ign::TransferMode::None && !state_.AwaitingResponse; }
 
-    // Transfers. A transfer started while another runs replaces it. The caller
-    // readies the image before Verify and Program (editors read, set
-    // validated, editors refreshed, PackDeviceImage); StartLiveProgram packs itself.
+    // The set the next Verify or Program sends and compares with, and the
+    // one a planned transfer running now finds on its next step; its image
+    // is packed from its blocks here, the one place that packs it.
+    void Use(const ParameterSet& set);
+    // An image to send and compare with just as it is, with no blocks behind it.
+    void UseImage(const DeviceImage& image) { set_.image = image; }
+
+    // Transfers. A transfer started while another runs replaces it. A Read
+    // fills `into` (or the set the link holds): what the image does not
+    // carry stays as it was there. Verify and Program work on the set last used.
     void StartRead();
+    void StartRead(const ParameterSet& into);
     void StartVerify();
     void StartProgram();
-    // A live adjustment's programming: PackDeviceImage, then Program from block 0.
-    // The owner refreshes its editors itself.
-    void StartLiveProgram();
     // Writes the blocks plan chooses, then reads them back, with Program's and
     // Verify's texts, checks and retries. Returns false, starting nothing,
     // when the plan has nothing to write.
@@ -146,8 +154,8 @@ public:
     // Since the last command or live programming started, a valid answer came
     // whose data differ from the image: the unit answers, and holds something else.
     bool answerDiffered() const { return answerDiffered_; }
-    const Monitor& monitor() const { return monitor_; }
-    ParameterSet& parameters() { return set_; }
+    // The set last used, or the one the last Read filled.
+    const ParameterSet& parameters() const { return set_; }
 
 private:
     void start(ign::TransferMode mode, Byte firstCode, MessageId message);
@@ -159,7 +167,6 @@ private:
     void showStatus(MessageId message);
     void setProgress(int position);
     void showProgress(bool visible);
-    void showMonitorFrame(bool fresh);
     void reportMonitorFrames();
     template <typename Event>
     void tell(Event event);
@@ -169,7 +176,7 @@ private:
     void continuePlan();
     void endPlan(std::optional<MessageId> message);
 
-    ParameterSet& set_;
+    ParameterSet set_{};
     SerialLine* line_;
     std::vector<LinkView*> views_;
     std::function<std::int64_t()> clock_;
@@ -182,9 +189,7 @@ private:
     BlockPlan* plan_ = nullptr;
     std::uint64_t lineChanges_ = 0;
     bool stillWhileIdle_ = false;
-    Monitor monitor_;
-    // Decodes every frame of every read for the views, so the page's own
-    // monitor sees only what it always saw.
+    // Every frame of every read, read from its bytes once, for the views.
     Monitor frameDecoder_;
 };
 

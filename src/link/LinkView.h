@@ -14,6 +14,7 @@ struct MonitorFrameEvent {
     MonitorReadings readings;  // every channel's latest value once this frame is taken in
     std::int64_t timeMs = 0;   // arrival, by the clock of whoever drives the link
     bool shown = false;        // the frame the Monitor page shows (the first of its read)
+    MonitorFrame frame;        // the frame's own fields, as read from its bytes
 };
 
 // What the link asks its owner to show. The link keeps the same facts in its
@@ -33,13 +34,11 @@ public:
     // A request went out and its answer is awaited.
     virtual void requestSent() {}
     // A Read has arrived whole: the link has unpacked and validated the set
-    // and decoded the identification; the owner refreshes its editors now,
-    // before the link packs the image again and starts verifying.
+    // it read (Link::parameters()) and decoded the identification; the owner
+    // takes the set now, before the link packs the image again and starts verifying.
     virtual void readCompleted() {}
-    // A fresh monitor frame was accepted: the monitor's texts may have changed.
-    virtual void monitorUpdated() {}
-    // Every valid monitor frame of a read, in arrival order, the shown one
-    // included; the page's re-show of its last frame on each tick is none.
+    // Every valid monitor frame of a read, in arrival order; each is read
+    // from its bytes once, and the one the Monitor page shows says so.
     virtual void monitorFrame(const MonitorFrameEvent& /*frame*/) {}
     // Every read of the port as it came, after the link has handled it:
     // answers, monitor frames and whatever else the line brought.

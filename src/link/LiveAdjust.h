@@ -7,7 +7,7 @@
 namespace ign {
 
 // Changes made while the engine runs. Each returns whether the unit must now
-// be programmed (Link::StartLiveProgram). The curve and map changes always
+// be programmed (Link::Use, then Link::StartProgram). The curve and map changes always
 // say yes, even when no value could move, so the unit is brought in line with
 // the set on every click; the TPS calibrations only when they stored a value.
 // The caller reads its editors first (and, for the curve, validates), and

@@ -2,6 +2,7 @@
 
 #include "Frame.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -25,8 +26,6 @@ constexpr std::array<MonitorLabelInfo, kMonitorLabelCount> kLabels{{
     {"LabelTest1", "Test = ---"},
 }};
 
-std::uint16_t Word(const Byte* f, int at) { return static_cast<std::uint16_t>(f[at] * 256 + f[at + 1]); }
-
 }  // namespace
 
 const MonitorLabelInfo& LabelInfo(MonitorLabel label) { return kLabels[static_cast<std::size_t>(label)]; }
@@ -37,29 +36,42 @@ Monitor::Monitor() {
     for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = std::string(kLabels[i].caption);
 }
 
+std::optional<MonitorFrame> ParseMonitorFrame(const Byte* frame) {
+    if ((frame[0] & 0xF0) != kMonitorCode) return std::nullopt;
+    if (!FrameValid(frame)) return std::nullopt;
+    const int type = frame[0] & 0x0F;
+    if (type > 3) return std::nullopt;
+    MonitorFrame parsed;
+    parsed.type = type;
+    std::copy(frame + 1, frame + 11, parsed.bytes.begin());
+    return parsed;
+}
+
 bool Monitor::ShowMonitorFrame(const Byte* frame) {
-    if ((frame[0] & 0xF0) != kMonitorCode) return false;
-    if (!FrameValid(frame)) return false;
-    switch (frame[0] & 0x0F) {
+    const std::optional<MonitorFrame> parsed = ParseMonitorFrame(frame);
+    if (parsed) Take(*parsed);
+    return parsed.has_value();
+}
+
+void Monitor::Take(const MonitorFrame& frame) {
+    switch (frame.type) {
         case 0:
             showType0(frame);
-            return true;
+            break;
         case 1:
             showType1(frame);
-            return true;
+            break;
         case 2:
             showType2(frame);
-            return true;
-        case 3:
-            status_ = {frame[1], frame[2], frame[3], frame[4]};
+            break;
+        default:
+            status_ = {frame.bytes[0], frame.bytes[1], frame.bytes[2], frame.bytes[3]};
             readings_.haveType3 = true;
             // The openings come with this frame; a view that places the engine
             // on the map wants them now, not with the next type 0.
             readings_.tpsPercent = status_.TpsPercent;
             readings_.iapsPercent = status_.IapsPercent;
-            return true;
-        default:
-            return false;
+            break;
     }
 }
 
@@ -72,15 +84,15 @@ void Monitor::set(MonitorLabel label, const char* format, ...) {
     labels_[static_cast<std::size_t>(label)] = text;
 }
 
-void Monitor::showType0(const Byte* f) {
+void Monitor::showType0(const MonitorFrame& f) {
     MonitorReadings& r = readings_;
     r.haveType0 = true;
-    r.stpsMv = 2 * SensorMv(Word(f, 1));
+    r.stpsMv = 2 * SensorMv(f.word(0));
     r.iapsPercent = status_.IapsPercent;
-    r.iapsMv = 2 * SensorMv(Word(f, 3));
-    r.apsMv = 2 * SensorMv(Word(f, 5));
-    r.lambdaMv = SensorMv(Word(f, 7));
-    measuredTpsMv_ = static_cast<std::uint16_t>(2 * SensorMv(Word(f, 9)));
+    r.iapsMv = 2 * SensorMv(f.word(2));
+    r.apsMv = 2 * SensorMv(f.word(4));
+    r.lambdaMv = SensorMv(f.word(6));
+    measuredTpsMv_ = static_cast<std::uint16_t>(2 * SensorMv(f.word(8)));
     r.tpsPercent = status_.TpsPercent;
     r.tpsMv = measuredTpsMv_;
     set(MonitorLabel::Privera, "STPS = %d [mV]", r.stpsMv);
@@ -90,18 +102,18 @@ void Monitor::showType0(const Byte* f) {
     set(MonitorLabel::Tps, "TPS= %d [%%]= %d [mV]", r.tpsPercent, r.tpsMv);
 }
 
-void Monitor::showType1(const Byte* f) {
+void Monitor::showType1(const MonitorFrame& f) {
     MonitorReadings& r = readings_;
     r.haveType1 = true;
     r.waterC = status_.WaterTempCode - 100;
-    r.waterMv = SensorMv(Word(f, 1));
+    r.waterMv = SensorMv(f.word(0));
     r.airC = status_.AirTempCode - 100;
-    r.airMv = SensorMv(Word(f, 3));
-    r.supplyMv = SensorMv(Word(f, 5));
+    r.airMv = SensorMv(f.word(2));
+    r.supplyMv = SensorMv(f.word(4));
     // Kept in single precision on purpose: 0.65 V becomes the float just below it and prints as 0.6.
     r.supplyV = static_cast<float>((11 * r.supplyMv + 650) * 0.001);
-    r.injectionTimeUs = 30 * Word(f, 7);
-    r.injectionPositionDeg = 720 - Word(f, 9);
+    r.injectionTimeUs = 30 * f.word(6);
+    r.injectionPositionDeg = 720 - f.word(8);
     set(MonitorLabel::Voda, "TWS= %d [°]= %d [mV]", r.waterC, r.waterMv);
     set(MonitorLabel::Vzduch, "ATS= %d [°]= %d [mV]", r.airC, r.airMv);
     set(MonitorLabel::Napeti, "U = %4.1f [V]= %d [mV]", static_cast<double>(r.supplyV), r.supplyMv);
@@ -109,13 +121,13 @@ void Monitor::showType1(const Byte* f) {
     set(MonitorLabel::UhelPolohy, "INJ. POS. = %d [°]", r.injectionPositionDeg);
 }
 
-void Monitor::showType2(const Byte* f) {
+void Monitor::showType2(const MonitorFrame& f) {
     MonitorReadings& r = readings_;
     r.haveType2 = true;
-    const int period = Word(f, 1);
+    const int period = f.word(0);
     r.rpm = period != 0 ? 2000000 / period : 0;
-    r.dwellUs = 60 * (period - Word(f, 3));
-    r.test = Word(f, 9);
+    r.dwellUs = 60 * (period - f.word(2));
+    r.test = f.word(8);
     set(MonitorLabel::Rpm, "RPM = %d ", r.rpm);
     set(MonitorLabel::Buzeni, "DWELLTIME = %d [us]", r.dwellUs);
     set(MonitorLabel::Test1, "Test = %d ", r.test);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,21 @@ struct MonitorReadings {
 // Sensor scaling of the unit's 10-bit-per-2.43-V words: word * 2430 / 8184, truncated.
 int SensorMv(std::uint16_t word);
 
+// A valid monitor frame's fields, read once from its twelve bytes: its type
+// and bytes 1..10 (five big-endian words; a type-3 frame's status bytes are
+// the first four).
+struct MonitorFrame {
+    int type = 0;  // 0..3
+    std::array<Byte, 10> bytes{};
+
+    std::uint16_t word(int at) const {
+        return static_cast<std::uint16_t>(bytes[static_cast<std::size_t>(at)] * 256 +
+                                          bytes[static_cast<std::size_t>(at + 1)]);
+    }
+};
+// The frame at `frame` when it is a valid monitor frame of type 0..3; nothing otherwise.
+std::optional<MonitorFrame> ParseMonitorFrame(const Byte* frame);
+
 // Turns monitor frames into the label texts of the Monitor page.
 class Monitor {
 public:
@@ -65,6 +81,8 @@ public:
     // Looks at the 12 bytes of a frame; returns true when it was a valid
     // monitor frame of type 0..3. Anything else leaves every value as it was.
     bool ShowMonitorFrame(const Byte* frame);
+    // The same for a frame already read from its bytes.
+    void Take(const MonitorFrame& frame);
 
     const std::string& text(MonitorLabel label) const { return labels_[static_cast<std::size_t>(label)]; }
     // Last throttle voltage in mV (0 before any type-0 frame); what "Set TPS" stores.
@@ -74,9 +92,9 @@ public:
 
 private:
     void set(MonitorLabel label, const char* format, ...) __attribute__((format(printf, 3, 4)));
-    void showType0(const Byte* f);
-    void showType1(const Byte* f);
-    void showType2(const Byte* f);
+    void showType0(const MonitorFrame& f);
+    void showType1(const MonitorFrame& f);
+    void showType2(const MonitorFrame& f);
 
     std::array<std::string, kMonitorLabelCount> labels_;
     std::uint16_t measuredTpsMv_ = 0;

@@ -40,17 +40,17 @@ int QuickChanges::blocksToWrite() const {
     return count;
 }
 
-bool QuickChanges::liveChange() {
+bool QuickChanges::liveChange(const ParameterSet& set) {
+    link_.Use(set);
     if (!known()) {
-        link_.StartLiveProgram();
+        link_.StartProgram();
         return false;
     }
-    PackDeviceImage(link_.parameters());
     // A running transfer of ours finds the new blocks on its next step.
     if (running_) return true;
     if (!link_.idle()) {
         // Some other transfer holds the line; what it leaves behind is not ours to trust.
-        link_.StartLiveProgram();
+        link_.StartProgram();
         return false;
     }
     unchecked_.reset();

@@ -28,11 +28,11 @@ public:
     bool known() const { return unit_.has_value() && !lost_ && line_ == link_.lineChanges(); }
     // Whoever drives the link vouches for what the unit holds (a tuning rig that wrote it before).
     void assumeUnitHolds(const DeviceImage& image);
-    // A live change on the owner's set, editors already read: packs the set,
+    // A live change of `set`, editors already read: hands the set to the link,
     // then writes the changed blocks when the unit is known (true), or starts
     // the full live Program (false).
-    bool liveChange();
-    // Blocks in which the set, as last packed, differs from the unit; 0 when the unit is unknown.
+    bool liveChange(const ParameterSet& set);
+    // Blocks in which the set the link last used differs from the unit; 0 when the unit is unknown.
     int blocksToWrite() const;
     // Writes so far in the running (or last) quick transfer, per block.
     int writes(int block) const { return writes_[static_cast<std::size_t>(block)]; }

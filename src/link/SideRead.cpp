@@ -14,8 +14,8 @@ ParameterSet& Prepared(ParameterSet& set) {
 
 }  // namespace
 
-SideRead::SideRead(ParameterSet& set, SerialLine* line) : gate_(line), link_(Prepared(set), &gate_, this) {
-    link_.StartRead();
+SideRead::SideRead(ParameterSet& set, SerialLine* line) : set_(set), gate_(line), link_(&gate_, this) {
+    link_.StartRead(Prepared(set));
 }
 
 void SideRead::tick() {
@@ -28,6 +28,7 @@ SideRead::Outcome SideRead::outcome() const {
 }
 
 void SideRead::readCompleted() {
+    set_ = link_.parameters();
     completed_ = true;
     // The verify that follows every Read starts right after this: without a
     // line none of its requests goes out, and nobody ticks the link again.

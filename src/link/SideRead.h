@@ -52,6 +52,7 @@ private:
 
     void readCompleted() override;
 
+    ParameterSet& set_;
     Gate gate_;
     Link link_;
     bool completed_ = false;

@@ -2,6 +2,7 @@
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "LiveAdjust.h"
+#include "MonitorPage.h"
 #include "QuickLinkFeature.h"
 #include "ReadBeforeProgram.h"
 #include "RestorePointRecorder.h"
@@ -10,12 +11,12 @@ namespace ign {
 
 void TFormHlav::PrepareDeviceImage() {
     document_.EditCycle();
-    document_.PackImage();
+    link_.Use(Parameters());
 }
 
 void TFormHlav::MenuReadClick() {
     // The editors are not taken: what comes from the unit replaces them anyway.
-    link_.StartRead();
+    link_.StartRead(Parameters());
     // The set no longer comes from the file; its path stays for the dialogs.
     ignitionPage_->ClearFileName();
     emit events_.fileNameCleared();
@@ -35,10 +36,12 @@ void TFormHlav::MenuProgramClick() {
 
 // A live change's set into the unit, the quick way when that is on.
 void TFormHlav::LiveProgram() {
-    if (auto* quick = Find<QuickLinkFeature>())
-        quick->LiveProgram();
-    else
-        link_.StartLiveProgram();
+    if (auto* quick = Find<QuickLinkFeature>()) {
+        quick->LiveProgram(Parameters());
+    } else {
+        link_.Use(Parameters());
+        link_.StartProgram();
+    }
 }
 
 void TFormHlav::StartProgram() {
@@ -86,14 +89,14 @@ void TFormHlav::CSpinButtonDownClick(int column) {
 // The calibrations take the voltage the unit reports now; the editors are not read,
 // and a voltage out of the point's range does nothing at all.
 void TFormHlav::BitBtnTps0Click() {
-    const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
+    const std::uint16_t measured = monitorPage_->monitor().MeasuredTpsMv();
     if (document_.Apply(ChangeCause::SetTps,
                         [measured](ParameterSet& set) { return SetTps0(set.injection, measured); }))
         LiveProgram();
 }
 
 void TFormHlav::BitBtnTps100Click() {
-    const std::uint16_t measured = link_.monitor().MeasuredTpsMv();
+    const std::uint16_t measured = monitorPage_->monitor().MeasuredTpsMv();
     if (document_.Apply(ChangeCause::SetTps,
                         [measured](ParameterSet& set) { return SetTps100(set.injection, measured); }))
         LiveProgram();

@@ -1,20 +1,11 @@
-// The edit events: the cycle the fields run, the controls with handlers of
-// their own, and the editors as the document reads and shows them.
+// The edit events: the cycle the fields run and the controls with handlers of
+// their own.
 #include "FieldBox.h"
 #include "Hlav.h"
 #include "IgnitionPage.h"
 #include "New.h"
 
 namespace ign {
-
-void TFormHlav::ReadEditors(ParameterSet& set) { editors_.ReadEditors(set); }
-
-void TFormHlav::RefreshEditors(const ParameterSet& set) {
-    editors_.RefreshEditors(set);
-    ignitionPage_->ShowExcitation(set.ignition.EXCITATION != 0);
-    ignitionPage_->ShowGasFields(set.ignition.GasEnable != 0);
-    ignitionPage_->ShowIdentification(unitIdentification_);
-}
 
 void TFormHlav::RefreshEditors() { document_.Refresh(); }
 

@@ -17,6 +17,7 @@
 #include "MonitorPage.h"
 #include "New.h"
 #include "NewTexts.h"
+#include "PageEditors.h"
 #include "PortProbeRun.h"
 #include "ProgressArea.h"
 #include "QtTranslations.h"
@@ -71,6 +72,8 @@ TFormHlav::TFormHlav(PortConnection::Opener openPort, QWidget* parent)
 // then read their sections of the settings), the port opened, the language.
 TFormHlav::TFormHlav(PortConnection::Opener openPort, FeatureFilter build, QWidget* parent)
     : QMainWindow(parent) {
+    linkClock_.start();
+    link_.setClock([this] { return linkClock_.elapsed(); });
     WatchForQuit();
     BuildWindow();
     BuildPortParts(std::move(openPort));
@@ -132,6 +135,9 @@ void TFormHlav::BuildWindow() {
     pages_->addTab(injection3Page_, QStringLiteral("Injection 3"));
     monitorPage_ = new MonitorPage(this);
     pages_->addTab(monitorPage_, QStringLiteral("Monitor"));
+    link_.addView(monitorPage_);
+    pageEditors_ = std::make_unique<PageEditors>(editors_, *ignitionPage_);
+    document_.SetEditorsOf(pageEditors_.get());
     // The style's default margins inside the groups take room the pages need.
     for (QGroupBox* group : pages_->findChildren<QGroupBox*>())
         if (QLayout* inside = group->layout()) inside->setContentsMargins(5, 3, 5, 5);

@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "WindowActions.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
@@ -42,6 +43,7 @@ class IgnitionPage;
 class Injection1Page;
 class Injection3Page;
 class MonitorPage;
+class PageEditors;
 class OwnText;
 class ProgressArea;
 class QuitSignals;
@@ -59,7 +61,7 @@ class QtTranslations;
 // through the FeatureHost it is handed. The construction order is stated once,
 // in the constructor. The pages are classes of their own; the menu commands
 // live in Menu.cpp, FileCommands.cpp and DeviceCommands.cpp.
-class TFormHlav : public QMainWindow, private LinkView, private SetEditors, private FeatureHost {
+class TFormHlav : public QMainWindow, private LinkView, private FeatureHost {
     Q_OBJECT
 
 public:
@@ -220,9 +222,6 @@ private:
     void CheckBox5Click(bool checked);
     void CheckBoxGasClick(bool checked);
     void ComboBox1Change(int index);
-    // SetEditors: the editors as the document reads and shows them.
-    void ReadEditors(ParameterSet& set) override;
-    void RefreshEditors(const ParameterSet& set) override;
 
     // FileCommands.cpp and Print.cpp.
     bool ApplyParameterFile(ChangeCause cause, const QString& path);
@@ -268,11 +267,10 @@ private:
     void setProgress(int position) override;
     void showProgress(bool visible) override;
     void readCompleted() override;
-    void monitorUpdated() override;
     void StoreLanguage(std::uint8_t code);
 
     HostEvents events_;
-    ParameterDocument document_{this};
+    ParameterDocument document_;
     std::uint8_t languageCode_ = 0;
     bool useCom2_ = false;
     QString parameterFilePath_;
@@ -290,7 +288,9 @@ private:
     bool starting_ = true;    // until the constructor has run FormCreate
     bool quitRequested_ = false;
     QuitSignals* quitSignals_ = nullptr;
-    Link link_{document_.LinkParameters(), nullptr, this};
+    // Stamps the monitor frames the link reads, from the window's start.
+    QElapsedTimer linkClock_;
+    Link link_{nullptr, this};
     std::unique_ptr<PortConnection> port_;
     ConnectionField* connectionField_ = nullptr;
     // Follows the link while it tests: it goes before the link and the port do.
@@ -298,6 +298,8 @@ private:
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;
+    // What the document reads and refreshes: the editors and what the ignition page shows beside them.
+    std::unique_ptr<PageEditors> pageEditors_;
     WindowActions actions_;
     ToolArea* tools_ = nullptr;
     QScrollArea* client_ = nullptr;

@@ -1,8 +1,8 @@
-// What the device link shows in the window: the progress row, the unit's
-// identification after a Read, and the Monitor page.
+// What the device link shows in the window: the progress row, and the set and
+// the unit's identification after a Read.
 #include "Hlav.h"
 #include "Messages.h"
-#include "MonitorPage.h"
+#include "PageEditors.h"
 #include "ProgressArea.h"
 
 namespace ign {
@@ -18,13 +18,13 @@ void TFormHlav::setProgress(int position) { progress_->SetProgress(position); }
 
 void TFormHlav::showProgress(bool visible) { progress_->ShowBar(visible); }
 
-// The link has unpacked and validated what the unit holds; it packs the image
-// again once the editors show it.
+// The link has unpacked and validated what the unit holds: the set becomes
+// the document's as one step, before any other view of the link hears of it,
+// and the link packs its image again once the editors show it.
 void TFormHlav::readCompleted() {
     unitIdentification_ = link_.identification();
-    document_.Arrived(ChangeCause::Read);
+    pageEditors_->SetIdentification(unitIdentification_);
+    document_.Arrived(ChangeCause::Read, link_.parameters());
 }
-
-void TFormHlav::monitorUpdated() { monitorPage_->Show(link_.monitor()); }
 
 }  // namespace ign

@@ -5,7 +5,6 @@
 #include "MonitorChannels.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QStandardPaths>
 #include <memory>
 
@@ -23,9 +22,10 @@ LogStartTime Now() {
 
 LogRecorder::LogRecorder(Link& link, QObject* parent) : QObject(parent), link_(link) {
     setObjectName(QStringLiteral("LogRecorder"));
-    auto timer = std::make_shared<QElapsedTimer>();
-    timer->start();
-    setClock([timer] { return timer->elapsed(); });
+    // The frames come stamped by the link's clock; the ticks and the marks
+    // read the same one, or the automatic stop would measure its quiet time
+    // against frames stamped by another.
+    setClock([&link] { return link.now(); });
     link_.addView(this);
 }
 
@@ -34,12 +34,7 @@ LogRecorder::~LogRecorder() {
     close();
 }
 
-void LogRecorder::setClock(Clock clock) {
-    clock_ = std::move(clock);
-    // The frames and the ticks on one clock, or the automatic stop would
-    // measure its quiet time against frames stamped by another.
-    link_.setClock(clock_);
-}
+void LogRecorder::setClock(Clock clock) { clock_ = std::move(clock); }
 
 std::filesystem::path LogRecorder::folder() const {
     if (!folder_.empty()) return folder_;

@@ -29,8 +29,8 @@ public:
     // The window's set and the unit-match state as a recording begins.
     using SetSource = std::function<std::optional<LogSetAtStart>()>;
 
-    // Follows `link` until it is destroyed, and gives the link its clock;
-    // it must go before the link does.
+    // Follows `link` until it is destroyed, on the link's clock; it must go
+    // before the link does.
     LogRecorder(Link& link, QObject* parent);
     ~LogRecorder() override;
 

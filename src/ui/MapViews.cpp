@@ -8,6 +8,7 @@
 #include "NewTexts.h"
 #include "OperatingPointOverlay.h"
 #include "OperatingPointView.h"
+#include "ParameterDocument.h"
 #include "PortConnection.h"
 #include "QuickLinkFeature.h"
 
@@ -40,10 +41,13 @@ MapViews::MapViews(FeatureHost& host) : QObject(&host.Window()), link_(host.Devi
         [&host] { return host.LineOwner().IsOpen(); },
         // The end of the injection "+" and "-" buttons' change: the set into the unit.
         [&host] {
-            if (auto* quick = host.Find<QuickLinkFeature>())
-                quick->LiveProgram();
-            else
-                host.DeviceLink().StartLiveProgram();
+            const ParameterSet& set = host.Document().Parameters();
+            if (auto* quick = host.Find<QuickLinkFeature>()) {
+                quick->LiveProgram(set);
+            } else {
+                host.DeviceLink().Use(set);
+                host.DeviceLink().StartProgram();
+            }
         },
         [&host] { return host.Language(); },
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Monitor.h"
+#include "MonitorView.h"
 
 #include <QWidget>
 #include <array>
@@ -10,8 +11,9 @@ class QLabel;
 
 namespace ign {
 
-// The page "Monitor": the unit's live values in thirteen lines.
-class MonitorPage : public QWidget {
+// The page "Monitor": the unit's live values in thirteen lines, a view of the
+// link that shows the first frame of each read.
+class MonitorPage : public QWidget, public MonitorView {
     Q_OBJECT
 
 public:
@@ -25,6 +27,8 @@ public:
     void Show(const Monitor& monitor);
 
 private:
+    void monitorUpdated(const MonitorFrameEvent& /*frame*/) override { Show(monitor()); }
+
     std::array<QLabel*, kMonitorLabelCount> labels_{};
     std::array<std::string, kMonitorLabelCount> shown_;
 };

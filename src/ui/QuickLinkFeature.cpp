@@ -49,11 +49,12 @@ bool QuickLinkFeature::QuickOn() const { return quickAction_->isChecked(); }
 
 bool QuickLinkFeature::AnswerPacedOn() const { return pacedAction_->isChecked(); }
 
-void QuickLinkFeature::LiveProgram() {
+void QuickLinkFeature::LiveProgram(const ParameterSet& set) {
     if (QuickOn()) {
-        quick_.liveChange();
+        quick_.liveChange(set);
     } else {
-        link_.StartLiveProgram();
+        link_.Use(set);
+        link_.StartProgram();
     }
     showPending();
 }

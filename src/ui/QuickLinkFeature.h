@@ -28,7 +28,7 @@ public:
     explicit QuickLinkFeature(FeatureHost& host);
 
     // A live change's set into the unit (the editors already taken).
-    void LiveProgram();
+    void LiveProgram(const ParameterSet& set);
     bool QuickOn() const;
     // What the unit holds is unknown: the next live change programs it whole.
     void UnitUnknown() { quick_.forget(); }

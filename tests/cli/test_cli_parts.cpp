@@ -136,8 +136,7 @@ void TestCliParts::monitorRowsAndLines() {
 }
 
 void TestCliParts::progressLine() {
-    ign::ParameterSet set;
-    ign::Link link(set);  // no line: the request goes nowhere and stays outstanding
+    ign::Link link;  // no line: the request goes nowhere and stays outstanding
     link.StartProgram();
     QCOMPARE(ign::cli::ProgressLine(link, 0), std::string("Program device: [                    ] block 0"));
     link.StartRead();

@@ -100,7 +100,7 @@ private slots:
                 });
                 break;
             default:
-                document.Arrived(ChangeCause::Read);
+                document.Arrived(ChangeCause::Read, document.Parameters());
                 break;
         }
         QVERIFY(heard.empty());
@@ -121,17 +121,19 @@ private slots:
         QCOMPARE(log, std::vector<std::string>{"read"});
     }
 
-    // What the link wrote into the set arrives as one step, measured from
-    // what the listeners last heard, not from the half-written set.
+    // A set read from the unit arrives as one step, measured from what the
+    // listeners last heard.
     void completedReadIsOneStepFromTheLastTold() {
         FakeEditors editors(log);
         ParameterDocument document(&editors);
         document.EditCycle();
         const ParameterSet before = document.Parameters();
         Follow(document);
-        document.LinkParameters().image.at(1) = 99;
-        document.LinkParameters().injection.JET[7] = 44;
-        document.Arrived(ChangeCause::Read);
+        ParameterSet read = before;
+        read.image.at(1) = 99;
+        read.injection.JET[7] = 44;
+        document.Arrived(ChangeCause::Read, read);
+        QVERIFY(document.Parameters() == read);
         QCOMPARE(log.back(), std::string("told read"));
         QCOMPARE(heard.size(), std::size_t{1});
         QVERIFY(heard[0].before == before);
@@ -207,7 +209,9 @@ private slots:
             keep();
         }
         QCOMPARE(history.UndoCause(), std::optional{ChangeCause::Take});
-        document.LinkParameters().image.bytes.fill(0xA5);  // as a Pack before a send leaves it
+        ParameterSet packed = document.Parameters();
+        packed.image.bytes.fill(0xA5);  // as a read leaves it: the image alone, no step
+        document.Arrived(ChangeCause::Read, packed);
         const auto image = document.Parameters().image;
 
         heard.clear();

@@ -19,7 +19,7 @@ namespace {
 
 class MonitorCounter : public ign::LinkView {
 public:
-    void monitorUpdated() override { ++frames; }
+    void monitorFrame(const ign::MonitorFrameEvent& frame) override { frames += frame.shown ? 1 : 0; }
     int frames = 0;
 };
 
@@ -68,7 +68,8 @@ void TestE2e::programThenReadBack() {
     QVERIFY2(line.open(sim.terminalPath(), &error), qPrintable(error));
 
     ign::ParameterSet written = ProgrammedSet();
-    ign::Link programmer(written, &line);
+    ign::Link programmer(&line);
+    programmer.Use(written);
     auto outcome = ign::RunTransfer(programmer, [&] { programmer.StartProgram(); });
     QVERIFY(outcome.finished);
     QCOMPARE(outcome.status, VerifyOk());
@@ -76,9 +77,9 @@ void TestE2e::programThenReadBack() {
 
     // A fresh set read from the unit must be the one programmed, and its own
     // verify must pass.
-    ign::ParameterSet read;
-    ign::Link reader(read, &line);
-    outcome = ign::RunTransfer(reader, [&] { reader.StartRead(); });
+    ign::Link reader(&line);
+    outcome = ign::RunTransfer(reader, [&] { reader.StartRead(ign::ParameterSet{}); });
+    const ign::ParameterSet& read = reader.parameters();
     QVERIFY(outcome.finished);
     QCOMPARE(outcome.status, VerifyOk());
     for (int offset = 1; offset <= 210; ++offset) QCOMPARE(read.image.at(offset), written.image.at(offset));
@@ -96,8 +97,7 @@ void TestE2e::silentUnitGivesUp() {
              qPrintable(error));
     ign::QtSerialLine line;
     QVERIFY(line.open(sim.terminalPath()));
-    ign::ParameterSet set;
-    ign::Link link(set, &line);
+    ign::Link link(&line);
     const auto outcome = ign::RunTransfer(link, [&] { link.StartRead(); });
     QVERIFY(outcome.finished);
     QCOMPARE(outcome.status, std::optional<MessageId>(MessageId::ReadError));
@@ -112,9 +112,8 @@ void TestE2e::monitorFramesFlowWhileIdle() {
     QVERIFY2(sim.start(QStringLiteral(IGN_UNIT_SIM), {"--monitor-ms", "50"}, &error), qPrintable(error));
     ign::QtSerialLine line;
     QVERIFY(line.open(sim.terminalPath()));
-    ign::ParameterSet set;
     MonitorCounter view;
-    ign::Link link(set, &line, &view);
+    ign::Link link(&line, &view);
     ign::RunTicks(link, 20);
     QVERIFY2(view.frames >= 5, qPrintable(QString::number(view.frames)));
     QVERIFY(sim.stop());

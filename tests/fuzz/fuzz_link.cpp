@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ign::ValidateParameters(set);
     ign::PackDeviceImage(set);
     ScriptedLine line;
-    ign::Link link(set, &line);
+    ign::Link link(&line);
+    link.Use(set);
     ign::Monitor monitor;
     Start(link, data[0]);
 

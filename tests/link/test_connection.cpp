@@ -224,11 +224,10 @@ private slots:
 
     // Through the link: noise for 3 s is reported, one monitor frame clears it, silence never raises it.
     void nonsenseAfterThreeSeconds() {
-        ParameterSet set;
         ScriptedLine line;
         std::int64_t now = 0;
         ProtocolWatcher watcher([&now] { return now; });
-        Link link(set, &line, &watcher);
+        Link link(&line, &watcher);
         link.setClock([&now] { return now; });
         auto tick = [&](const Bytes& bytes) {
             now += kTickMs;

@@ -1,5 +1,6 @@
 #include "DeviceImageCodec.h"
 #include "Link.h"
+#include "MonitorView.h"
 #include "New.h"
 #include "ScriptedLine.h"
 #include "SealedFrame.h"
@@ -18,7 +19,7 @@ public:
     void showStatus(MessageId id) override { statuses.push_back(id); }
     void hideStatus() override { ++hides; }
     void readCompleted() override { ++reads; }
-    void monitorUpdated() override { ++monitorUpdates; }
+    void monitorFrame(const MonitorFrameEvent& f) override { monitorUpdates += f.shown ? 1 : 0; }
     void showProgress(bool visible) override { barShown = visible; }
     std::vector<MessageId> statuses;
     bool barShown = false;
@@ -33,8 +34,8 @@ public:
     void setProgress(int position) override { add("progress " + std::to_string(position)); }
     void showProgress(bool visible) override { add(visible ? "bar on" : "bar off"); }
     void readCompleted() override { add("read"); }
-    void monitorUpdated() override { add("monitor"); }
     void monitorFrame(const MonitorFrameEvent& f) override {
+        if (f.shown) add("monitor");
         frames.push_back(f);
         add("frame " + std::to_string(f.type) + " at " + std::to_string(f.timeMs) +
             (f.shown ? " shown" : ""));
@@ -54,8 +55,9 @@ ParameterSet DefaultSet() {
 
 // A unit holding the default set, quiet unless a test turns its monitor on.
 struct Bench {
-    explicit Bench(UnitFaults faults = {})
-        : set(DefaultSet()), unit(faults), line(unit), link(set, &line, &view) {
+    explicit Bench(UnitFaults faults = {}) : set(DefaultSet()), unit(faults), line(unit), link(&line, &view) {
+        link.addView(&page);
+        link.Use(set);
         unit.setMonitorIntervalMs(0);
         for (int offset = 1; offset <= 210; ++offset) unit.setMemory(offset, set.image.at(offset));
     }
@@ -74,6 +76,7 @@ struct Bench {
     SimulatedUnit unit;
     SimulatedLine line;
     RecordingView view;
+    MonitorView page;
     Link link;
     int ticks = 0;
 };
@@ -130,7 +133,8 @@ private slots:
         ParameterSet set;
         for (int k = 0; k < 10; ++k) set.image.block(0)[k] = static_cast<Byte>(10 * (k + 1));
         ScriptedLine line;
-        Link link(set, &line);
+        Link link(&line);
+        link.UseImage(set.image);
         link.StartProgram();
         QCOMPARE(line.written.size(), std::size_t{1});
         line.push(answer);
@@ -144,8 +148,8 @@ private slots:
     void answerWaitsForTwelveBytes() {
         ParameterSet set;
         ScriptedLine line;
-        Link link(set, &line);
-        link.StartRead();
+        Link link(&line);
+        link.StartRead(set);
         const Bytes answer = Sealed({0xC0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
         line.push(Bytes(answer.begin(), answer.begin() + 11));
         link.tick();
@@ -155,26 +159,28 @@ private slots:
         link.tick();
         QVERIFY(line.queued.empty());
         QCOMPARE(link.state().FrameCode, Byte(0x41));
-        QCOMPARE(set.image.at(1), Byte(1));
-        QCOMPARE(set.image.at(10), Byte(10));
+        QCOMPARE(link.parameters().image.at(1), Byte(1));
+        QCOMPARE(link.parameters().image.at(10), Byte(10));
     }
 
     void idleReadsGoToTheMonitor() {
         ParameterSet set;
         ScriptedLine line;
         RecordingView view;
-        Link link(set, &line, &view);
+        Link link(&line, &view);
+        MonitorView page;
+        link.addView(&page);
         line.push({0xB2});
         link.tick();
         QVERIFY(line.queued.empty());
         QCOMPARE(link.state().ReceivedCount, std::size_t{1});
         QCOMPARE(view.monitorUpdates, 0);
-        QCOMPARE(link.monitor().text(MonitorLabel::Rpm), std::string("RPM = ---"));
+        QCOMPARE(page.monitor().text(MonitorLabel::Rpm), std::string("RPM = ---"));
 
         line.push(Sealed({0xB2, 0x07, 0xD0, 0, 0, 0, 0, 0, 0, 0, 0}));
         link.tick();
         QCOMPARE(view.monitorUpdates, 1);
-        QCOMPARE(link.monitor().text(MonitorLabel::Rpm), std::string("RPM = 1000 "));
+        QCOMPARE(page.monitor().text(MonitorLabel::Rpm), std::string("RPM = 1000 "));
         // A later one-byte read must not combine with the bytes the frame left behind.
         line.push({0xB2});
         link.tick();
@@ -212,21 +218,23 @@ private slots:
         ParameterSet set;
         ScriptedLine line;
         EventLog log;
-        Link link(set, &line, &log);
+        Link link(&line, &log);
+        MonitorView page;
+        link.addView(&page);
         line.push(read);
         link.tick();
         link.tick();  // the page shows its frame again: no new frame for the views
         QStringList lines;
         for (const std::string& l : log.lines) lines << QString::fromStdString(l);
         QCOMPARE(lines, expected);
-        QCOMPARE(QString::fromStdString(link.monitor().text(MonitorLabel::Rpm)), rpmLabel);
+        QCOMPARE(QString::fromStdString(page.monitor().text(MonitorLabel::Rpm)), rpmLabel);
     }
 
     void frameEventsCarryEveryChannel() {
         ParameterSet set;
         ScriptedLine line;
         EventLog log;
-        Link link(set, &line, &log);
+        Link link(&line, &log);
         link.setClock([] { return std::int64_t{123456}; });
         line.push(Sealed({0xB3, 40, 0, 125, 0, 0, 0, 0, 0, 0, 0}) +
                   Sealed({0xB0, 0, 0, 0, 0, 0, 0, 0x0D, 0x2C, 0, 0}) +
@@ -266,7 +274,7 @@ private slots:
     void longQueueIsReadInSlicesOf1024() {
         ParameterSet set;
         ScriptedLine line;
-        Link link(set, &line);
+        Link link(&line);
         line.push(Bytes(1500, 0x55));
         link.tick();
         QCOMPARE(link.state().ReceivedCount, std::size_t{1024});
@@ -285,7 +293,7 @@ private slots:
         b.link.setLine(&scripted);
         scripted.push(frame);
         b.link.tick();
-        QCOMPARE(b.link.monitor().text(MonitorLabel::Rpm), std::string("RPM = ---"));
+        QCOMPARE(b.page.monitor().text(MonitorLabel::Rpm), std::string("RPM = ---"));
         QCOMPARE(b.view.monitorUpdates, 0);
     }
 
@@ -344,8 +352,7 @@ private slots:
         const Bytes id{0x41, 0x42, 0x43, 7, 5, 13, 2, 9, 7};
         for (int i = 0; i < 9; ++i) b.unit.setMemory(211 + i, id[static_cast<std::size_t>(i)]);
         b.unit.setMemory(48, 0x77);  // a byte the program gives no meaning, kept as read
-        b.set = ParameterSet{};
-        b.link.StartRead();
+        b.link.StartRead(ParameterSet{});
         b.runToEnd();
         QCOMPARE(b.view.statuses,
                  (std::vector<MessageId>{MessageId::ReadStarted, MessageId::VerifyAfterTransfer,
@@ -356,9 +363,9 @@ private slots:
         QCOMPARE(b.link.identification().time, std::string("09:07"));
         ParameterSet expected = DefaultSet();
         UnpackDeviceImage(expected);  // flags come back as their bit masks
-        QCOMPARE(b.set.ignition, expected.ignition);
-        QCOMPARE(b.set.injection, expected.injection);
-        QCOMPARE(b.set.image.at(48), Byte(0x77));
+        QCOMPARE(b.link.parameters().ignition, expected.ignition);
+        QCOMPARE(b.link.parameters().injection, expected.injection);
+        QCOMPARE(b.link.parameters().image.at(48), Byte(0x77));
         QCOMPARE(b.link.state().StatusHideTicks, Byte(199));  // counted down on the tick that set it
         QVERIFY(!b.link.display().progressVisible);
         QVERIFY(b.link.display().statusVisible);
@@ -372,7 +379,7 @@ private slots:
         b.runToEnd();
         QCOMPARE(b.link.display().status, std::optional(MessageId::VerifyError));
         QVERIFY(b.link.answerDiffered());  // the unit answered, with the byte it holds
-        QCOMPARE(b.set.ignition.ADV_A[0], b.set.ignition.PALEC);
+        QCOMPARE(b.link.parameters().ignition.ADV_A[0], b.link.parameters().ignition.PALEC);
     }
 
     void programWritesAndVerifies_data() {
@@ -394,13 +401,13 @@ private slots:
         Bench b(faults);
         b.unit.setMonitorIntervalMs(monitorMs);
         b.set.injection.JET.fill(123);
-        PackDeviceImage(b.set);
+        b.link.Use(b.set);
         b.link.StartProgram();
         b.runToEnd();
         QCOMPARE(b.link.display().status, std::optional(MessageId::VerifyOk));
         QCOMPARE(b.unit.memory()[60], Byte(123));
-        QVERIFY(
-            std::equal(b.set.image.bytes.begin(), b.set.image.bytes.begin() + 210, b.unit.memory().begin()));
+        QVERIFY(std::equal(b.link.parameters().image.bytes.begin(),
+                           b.link.parameters().image.bytes.begin() + 210, b.unit.memory().begin()));
     }
 
     void wrongEchoEndsInProgramError() {
@@ -418,7 +425,7 @@ private slots:
     void commandReplacesRunningTransfer() {
         Bench b;
         b.set.ignition.ADV_A.fill(1);
-        PackDeviceImage(b.set);
+        b.link.Use(b.set);
         b.link.StartProgram();
         for (int t = 0; t < 5; ++t) b.tick();
         QVERIFY(b.link.state().FrameCode > 0);
@@ -455,8 +462,9 @@ private slots:
     void liveProgramPacksFirst() {
         Bench b;
         b.set.injection.JET[0] = 77;
-        b.link.StartLiveProgram();
-        QCOMPARE(b.set.image.at(61), Byte(77));
+        b.link.Use(b.set);
+        b.link.StartProgram();
+        QCOMPARE(b.link.parameters().image.at(61), Byte(77));
         QCOMPARE(b.link.display().status, std::optional(MessageId::ProgramStarted));
         QCOMPARE(b.link.state().FrameCode, Byte(0));
         b.runToEnd();

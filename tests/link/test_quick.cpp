@@ -34,11 +34,11 @@ public:
 // A unit holding the default set. Time moves in whole milliseconds: a tick
 // every 55, and with answer pacing a look at the line every 2 between.
 struct Rig {
-    explicit Rig(UnitFaults faults = {}, bool paced = false)
-        : unit(faults), line(unit), link(set, &line, &view) {
+    explicit Rig(UnitFaults faults = {}, bool paced = false) : unit(faults), line(unit), link(&line, &view) {
         ApplyMachineDefaults(set);
         ValidateParameters(set);
         PackDeviceImage(set);
+        link.Use(set);
         unit.setMonitorIntervalMs(0);
         for (int offset = 1; offset <= 210; ++offset) unit.setMemory(offset, set.image.at(offset));
         link.setAnswerPaced(paced);
@@ -61,7 +61,8 @@ struct Rig {
         return now - start;
     }
     bool unitHoldsSet() const {
-        return std::equal(set.image.bytes.begin(), set.image.bytes.begin() + 210, unit.memory().begin());
+        const DeviceImage& sent = link.parameters().image;
+        return std::equal(sent.bytes.begin(), sent.bytes.begin() + 210, unit.memory().begin());
     }
     int writesOf(int block) const {
         return static_cast<int>(std::count_if(line.frames.begin(), line.frames.end(),
@@ -97,7 +98,7 @@ private slots:
             Rig r({}, paced == 1);
             if (mode == 3) {
                 r.set.injection.JET.fill(77);
-                PackDeviceImage(r.set);
+                r.link.Use(r.set);
             }
             if (mode == 1) r.link.StartRead();
             if (mode == 2) r.link.StartVerify();
@@ -166,7 +167,7 @@ private slots:
             r.line.frames.clear();
             r.view.list.clear();
             action(r.set);
-            QVERIFY(quick.liveChange());
+            QVERIFY(quick.liveChange(r.set));
             QCOMPARE(quick.blocksToWrite(), int(blocks.size()));
             const int took = r.runToEnd();
             QCOMPARE(r.view.list,
@@ -195,7 +196,7 @@ private slots:
         r.view.list.clear();
         for (int click = 0; click < 12; ++click) {
             JetColumnPlus(r.set.injection, 5);
-            quick.liveChange();
+            quick.liveChange(r.set);
             r.ms(100);
         }
         r.runToEnd();
@@ -235,21 +236,21 @@ private slots:
         }
         if (condition == 4) {
             CurvePlus(r.set);
-            QVERIFY(quick.liveChange());
+            QVERIFY(quick.liveChange(r.set));
             r.runToEnd();
             QCOMPARE(r.link.display().status, std::optional(MessageId::VerifyError));
         }
         QVERIFY(!quick.known());
         r.line.frames.clear();
         CurveMinus(r.set);
-        QVERIFY(!quick.liveChange());
+        QVERIFY(!quick.liveChange(r.set));
         r.runToEnd();
         for (int block = 0; block < kWritableBlocks; ++block) QCOMPARE(r.writesOf(block), 1);
         if (condition == 4) return;  // the stuck byte fails every check
         QCOMPARE(r.link.display().status, std::optional(MessageId::VerifyOk));
         QVERIFY(quick.known());
         CurvePlus(r.set);
-        QVERIFY(quick.liveChange());
+        QVERIFY(quick.liveChange(r.set));
     }
 };
 

@@ -24,7 +24,7 @@ struct Line : QuietLine {
 // A quiet port behind every name but "gone" (opened counts), a clock the test moves, and the link.
 struct Fixture {
     ign::ParameterSet set{};
-    ign::Link link{set};
+    ign::Link link{nullptr};
     int opened = 0;
     std::int64_t now = 0;
     PortConnection port{link,
@@ -36,7 +36,7 @@ struct Fixture {
                         [this] { return now; }};
     // A Read that nobody answers, run to its error text: the link idle, its result counting down.
     void FailedRead() {
-        link.StartRead();
+        link.StartRead(set);
         for (int i = 0; i < 200 && !link.idle(); ++i) link.tick();
     }
 };
@@ -67,7 +67,7 @@ private slots:
         QFETCH(bool, granted);
         Fixture f;
         f.port.Choose(situation == "no port" ? "gone" : "unit");
-        if (situation == "transfer") f.link.StartRead();
+        if (situation == "transfer") f.link.StartRead(f.set);
         LineLoan first;
         if (situation == "lent") first = f.port.Lend(Lending::Probe);
         ign::SerialLine* const before = f.link.line();
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(!f.port.Choose("unit"));
         const LineLoan loan = f.port.Lend(Lending::BeforeCommand);
         QVERIFY(loan);
-        f.link.StartRead();
+        f.link.StartRead(f.set);
         QCOMPARE(int(f.link.state().WaitTicks), 0);
         f.link.tick();
         QCOMPARE(int(f.link.state().WaitTicks), 1);

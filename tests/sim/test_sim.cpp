@@ -318,7 +318,8 @@ private slots:
             ValidateParameters(set);
             PackDeviceImage(set);
             SimulatedLine line(unit);
-            Link link(set, &line);
+            Link link(&line);
+            link.Use(set);
             link.StartProgram();
             int t = 0;
             for (; t < 5000 && link.state().TransferMode != TransferMode::None; ++t) {

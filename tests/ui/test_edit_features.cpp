@@ -232,6 +232,45 @@ private slots:
         QVERIFY(w->DeviceLink().idle());
     }
 
+    // A completed Read reaches the document as one step; the document holds
+    // the set read before a view of the link that came after the window
+    // hears of the Read, and its listeners have heard the step by then.
+    void readArrivesAsOneDocumentStep() {
+        Open();
+        const ParameterSet before = w->Parameters();
+        std::vector<std::pair<ChangeCause, ParameterSet>> steps;
+        const int listening = w->Document().Listen(
+            [&steps](const ign::ParameterChange& change) { steps.emplace_back(change.cause, change.after); });
+        struct Witness : ign::LinkView {
+            TFormHlav* window = nullptr;
+            const std::vector<std::pair<ChangeCause, ParameterSet>>* steps = nullptr;
+            int reads = 0;
+            bool documentHeldTheRead = false;
+            std::size_t stepsHeard = 0;
+            void readCompleted() override {
+                ++reads;
+                documentHeldTheRead = SameBlocks(window->Parameters(), window->DeviceLink().parameters());
+                stepsHeard = steps->size();
+            }
+        } witness;
+        witness.window = w.get();
+        witness.steps = &steps;
+        w->DeviceLink().addView(&witness);
+        Get<QAction>("MenuRead")->trigger();
+        RunTransfer();
+        w->DeviceLink().removeView(&witness);
+        w->Document().StopListening(listening);
+        QCOMPARE(w->DeviceLink().display().status, std::optional{ign::MessageId::VerifyOk});
+        QCOMPARE(witness.reads, 1);
+        QVERIFY(witness.documentHeldTheRead);
+        QCOMPARE(witness.stepsHeard, std::size_t{1});
+        QCOMPARE(steps.size(), std::size_t{1});
+        QCOMPARE(steps[0].first, ChangeCause::Read);
+        QVERIFY(SameBlocks(steps[0].second, w->Parameters()));
+        QVERIFY(!SameBlocks(steps[0].second, before));
+        QCOMPARE(w->Parameters().injection.TPS_0, UnitSet().injection.TPS_0);
+    }
+
     // Text typed and not yet taken is put back by the first Ctrl+Z, with no
     // step; the next one undoes the last step. A value taken into the box by
     // Return but not yet into the set counts as typed.

@@ -2,6 +2,7 @@
 // real window on the simulated unit. The window's timer is stopped; each test
 // ticks it, and the restore points are named by a clock of the test's own.
 #include "DefaultSets.h"
+#include "DeviceImageCodec.h"
 #include "HistoryWindow.h"
 #include "Hlav.h"
 #include "MessageBoxes.h"
@@ -65,6 +66,12 @@ QByteArray Written(const ign::ParameterSet& set) {
 }
 
 constexpr ign::LocalTime kNow{2026, 3, 14, 9, 5, 7};
+
+// The image the window's set packs into, as the link sends it.
+ign::DeviceImage Packed(ign::ParameterSet set) {
+    ign::PackDeviceImage(set);
+    return set.image;
+}
 
 }  // namespace
 
@@ -241,8 +248,8 @@ private slots:
         QCOMPARE(failures.size(), 1);
         QVERIFY(!note->isHidden());
         QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
-        QVERIFY(std::equal(w->Parameters().image.bytes.begin(), w->Parameters().image.bytes.begin() + 210,
-                           unit->memory().begin()));
+        const ign::DeviceImage sent = Packed(w->Parameters());
+        QVERIFY(std::equal(sent.bytes.begin(), sent.bytes.begin() + 210, unit->memory().begin()));
 
         QVERIFY(blocker.remove());
         ControlOf<QPushButton>(*w, "HistoryTakeNow")->click();
@@ -377,8 +384,8 @@ private slots:
         QCOMPARE(PointBytes("2026-03-14_09-05-07_unit-before-program_SIM12.ign"), held);
         RunTransfer();
         QCOMPARE(w->DeviceLink().display().status, ign::MessageId::VerifyOk);
-        QVERIFY(
-            std::equal(edited.image.bytes.begin(), edited.image.bytes.begin() + 210, unit->memory().begin()));
+        const ign::DeviceImage sent = Packed(edited);
+        QVERIFY(std::equal(sent.bytes.begin(), sent.bytes.begin() + 210, unit->memory().begin()));
         QCOMPARE(PointBytes("2026-03-14_09-05-07_program_SIM12.ign"), Written(w->Parameters()));
     }
 

@@ -76,6 +76,12 @@ ign::ParameterSet UnitSet() {
     return set;
 }
 
+// The image the window's set packs into, as the link sends it.
+ign::DeviceImage Packed(ign::ParameterSet set) {
+    ign::PackDeviceImage(set);
+    return set.image;
+}
+
 }  // namespace
 
 class TestIntegration : public QObject {
@@ -218,7 +224,7 @@ private slots:
         QCOMPARE(w->Parameters().injection.JET[7], Byte{123});
         RunTransfer();
         QCOMPARE(Status(), QStringLiteral("Verify OK"));
-        QVERIFY(UnitHolds(*unitA, w->Parameters().image));
+        QVERIFY(UnitHolds(*unitA, Packed(w->Parameters())));
         Get<QAbstractButton>("BitBtnJetPlus")->click();  // a live adjustment is no command
         RunTransfer();
 
@@ -278,7 +284,7 @@ private slots:
         for (std::size_t i = 0; i < before.injection.JET.size(); ++i)
             QCOMPARE(w->Parameters().injection.JET[i],
                      static_cast<Byte>(std::min(before.injection.JET[i] + 2, 250)));
-        QVERIFY(UnitHolds(*unitA, w->Parameters().image));
+        QVERIFY(UnitHolds(*unitA, Packed(w->Parameters())));
         QCOMPARE(Get<QSpinBox>("Edit50")->value(), w->Parameters().injection.JET[0]);
     }
 
@@ -307,7 +313,7 @@ private slots:
         QCOMPARE(shown(), QStringLiteral("1 block to write"));
         QCOMPARE(RunTransfer(), 2);
         QCOMPARE(Status(), QStringLiteral("Verify OK"));
-        QVERIFY(UnitHolds(*unitA, w->Parameters().image));
+        QVERIFY(UnitHolds(*unitA, Packed(w->Parameters())));
         QCOMPARE(match->currentWidget()->objectName(), QStringLiteral("UnitMatchEqual"));
         w->close();
         QTRY_VERIFY(!w->isVisible());

@@ -18,6 +18,7 @@
 #include "LogViewerWindow.h"
 #include "MapGeometry.h"
 #include "MessageBoxes.h"
+#include "MonitorPage.h"
 #include "OperatingPointOverlay.h"
 #include "ParameterFile.h"
 #include "PlatformSkips.h"
@@ -100,6 +101,8 @@ class TestLogs : public QObject {
         });
         QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
         ControlOf<QTimer>(*w, "Timer1")->stop();
+        // The frames and the recording on the test's clock.
+        w->DeviceLink().setClock([this] { return nowMs; });
         if (w->Find<ign::LogFeature>() != nullptr) Recorder().setClock([this] { return nowMs; });
         w->show();
     }
@@ -287,7 +290,7 @@ private slots:
         auto* replay = ControlOf<ign::OperatingPointOverlay>(*w, "MapReplayPoint");
         live->refresh();
         replay->refresh();
-        const ign::MonitorReadings& now = w->DeviceLink().monitor().readings();
+        const ign::MonitorReadings& now = ControlOf<ign::MonitorPage>(*w, "TabSheet5")->monitor().readings();
         const ign::MapPoint engine = ign::MapPosition(w->Parameters().injection, now.rpm, now.tpsPercent);
         QVERIFY(engine.nearestRow > 0);
         QCOMPARE(live->outlinedCell(), QPoint(engine.nearestColumn, engine.nearestRow));

@@ -4,12 +4,14 @@
 #include "Application.h"
 #include "CurveChart.h"
 #include "CurvesWindow.h"
+#include "DeviceImageCodec.h"
 #include "FieldBox.h"
 #include "FieldTyping.h"
 #include "HeatColour.h"
 #include "Hlav.h"
 #include "MapGeometry.h"
 #include "MapTableWindow.h"
+#include "MonitorPage.h"
 #include "OperatingPointOverlay.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
@@ -54,6 +56,12 @@ private:
 };
 
 QColor BaseOf(QWidget& field) { return field.palette().color(QPalette::Base); }
+
+// The image the window's set packs into, as the link sends it.
+ign::DeviceImage Packed(ign::ParameterSet set) {
+    ign::PackDeviceImage(set);
+    return set.image;
+}
 
 }  // namespace
 
@@ -163,7 +171,7 @@ private slots:
         // Into the part-throttle sweeps, where the engine crosses the map's cells.
         Tick(40 * 1000 / ign::kTickMs);
         // The window's last readings are the engine's of at most a frame ago.
-        const ign::MonitorReadings& read = w->DeviceLink().monitor().readings();
+        const ign::MonitorReadings& read = ControlOf<ign::MonitorPage>(*w, "TabSheet5")->monitor().readings();
         const ign::SyntheticEngine& engine = unit->engine();
         QVERIFY(engine.throttlePercent() > 0);
         QVERIFY(std::abs(read.rpm - engine.rpm()) < 200);
@@ -512,7 +520,7 @@ private slots:
         RunTransfer();
         QCOMPARE(Get<QLabel>("LabelHlaseni")->text(), QStringLiteral("Verify OK"));
         QCOMPARE(Jet()[44], Byte(before[44] + 1));
-        const auto& image = w->Parameters().image.bytes;
+        const auto image = Packed(w->Parameters()).bytes;
         QVERIFY(std::equal(image.begin(), image.begin() + 210, unit->memory().begin()));
         QCOMPARE(State(), ign::UnitMatch::UnitEqualsWindow);
         // Typed into a field while the next one is sent: the window then shows something else.
