@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -66,7 +68,8 @@ public:
     virtual ~Feature() = default;
 };
 
-// The fields at the right of the status line, left to right.
+// The fields at the right of the status line, left to right (the print's
+// date line shows only on paper).
 enum class StatusPlace : std::uint8_t { PrintTime, Connection, Recording, UnitMatch };
 
 // The menus a feature adds to.
@@ -143,6 +146,10 @@ public:
     virtual QString ShownFileName() const = 0;
     // The unit's identification from the last completed Read; empty before.
     virtual const UnitIdentification& Unit() const = 0;
+    // The system ports behind COM1 and COM2, and new ones for them: the port in
+    // use is opened anew when its name changed or it is not open.
+    virtual std::array<QString, 2> PortNames() const = 0;
+    virtual void ChoosePorts(const std::array<QString, 2>& names) = 0;
 
 protected:
     ~FeatureHost() = default;

@@ -5,6 +5,7 @@
 #include "IgnitionPage.h"
 #include "LogFeature.h"
 #include "MapViews.h"
+#include "PortFeature.h"
 #include "QuickLinkFeature.h"
 #include "TuneSheetFeature.h"
 #include "UndoCommands.h"
@@ -29,6 +30,7 @@ void Build(FeatureHost& host, const TFormHlav::FeatureFilter& build,
 
 void TFormHlav::BuildFeatures(const FeatureFilter& build) {
     FeatureHost& host = *this;
+    Build<PortFeature>(host, build, features_);
     Build<UndoCommands>(host, build, features_);
     Build<CompareFeature>(host, build, features_);
     Build<TuneSheetFeature>(host, build, features_);
@@ -88,6 +90,10 @@ std::unique_ptr<QPrinter> TFormHlav::ChoosePrinter() {
     QPrintDialog dialog(printer.get(), this);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     return printer;
+}
+
+void TFormHlav::SetPortDialogRunner(std::function<int(PortDialog&)> runner) {
+    if (auto* port = Find<PortFeature>()) port->SetDialogRunner(std::move(runner));
 }
 
 QString TFormHlav::ShownFileName() const { return ignitionPage_->FileName(); }

@@ -354,7 +354,6 @@ void TFormHlav::LinkTick() {
     if (Line() != before) emit events_.portChanged();
     link_.tick();
     readBefore_->Tick();
-    ShowConnection();
 }
 
 void TFormHlav::HideProgress() { progress_->Hide(); }
@@ -386,7 +385,6 @@ void TFormHlav::StoreLanguage(std::uint8_t code) {
     languageCode_ = code;
     GiveMenuBarTheAccessKeys(*this);
     emit events_.languageChanged(code);
-    ShowConnection();
 }
 
 void TFormHlav::ApplyEnglish() { StoreLanguage(ApplyLanguageTable(*this, EnglishTable())); }

@@ -146,8 +146,7 @@ public:
     void SetFileDialogRunner(FileDialogRunner runner) { fileDialogRunner_ = std::move(runner); }
     void SetPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
     // Shows the port dialog and returns its result (QDialog::Accepted when OK); a test fills it in instead.
-    using PortDialogRunner = std::function<int(PortDialog&)>;
-    void SetPortDialogRunner(PortDialogRunner runner) { portDialogRunner_ = std::move(runner); }
+    void SetPortDialogRunner(std::function<int(PortDialog&)> runner);
     // The clock the port's retries and its protocol watch go by, in ms; a steady clock unless a test sets
     // one.
     void SetPortClock(PortConnection::Clock clock) { port_->SetClock(std::move(clock)); }
@@ -186,7 +185,6 @@ private:
     void OpenPort();
     void ClosePort();
     void LinkTick();
-    void MenuPortsClick();
     void LoadSettings(ParameterSet& set);
     void SaveSettings();
     static QPoint FirstStartPosition();
@@ -232,7 +230,6 @@ private:
     // The port dialog, the connection field and the reopening of the port, wired (Port.cpp).
     void BuildPortParts(PortConnection::Opener openPort);
     void ShowPortFailure(PortFacts facts);
-    void ShowConnection();
     void HideProgress();
     // DeviceCommands.cpp.
     void PrepareDeviceImage();
@@ -257,6 +254,8 @@ private:
     std::unique_ptr<QPrinter> ChoosePrinter() override;
     QString ShownFileName() const override;
     const UnitIdentification& Unit() const override { return unitIdentification_; }
+    std::array<QString, 2> PortNames() const override;
+    void ChoosePorts(const std::array<QString, 2>& names) override;
     Feature* FindFeature(const std::function<bool(Feature&)>& matches) override;
     // Program proper, after the read of the unit aside that may come before it (ReadBeforeProgram).
     void StartProgram();
@@ -279,7 +278,6 @@ private:
     QString saveDialogFileName_;
     FileDialogRunner fileDialogRunner_;  // empty: the real dialog
     PrinterSource printerSource_;        // empty: the system's default printer
-    PortDialogRunner portDialogRunner_;  // empty: the real dialog
     std::optional<ProfileFile> settingsFile_;
     WindowState settings_;  // what the settings carry that the window keeps nowhere else
     bool closed_ = false;
@@ -292,9 +290,6 @@ private:
     QElapsedTimer linkClock_;
     Link link_{nullptr, this};
     std::unique_ptr<PortConnection> port_;
-    ConnectionField* connectionField_ = nullptr;
-    // Follows the link while it tests: it goes before the link and the port do.
-    std::unique_ptr<PortProbeRun> portProbe_;
 
     // The controls, built by BuildWindow; the pages own theirs.
     EditorBinding editors_;

@@ -33,14 +33,6 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
     steady->start();
     port_ =
         std::make_unique<PortConnection>(link_, std::move(openPort), [steady] { return steady->elapsed(); });
-    connectionField_ = new ConnectionField(statusBar());
-    AddStatusField(*connectionField_, StatusPlace::Connection);
-    portProbe_ = std::make_unique<PortProbeRun>(link_, *port_, nullptr);
-    // The unit may say who it is without a Read: the points of a Program then name it too.
-    connect(portProbe_.get(), &PortProbeRun::unitIdentified, &events_,
-            [this](const QString& version, bool onWindowsPort) {
-                if (onWindowsPort) emit events_.unitIdentified(version);
-            });
     readBefore_ = std::make_unique<ReadBeforeProgram>(
         link_, *port_,
         ReadBeforeProgram::Hooks{[this] {
@@ -55,20 +47,12 @@ void TFormHlav::BuildPortParts(PortConnection::Opener openPort) {
                                          history->Recorder().UnitBeforeProgram(set, version);
                                  },
                                  [this] { StartProgram(); }});
-
-    QMenu* menu = actions_.Com;
-    menu->addSeparator();
-    auto* ports = new QAction(QStringLiteral("&Ports..."), this);
-    ports->setObjectName(QStringLiteral("MenuPorts"));
-    menu->addAction(ports);
-    connect(ports, &QAction::triggered, this, [this] { RunGuarded([this] { MenuPortsClick(); }); });
 }
 
 void TFormHlav::OpenPort() {
     // The menu speaks of COM1 and COM2; the settings say which system port each one is.
     const std::optional<PortFacts> failure =
         port_->Choose(FromStored(useCom2_ ? settings_.com2Port : settings_.com1Port));
-    ShowConnection();
     emit events_.portChanged();
     // Without a port the program goes on: transfers run into their error texts
     // while the port is tried again, silently.
@@ -86,23 +70,17 @@ void TFormHlav::ClosePort() {
     port_->Close();
 }
 
-void TFormHlav::ShowConnection() { connectionField_->Show(port_->FieldText(languageCode_)); }
+std::array<QString, 2> TFormHlav::PortNames() const {
+    return {FromStored(settings_.com1Port), FromStored(settings_.com2Port)};
+}
 
-void TFormHlav::MenuPortsClick() {
-    const std::array<QString, PortDialog::kComs> before{FromStored(settings_.com1Port),
-                                                        FromStored(settings_.com2Port)};
-    PortDialog dialog(
-        SystemPorts(), before, languageCode_, *portProbe_, [this] { return !link_.idle(); }, this);
-    const int result = portDialogRunner_ ? portDialogRunner_(dialog) : dialog.exec();
-    // A test still running would hold the port the choice may be about to open.
-    portProbe_->Stop();
-    if (result != QDialog::Accepted) return;
-    const std::array<QString, PortDialog::kComs> chosen = dialog.Chosen();
-    settings_.com1Port = chosen[0].toLocal8Bit().toStdString();
-    settings_.com2Port = chosen[1].toLocal8Bit().toStdString();
+void TFormHlav::ChoosePorts(const std::array<QString, 2>& names) {
+    const std::array<QString, 2> before = PortNames();
+    settings_.com1Port = names[0].toLocal8Bit().toStdString();
+    settings_.com2Port = names[1].toLocal8Bit().toStdString();
     // The port in use is taken at once; a changed name, or one still not open, is chosen anew.
     const std::size_t current = useCom2_ ? 1 : 0;
-    if (chosen[current] == before[current] && port_->IsOpen()) return;
+    if (names[current] == before[current] && port_->IsOpen()) return;
     ClosePort();
     OpenPort();
 }
