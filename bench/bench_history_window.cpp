@@ -7,16 +7,16 @@
 // Usage: bench_history_window [number of points]   (10 000 by default)
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
-#include "Application.h"
-#include "HistoryWindow.h"
-#include "Hlav.h"
 #include "New.h"
 #include "ParameterFile.h"
-#include "RestorePointRecorder.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "TuneNote.h"
-#include "TuneSheetDialog.h"
+#include "app/Application.h"
+#include "history/HistoryWindow.h"
+#include "history/RestorePointRecorder.h"
+#include "report/TuneSheetDialog.h"
+#include "window/Hlav.h"
 
 #include <QAction>
 #include <QDir>

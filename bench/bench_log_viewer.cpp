@@ -9,10 +9,10 @@
 // Usage: bench_log_viewer <log.msl> [second.msl]   (bench_log 60 <log.msl> writes a
 // one-hour one; bench_two_logs 60 keep writes two with their sets and keeps them)
 
-#include "LogViewerWindow.h"
 #include "MapGeometry.h"
 #include "New.h"
 #include "ParameterSet.h"
+#include "logs/LogViewerWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

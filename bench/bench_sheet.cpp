@@ -8,7 +8,7 @@
 
 #include "New.h"
 #include "SheetLayout.h"
-#include "SheetPainter.h"
+#include "report/SheetPainter.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

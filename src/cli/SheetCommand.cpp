@@ -5,9 +5,9 @@
 #include "HistorySettings.h"
 #include "ReferencePoint.h"
 #include "RestorePointName.h"
-#include "SheetPainter.h"
 #include "TuneNote.h"
 #include "UserSettingsFile.h"
+#include "report/SheetPainter.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -2,7 +2,7 @@
 // files as the desktop's own validators see them, and its programs run from
 // the place it puts them.
 
-#include "ToolIcons.h"
+#include "window/ToolIcons.h"
 
 #include <QDir>
 #include <QFile>

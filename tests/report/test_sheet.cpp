@@ -10,8 +10,8 @@
 #include "SetDifferences.h"
 #include "SetDigest.h"
 #include "SheetLayout.h"
-#include "SheetPainter.h"
-#include "SheetTexts.h"
+#include "report/SheetPainter.h"
+#include "report/SheetTexts.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Hlav.h"
 #include "ThrowawaySettings.h"
 #include "Tick.h"
 #include "WindowTest.h"
+#include "window/Hlav.h"
 
 #include <QLabel>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Application.h"
-#include "Hlav.h"
+#include "app/Application.h"
+#include "window/Hlav.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Hlav.h"
 #include "SimulatedUnit.h"
+#include "window/Hlav.h"
 
 #include <cstdint>
 

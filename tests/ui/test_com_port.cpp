@@ -4,11 +4,11 @@
 // linked to it, and compares the frames the unit saw; without IGN_UNIT_PORT it
 // has no unit to talk to and skips. On Windows it also tries the names and the
 // causes of a refused open the system gives.
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "PortTexts.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
+#include "window/Hlav.h"
 #if defined(_WIN32)
 #include "WindowsSerialLine.h"
 #endif

@@ -1,25 +1,25 @@
 // The Edit menu's features through the whole window: undo and redo over every
 // kind of step, and the compare window with files and with the unit. The
 // window's timer is stopped; each test ticks it itself.
-#include "CompareFeature.h"
-#include "CompareWindow.h"
 #include "DefaultSets.h"
 #include "DeviceImageCodec.h"
 #include "DifferenceText.h"
-#include "Hlav.h"
-#include "MapDifferenceView.h"
 #include "MessageBoxes.h"
 #include "ParameterFile.h"
 #include "ScriptedLine.h"
 #include "SealedFrame.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
-#include "SpinButton.h"
 #include "ThrowawaySettings.h"
-#include "UndoCommands.h"
 #include "Validation.h"
 #include "WindowTest.h"
 #include "WindowTicks.h"
+#include "history/CompareFeature.h"
+#include "history/CompareWindow.h"
+#include "history/UndoCommands.h"
+#include "logs/MapDifferenceView.h"
+#include "pages/SpinButton.h"
+#include "window/Hlav.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,16 +1,16 @@
 // Open, Save and Print through the window: the dialogs behind their seam (and
 // once for real), the blocks, the file label and path, the failures, and the
 // printed page rasterised back into pixels.
-#include "Application.h"
 #include "DefaultSets.h"
 #include "FileSizeLimit.h"
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "New.h"
 #include "QuietLine.h"
 #include "SerialLine.h"
 #include "Validation.h"
 #include "WindowTest.h"
+#include "app/Application.h"
+#include "window/Hlav.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>

@@ -3,13 +3,8 @@
 // ticks it, and the restore points are named by a clock of the test's own.
 #include "DefaultSets.h"
 #include "DeviceImageCodec.h"
-#include "HistoryWindow.h"
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "ParameterFile.h"
-#include "PortDialog.h"
-#include "QuitSignals.h"
-#include "RestorePointRecorder.h"
 #include "RestorePointStore.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
@@ -18,6 +13,11 @@
 #include "Validation.h"
 #include "WindowTest.h"
 #include "WindowTicks.h"
+#include "app/QuitSignals.h"
+#include "history/HistoryWindow.h"
+#include "history/RestorePointRecorder.h"
+#include "port/PortDialog.h"
+#include "window/Hlav.h"
 
 #include <QAbstractButton>
 #include <QAction>

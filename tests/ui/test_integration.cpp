@@ -2,23 +2,23 @@
 // page, the port choice and the settings across two window lifetimes. The
 // window's own timer is stopped; each test ticks it and moves the unit's clock
 // by 55 ms per tick, so nothing depends on the wall clock.
-#include "Application.h"
 #include "DefaultSets.h"
 #include "DeviceImageCodec.h"
 #include "EditorBindings.h"
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "New.h"
 #include "PlatformSkips.h"
-#include "QuitSignals.h"
 #include "ScriptedLine.h"
 #include "SealedFrame.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
-#include "SpinButton.h"
 #include "ThrowawaySettings.h"
 #include "Validation.h"
 #include "WindowTest.h"
+#include "app/Application.h"
+#include "app/QuitSignals.h"
+#include "pages/SpinButton.h"
+#include "window/Hlav.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,12 +1,12 @@
-#include "ApplyLanguage.h"
-#include "Hlav.h"
-#include "Jazyk1.h"
-#include "Jazyk2.h"
-#include "Jazyk3.h"
-#include "NewTexts.h"
-#include "OwnText.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
+#include "language/ApplyLanguage.h"
+#include "language/Jazyk1.h"
+#include "language/Jazyk2.h"
+#include "language/Jazyk3.h"
+#include "language/NewTexts.h"
+#include "language/OwnText.h"
+#include "window/Hlav.h"
 
 #include <QAbstractButton>
 #include <QAction>

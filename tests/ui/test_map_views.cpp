@@ -1,18 +1,10 @@
 // The map views in the window on a simulated unit: heat colours that follow
 // every change, the live operating point on the map, the table editor's
 // operations as single changes of the set and its sending, and [VIEW].
-#include "Application.h"
-#include "CurveChart.h"
-#include "CurvesWindow.h"
 #include "DeviceImageCodec.h"
-#include "FieldBox.h"
 #include "FieldTyping.h"
 #include "HeatColour.h"
-#include "Hlav.h"
 #include "MapGeometry.h"
-#include "MapTableWindow.h"
-#include "MonitorPage.h"
-#include "OperatingPointOverlay.h"
 #include "SimulatedLine.h"
 #include "SimulatedUnit.h"
 #include "ThrowawaySettings.h"
@@ -20,6 +12,14 @@
 #include "Validation.h"
 #include "WindowTest.h"
 #include "WindowTicks.h"
+#include "app/Application.h"
+#include "maps/CurveChart.h"
+#include "maps/CurvesWindow.h"
+#include "maps/MapTableWindow.h"
+#include "maps/OperatingPointOverlay.h"
+#include "pages/FieldBox.h"
+#include "pages/MonitorPage.h"
+#include "window/Hlav.h"
 
 #include <QAction>
 #include <QCheckBox>

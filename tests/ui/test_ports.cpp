@@ -3,10 +3,8 @@
 // the window runs on its own timer. IGN_SHOTS, when set, names a folder for
 // pictures of the message box and the dialog.
 #include "DefaultSets.h"
-#include "Hlav.h"
 #include "OpenSerialLine.h"
 #include "PlatformSkips.h"
-#include "PortDialog.h"
 #include "ScriptedLine.h"
 #include "SealedFrame.h"
 #include "SimulatorSerialLine.h"
@@ -14,6 +12,8 @@
 #include "UnitSimProcess.h"
 #include "WindowFixture.h"
 #include "WindowTest.h"
+#include "port/PortDialog.h"
+#include "window/Hlav.h"
 
 #include <QAbstractButton>
 #include <QAction>

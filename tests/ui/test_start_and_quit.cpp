@@ -1,14 +1,14 @@
 // The window's start and end when something is wrong: settings that are no
 // file or too large, a stored position on no screen, and quit signals at the
 // wrong moment (those with the real program, whose exit status counts).
-#include "Application.h"
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "PlatformSkips.h"
 #include "QuietLine.h"
-#include "QuitSignals.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
+#include "app/Application.h"
+#include "app/QuitSignals.h"
+#include "window/Hlav.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -2,15 +2,15 @@
 // and its dialog saving the sheet as a PDF, read back with poppler's tools.
 #include "DefaultSets.h"
 #include "FileSizeLimit.h"
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "PdfTools.h"
 #include "QuietLine.h"
 #include "RestorePointStore.h"
 #include "ThrowawaySettings.h"
-#include "TuneSheetDialog.h"
 #include "Validation.h"
 #include "WindowTest.h"
+#include "report/TuneSheetDialog.h"
+#include "window/Hlav.h"
 
 #include <QAction>
 #include <QComboBox>

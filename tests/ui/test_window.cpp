@@ -1,15 +1,15 @@
 // The main window driven through its widgets: the edit cycle, start-up and
 // close, the message boxes, the error guard and the status line.
-#include "Application.h"
 #include "DefaultSets.h"
 #include "EditorBindings.h"
-#include "Hlav.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "New.h"
 #include "PendingEvents.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
+#include "app/Application.h"
+#include "window/Hlav.h"
 
 #include <QAction>
 #include <QCheckBox>

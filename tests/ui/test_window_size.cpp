@@ -1,11 +1,11 @@
 // The window's size on real screen areas: run on two offscreen screens, a
 // laptop's 1366 x 768 and a desk's 1280 x 1024 (TwoScreens.json), once at each
 // scale factor (QT_SCALE_FACTOR 1, 1.5 and 2; CTest runs it three times).
-#include "Application.h"
-#include "Hlav.h"
 #include "PendingEvents.h"
 #include "ThrowawaySettings.h"
 #include "WindowTest.h"
+#include "app/Application.h"
+#include "window/Hlav.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -1,8 +1,8 @@
-#include "SheetPainter.h"
+#include "report/SheetPainter.h"
 
 #include "AtomicFile.h"
 #include "ParameterFile.h"
-#include "SheetTexts.h"
+#include "report/SheetTexts.h"
 
 #include <QBuffer>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "SheetTexts.h"
+#include "report/SheetTexts.h"
 
-#include "Jazyk1.h"
-#include "Jazyk2.h"
-#include "Jazyk3.h"
-#include "NewTexts.h"
+#include "language/Jazyk1.h"
+#include "language/Jazyk2.h"
+#include "language/Jazyk3.h"
+#include "language/NewTexts.h"
 
 #include <optional>
 
